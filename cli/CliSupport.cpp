@@ -1,0 +1,81 @@
+#include "cli/CliSupport.h"
+
+#include <cstdio>
+
+namespace zarvik::cli {
+
+bool parseArguments(QCommandLineParser& parser, const QStringList& arguments,
+                    const QString& helpText) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption({QStringLiteral("help"), QStringLiteral("Show this help.")});
+    // QCommandLineParser expects the program name first.
+    if (!parser.parse(QStringList{QStringLiteral("zarvik-cli")} + arguments))
+        throw UsageError{parser.errorText()};
+    if (parser.isSet(QStringLiteral("help"))) {
+        printOut(helpText);
+        return false;
+    }
+    return true;
+}
+
+void seedRandomDraw(const QCommandLineParser& parser, RandomDraw& random) {
+    if (!parser.isSet(QStringLiteral("time"))) {
+        random.seedFromClock();
+        return;
+    }
+    const QString text = parser.value(QStringLiteral("time"));
+    bool ok = false;
+    const qlonglong seconds = text.toLongLong(&ok);
+    if (!ok) throw UsageError{QStringLiteral("--time needs whole seconds, not '%1'.").arg(text)};
+    random.seed(static_cast<int64_t>(seconds));
+}
+
+QString optionText(const QCommandLineParser& parser, const QString& name) {
+    return parser.isSet(name) ? parser.value(name) : QString();
+}
+
+void printOut(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void printErr(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+QString jsonString(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 2);
+    out += u'"';
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+            case u'"': out += QLatin1String("\\\""); break;
+            case u'\\': out += QLatin1String("\\\\"); break;
+            case u'\n': out += QLatin1String("\\n"); break;
+            case u'\r': out += QLatin1String("\\r"); break;
+            case u'\t': out += QLatin1String("\\t"); break;
+            default:
+                if (c.unicode() < 0x20)
+                    out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+                else
+                    out += c;
+        }
+    }
+    out += u'"';
+    return out;
+}
+
+QString jsonStringArray(const QStringList& texts) {
+    QString out = QStringLiteral("[");
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (i) out += u',';
+        out += jsonString(texts[i]);
+    }
+    out += u']';
+    return out;
+}
+
+}  // namespace zarvik::cli

@@ -1,0 +1,27 @@
+#pragma once
+// The standard error box: every event handler of every window runs through
+// runGuarded, so an error raised while handling an event is shown in a modal
+// error box with its message and the window carries on.
+
+#include <QString>
+#include <exception>
+#include <utility>
+
+class QWidget;
+
+namespace zarvik {
+
+void showErrorBox(QWidget* parent, const QString& message);
+
+template <typename Handler>
+void runGuarded(QWidget* parent, Handler&& handler) {
+    try {
+        std::forward<Handler>(handler)();
+    } catch (const std::exception& e) {
+        showErrorBox(parent, QString::fromUtf8(e.what()));
+    } catch (...) {
+        showErrorBox(parent, QString());
+    }
+}
+
+}  // namespace zarvik

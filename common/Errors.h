@@ -1,0 +1,42 @@
+#pragma once
+// The errors a preparation can stop with. Each carries the exact text that the
+// window's error box and zarvik-cli show; what() is that text in UTF-8.
+
+#include <QString>
+#include <stdexcept>
+
+namespace zarvik {
+
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString& message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromUtf8(what()); }
+};
+
+// A field's text is not a signed 32-bit decimal integer.
+class ConversionError : public Error {
+public:
+    explicit ConversionError(const QString& text)
+        : Error(QStringLiteral("'%1' is not a valid integer value").arg(text)) {}
+};
+
+// A random draw with the bound 0.
+class DivisionByZero : public Error {
+public:
+    DivisionByZero() : Error(QStringLiteral("Division by zero")) {}
+};
+
+// A field value that would make a generator loop for ever or leave 32 bits;
+// refused before anything is drawn.
+class InputRefused : public Error {
+public:
+    using Error::Error;
+};
+
+// A worksheet file or page that cannot be written.
+class FileError : public Error {
+public:
+    using Error::Error;
+};
+
+}  // namespace zarvik

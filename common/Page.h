@@ -1,0 +1,103 @@
+#pragma once
+// A printed page design: paper, margins and one band of named, positioned
+// cells. The windows only put texts into existing cells and move or resize a
+// few; one renderer (PageRenderer) paints a page on any device.
+//
+// Geometry is in tenths of a millimetre from the band's top-left corner, which
+// lies at the page's top and left margins. Designs given in design units
+// (1/96 inch) are converted with kTenthsPerDesignUnit.
+
+#include <QHash>
+#include <QString>
+#include <vector>
+
+namespace zarvik {
+
+enum class Paper { A4, A5 };
+enum class CellKind { RichText, Label, Line, Image };
+enum class Align { Left, Center, Right };
+
+inline constexpr double kTenthsPerDesignUnit = 254.0 / 96.0;
+inline constexpr double fromDesignUnits(double designUnits) {
+    return designUnits * kTenthsPerDesignUnit;
+}
+
+struct Frame {
+    bool top = false;
+    bool bottom = false;
+    bool left = false;
+    bool right = false;
+};
+
+struct CellFont {
+    QString family = QStringLiteral("Arial");
+    int pointSize = 10;
+    bool bold = false;
+    bool underline = false;
+};
+
+struct Cell {
+    QString name;
+    CellKind kind = CellKind::RichText;
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    Frame frame;
+    CellFont font;
+    Align align = Align::Left;
+    // A rich-text box's lines joined by '\n', or a label's caption. Plain text.
+    QString text;
+    // Line shapes: pen width 1 or 2.
+    int penWidth = 1;
+    // Image cells: the picture's name and its own size, drawn centred in the cell.
+    QString picture;
+    double pictureWidth = 0;
+    double pictureHeight = 0;
+};
+
+class Page {
+public:
+    Page() = default;
+    Page(QString name, Paper paper);
+
+    const QString& name() const { return name_; }
+    Paper paper() const { return paper_; }
+    // Paper size in tenths of a millimetre (portrait).
+    double paperWidth() const;
+    double paperHeight() const;
+
+    double marginTop = 0;
+    double marginBottom = 0;
+    double marginLeft = 0;
+    double marginRight = 0;
+    double bandWidth = 0;
+    double bandHeight = 0;
+
+    // Building a design. Names are unique within a page.
+    Cell& add(Cell cell);
+
+    bool has(QStringView name) const;
+    // Throws std::out_of_range for a name the design does not have.
+    Cell& cell(QStringView name);
+    const Cell& cell(QStringView name) const;
+    const std::vector<Cell>& cells() const { return cells_; }
+
+    // The operations the windows use.
+    void setCaption(QStringView name, const QString& text) { cell(name).text = text; }
+    void setText(QStringView name, const QString& text) { cell(name).text = text; }
+    void setLeft(QStringView name, int designUnits) {
+        cell(name).left = fromDesignUnits(designUnits);
+    }
+    void setWidth(QStringView name, int designUnits) {
+        cell(name).width = fromDesignUnits(designUnits);
+    }
+
+private:
+    QString name_;
+    Paper paper_ = Paper::A4;
+    std::vector<Cell> cells_;
+    QHash<QString, qsizetype> index_;
+};
+
+}  // namespace zarvik

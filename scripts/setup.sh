@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what Zarvik needs to build, run and test on Debian 12. Safe to run
+# again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
+  # run: Turkish translation of Qt's buttons, fonts for the printed pages
+  qt6-translations-l10n qt6-qpa-plugins fonts-liberation2 fonts-comic-neue fonts-dejavu-core
+  # tests: GoogleTest, PDF text extraction, a virtual PDF printer
+  libgtest-dev googletest poppler-utils cups printer-driver-cups-pdf
+)
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
