@@ -52,11 +52,21 @@ QString jsonString(const QString& text) {
     out += u'"';
     for (const QChar c : text) {
         switch (c.unicode()) {
-            case u'"': out += QLatin1String("\\\""); break;
-            case u'\\': out += QLatin1String("\\\\"); break;
-            case u'\n': out += QLatin1String("\\n"); break;
-            case u'\r': out += QLatin1String("\\r"); break;
-            case u'\t': out += QLatin1String("\\t"); break;
+            case u'"':
+                out += QLatin1String("\\\"");
+                break;
+            case u'\\':
+                out += QLatin1String("\\\\");
+                break;
+            case u'\n':
+                out += QLatin1String("\\n");
+                break;
+            case u'\r':
+                out += QLatin1String("\\r");
+                break;
+            case u'\t':
+                out += QLatin1String("\\t");
+                break;
             default:
                 if (c.unicode() < 0x20)
                     out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));

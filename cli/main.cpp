@@ -29,7 +29,8 @@ const char kUsage[] =
 int main(int argc, char** argv) {
     using namespace zarvik::cli;
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     if (arguments.isEmpty()) {
         printErr(QString::fromUtf8(kUsage));
         return kUsageError;

@@ -14,7 +14,7 @@ class QWidget;
 namespace zarvik {
 
 class PageOutput {
-public:
+  public:
     virtual ~PageOutput() = default;
     // Shows the page in a modal preview; returns when the user closes it.
     virtual void preview(QWidget* parent, const Page& page) = 0;

@@ -8,34 +8,34 @@
 namespace zarvik {
 
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(const QString& message) : std::runtime_error(message.toStdString()) {}
     QString message() const { return QString::fromUtf8(what()); }
 };
 
 // A field's text is not a signed 32-bit decimal integer.
 class ConversionError : public Error {
-public:
+  public:
     explicit ConversionError(const QString& text)
         : Error(QStringLiteral("'%1' is not a valid integer value").arg(text)) {}
 };
 
 // A random draw with the bound 0.
 class DivisionByZero : public Error {
-public:
+  public:
     DivisionByZero() : Error(QStringLiteral("Division by zero")) {}
 };
 
 // A field value that would make a generator loop for ever or leave 32 bits;
 // refused before anything is drawn.
 class InputRefused : public Error {
-public:
+  public:
     using Error::Error;
 };
 
 // A worksheet file or page that cannot be written.
 class FileError : public Error {
-public:
+  public:
     using Error::Error;
 };
 

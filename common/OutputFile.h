@@ -13,7 +13,7 @@
 namespace zarvik {
 
 class OutputFile {
-public:
+  public:
     explicit OutputFile(QString path);
     ~OutputFile();  // without commit(): the old file stays, the temporary goes
     OutputFile(const OutputFile&) = delete;
@@ -27,7 +27,7 @@ public:
 
     const QString& path() const { return path_; }
 
-private:
+  private:
     [[noreturn]] void fail(const QString& reason) const;
     QString reasonFor(const QIODevice& device) const;
 

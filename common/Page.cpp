@@ -6,8 +6,12 @@ namespace zarvik {
 
 Page::Page(QString name, Paper paper) : name_(std::move(name)), paper_(paper) {}
 
-double Page::paperWidth() const { return paper_ == Paper::A4 ? 2100.0 : 1480.0; }
-double Page::paperHeight() const { return paper_ == Paper::A4 ? 2970.0 : 2100.0; }
+double Page::paperWidth() const {
+    return paper_ == Paper::A4 ? 2100.0 : 1480.0;
+}
+double Page::paperHeight() const {
+    return paper_ == Paper::A4 ? 2970.0 : 2100.0;
+}
 
 Cell& Page::add(Cell cell) {
     if (index_.contains(cell.name))
@@ -17,7 +21,9 @@ Cell& Page::add(Cell cell) {
     return cells_.back();
 }
 
-bool Page::has(QStringView name) const { return index_.contains(name.toString()); }
+bool Page::has(QStringView name) const {
+    return index_.contains(name.toString());
+}
 
 Cell& Page::cell(QStringView name) {
     return const_cast<Cell&>(static_cast<const Page*>(this)->cell(name));

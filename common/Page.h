@@ -57,7 +57,7 @@ struct Cell {
 };
 
 class Page {
-public:
+  public:
     Page() = default;
     Page(QString name, Paper paper);
 
@@ -93,7 +93,7 @@ public:
         cell(name).width = fromDesignUnits(designUnits);
     }
 
-private:
+  private:
     QString name_;
     Paper paper_ = Paper::A4;
     std::vector<Cell> cells_;

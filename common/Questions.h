@@ -8,7 +8,7 @@
 namespace zarvik {
 
 class Questions {
-public:
+  public:
     virtual ~Questions() = default;
     // The typed text, or defaultText when the user cancels.
     virtual QString askText(const QString& prompt, const QString& defaultText) = 0;
@@ -23,7 +23,7 @@ int32_t askNumber(Questions& questions, const QString& prompt, const QString& de
 // Where plain informational messages go: a message box in the windows,
 // standard error in zarvik-cli, a list in tests.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void showMessage(const QString& text) = 0;
 };

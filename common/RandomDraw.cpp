@@ -10,6 +10,8 @@ void RandomDraw::seed(int64_t calendarSeconds) {
     shortStep();
 }
 
-void RandomDraw::seedFromClock() { seed(static_cast<int64_t>(std::time(nullptr))); }
+void RandomDraw::seedFromClock() {
+    seed(static_cast<int64_t>(std::time(nullptr)));
+}
 
 }  // namespace zarvik

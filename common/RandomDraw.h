@@ -13,7 +13,7 @@
 namespace zarvik {
 
 class RandomDraw {
-public:
+  public:
     RandomDraw() = default;
     RandomDraw(uint32_t low, uint32_t high) : low_(low), high_(high) {}
 
@@ -53,10 +53,10 @@ public:
         const int32_t r5 = shortStep();
         const int32_t r6 = shortStep();
         // The 10^6 and 10^7 weights overlap on purpose; S stays below 1 090 000 000.
-        const int32_t s = r1 % 100 + 100 * (r2 % 100) + 10000 * (r3 % 100) +
-                          1000000 * (r4 % 100) + 10000000 * (r5 % 100);
+        const int32_t s = r1 % 100 + 100 * (r2 % 100) + 10000 * (r3 % 100) + 1000000 * (r4 % 100) +
+                          10000000 * (r5 % 100);
         static constexpr int32_t kModulus[8] = {100,     1000,     10000,     100000,
-                                               1000000, 10000000, 100000000, 1000000000};
+                                                1000000, 10000000, 100000000, 1000000000};
         const int32_t x = s % kModulus[r6 % 8];
         if (n == 0) throw DivisionByZero();
         // x < 10^9, so x % n is safe even for n = INT32_MIN, and never negative.
@@ -69,7 +69,7 @@ public:
         return longStep() % n;
     }
 
-private:
+  private:
     uint32_t low_ = 0;
     uint32_t high_ = 0;
 };

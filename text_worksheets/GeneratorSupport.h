@@ -1,0 +1,103 @@
+#pragma once
+// Shared pieces of the 28 text generators: reading fields, powers of ten as
+// the generators form them, wrapping arithmetic on field values, and the
+// refusal of field values that would loop for ever or leave 32 bits.
+
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+
+#include "common/Errors.h"
+#include "common/FieldNumber.h"
+#include "common/RandomDraw.h"
+#include "text_worksheets/LineWriter.h"
+#include "text_worksheets/TextWorksheet.h"
+
+namespace zarvik::text {
+
+inline int32_t readField(const QString& text) {
+    return fieldNumber(text);
+}
+
+// 10^e as a floating-point power truncated to an integer: 0 below e = 0, exact
+// for 0..9. Exponents of 10 and more are refused before drawing starts.
+inline int32_t power10(int64_t e) {
+    static constexpr int32_t kPowers[10] = {1,      10,      100,      1000,      10000,
+                                            100000, 1000000, 10000000, 100000000, 1000000000};
+    if (e < 0) return 0;
+    if (e > 9) throw std::logic_error("power of ten beyond 32 bits reached a generator");
+    return kPowers[e];
+}
+
+// Field values are 32-bit and the arithmetic on them wraps, as it did where
+// these generators come from; values for which wrapping would matter are
+// refused, so this only keeps the computation well defined.
+inline int32_t wrap(int64_t value) {
+    return static_cast<int32_t>(value);
+}
+
+// The largest value random draw(n) can give: below |n| and below 10^9.
+inline int64_t largestDraw(int64_t n) {
+    const int64_t magnitude = n < 0 ? -n : n;
+    return (magnitude < 1000000000 ? magnitude : 1000000000) - 1;
+}
+
+// A number of at most `digits` digits drawn in two steps: the digit count
+// e = draw(digits) + 1, then the number draw(10^e).
+inline int32_t drawPart(RandomDraw& random, int32_t digits) {
+    const int32_t e = random.draw(digits) + 1;
+    return random.draw(power10(e));
+}
+
+// A digit drawn up to three times, stopping at the first 0.
+inline int32_t zeroFavouringDigit(RandomDraw& random) {
+    int32_t digit = random.draw(10);
+    if (digit != 0) digit = random.draw(10);
+    if (digit != 0) digit = random.draw(10);
+    return digit;
+}
+
+[[noreturn]] void refuse(const QString& field, int32_t value, const QString& accepted);
+
+// Digit counts whose power of ten would leave 32 bits (|value| of 10 or more
+// where the count becomes an exponent of 1..|value|).
+void refuseLongParts(const QString& field, int32_t value);
+
+// The count loop: for i = 1 to count, nothing when count <= 0.
+template <typename Exercise>
+void forEachExercise(int32_t count, Exercise&& exercise) {
+    for (int64_t i = 1; i <= count; ++i)
+        exercise();
+}
+
+// The generators, one per kind code.
+void kind101(const TextFields&, RandomDraw&, LineWriter&);
+void kind102(const TextFields&, RandomDraw&, LineWriter&);
+void kind103(const TextFields&, RandomDraw&, LineWriter&);
+void kind104(const TextFields&, RandomDraw&, LineWriter&);
+void kind105(const TextFields&, RandomDraw&, LineWriter&);
+void kind106(const TextFields&, RandomDraw&, LineWriter&);
+void kind201(const TextFields&, RandomDraw&, LineWriter&);
+void kind202(const TextFields&, RandomDraw&, LineWriter&);
+void kind203(const TextFields&, RandomDraw&, LineWriter&);
+void kind204(const TextFields&, RandomDraw&, LineWriter&);
+void kind205(const TextFields&, RandomDraw&, LineWriter&);
+void kind301(const TextFields&, RandomDraw&, LineWriter&);
+void kind302(const TextFields&, RandomDraw&, LineWriter&);
+void kind303(const TextFields&, RandomDraw&, LineWriter&);
+void kind304(const TextFields&, RandomDraw&, LineWriter&);
+void kind305(const TextFields&, RandomDraw&, LineWriter&);
+void kind306(const TextFields&, RandomDraw&, LineWriter&);
+void kind307(const TextFields&, RandomDraw&, LineWriter&);
+void kind308(const TextFields&, RandomDraw&, LineWriter&);
+void kind401(const TextFields&, RandomDraw&, LineWriter&);
+void kind402(const TextFields&, RandomDraw&, LineWriter&);
+void kind403(const TextFields&, RandomDraw&, LineWriter&);
+void kind404(const TextFields&, RandomDraw&, LineWriter&);
+void kind501(const TextFields&, RandomDraw&, LineWriter&);
+void kind502(const TextFields&, RandomDraw&, LineWriter&);
+void kind601(const TextFields&, RandomDraw&, LineWriter&);
+void kind602(const TextFields&, RandomDraw&, LineWriter&);
+void kind603(const TextFields&, RandomDraw&, LineWriter&);
+
+}  // namespace zarvik::text

@@ -1,0 +1,60 @@
+#pragma once
+// The generators' output: bytes in Windows-1254 gathered in a fixed buffer and
+// handed to the sink in large blocks, so the hot loop neither allocates nor
+// formats through streams. "\n" in the generators' formats becomes CR LF here.
+
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+#include "text_worksheets/TextWorksheet.h"
+
+namespace zarvik {
+
+class LineWriter {
+  public:
+    explicit LineWriter(ByteSink& sink) : sink_(sink) {}
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    void put(char c) {
+        if (used_ == kCapacity) flush();
+        buffer_[used_++] = c;
+    }
+    void put(const char* text, size_t size) {
+        if (size > kCapacity - used_) {
+            flush();
+            if (size > kCapacity) {
+                sink_.write(text, static_cast<qsizetype>(size));
+                return;
+            }
+        }
+        std::memcpy(buffer_ + used_, text, size);
+        used_ += size;
+    }
+    void put(const QByteArray& bytes) { put(bytes.constData(), static_cast<size_t>(bytes.size())); }
+    template <size_t N>
+    void put(const char (&literal)[N]) {
+        put(literal, N - 1);
+    }
+    void putNumber(int64_t value) {
+        if (kCapacity - used_ < 24) flush();
+        used_ = static_cast<size_t>(std::to_chars(buffer_ + used_, buffer_ + kCapacity, value).ptr -
+                                    buffer_);
+    }
+    void endLine() { put("\r\n", 2); }
+
+    // Hands everything gathered so far to the sink.
+    void flush() {
+        if (used_) sink_.write(buffer_, static_cast<qsizetype>(used_));
+        used_ = 0;
+    }
+
+  private:
+    static constexpr size_t kCapacity = 64 * 1024;
+    ByteSink& sink_;
+    size_t used_ = 0;
+    char buffer_[kCapacity];
+};
+
+}  // namespace zarvik

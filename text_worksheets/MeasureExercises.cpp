@@ -1,0 +1,198 @@
+// Kinds 501, 502 (reading numbers) and 601..603 (measures and time).
+
+#include <array>
+
+#include "common/Cp1254.h"
+#include "text_worksheets/GeneratorSupport.h"
+
+namespace zarvik::text {
+
+namespace {
+
+// Numbers to read are written digit by digit, so their length has no limit.
+void writeDigit(LineWriter& out, int32_t digit) {
+    out.put(static_cast<char>('0' + digit));
+}
+
+struct ConversionLine {
+    int32_t amount;
+    bool hasFraction;
+    int32_t fraction;
+};
+
+void writeConversion(LineWriter& out, const ConversionLine& line, const QByteArray& given,
+                     const QByteArray& wanted, const char* dots) {
+    out.putNumber(line.amount);
+    if (line.hasFraction) {
+        out.put(',');
+        out.putNumber(line.fraction);
+    }
+    out.put(' ');
+    out.put(given);
+    out.put('=');
+    out.put(dots, std::strlen(dots));
+    out.put(wanted);
+    out.endLine();
+}
+
+}  // namespace
+
+void kind501(const TextFields& fields, RandomDraw& random, LineWriter& out) {
+    const int32_t mostDigits = readField(fields.comboBox1());
+    const int32_t count = readField(fields.edit1());
+    const int32_t half = mostDigits / 2;
+    forEachExercise(count, [&] {
+        const int32_t digits = random.draw(mostDigits - half) + half + 1;
+        for (int32_t position = 1; position <= digits; ++position) {
+            int32_t digit = zeroFavouringDigit(random);
+            if (position == 1 && digit == 0) digit = 1;
+            writeDigit(out, digit);
+        }
+        out.endLine();
+    });
+}
+
+void kind502(const TextFields& fields, RandomDraw& random, LineWriter& out) {
+    const int32_t wholeDigits = readField(fields.comboBox1());
+    const int32_t fractionDigits = readField(fields.comboBox2());
+    const int32_t count = readField(fields.edit1());
+    forEachExercise(count, [&] {
+        const int32_t n = random.draw(wholeDigits) + 1;
+        for (int32_t position = 1; position <= n; ++position) {
+            int32_t digit = zeroFavouringDigit(random);
+            if (position == 1 && digit == 0) digit = 1;
+            writeDigit(out, digit);
+        }
+        out.put(',');
+        const int32_t m = random.draw(fractionDigits) + 1;
+        for (int32_t position = 1; position <= m; ++position) {
+            int32_t digit = zeroFavouringDigit(random);
+            if (position == m && digit == 0) digit = 1;
+            writeDigit(out, digit);
+        }
+        out.endLine();
+    });
+}
+
+void kind601(const TextFields& fields, RandomDraw& random, LineWriter& out) {
+    const QString measure = fields.comboBox1();
+    const bool wholeNumbers = fields.comboBox2() == QStringLiteral("Doğal Sayılı");
+    const int32_t count = readField(fields.edit1());
+    const char* symbol = measure == QStringLiteral("Metre")   ? "m"
+                         : measure == QStringLiteral("Litre") ? "l"
+                                                              : "g";
+    static constexpr std::array<const char*, 8> kPrefixes = {"", "m", "c", "d", "", "da", "h", "k"};
+    std::array<QByteArray, 8> unitNames;
+    for (size_t step = 1; step <= 7; ++step)
+        unitNames[step] = QByteArray(kPrefixes[step]) + symbol;
+
+    forEachExercise(count, [&] {
+        const int32_t a = random.draw(7) + 1;
+        int32_t b = random.draw(7) + 1;
+        while (b == a)
+            b = random.draw(7) + 1;
+        ConversionLine line{0, false, 0};
+        if (wholeNumbers) {
+            if (b < a) {
+                const int32_t x = random.draw(3);
+                const int32_t e = random.draw(3) + 2;
+                line.amount = random.draw(power10(e));
+                if (x == 0) line.amount *= 10;
+            } else {
+                // At most three steps up, and an amount the step divides exactly.
+                if (b - a > 3) b = a + random.draw(3) + 1;
+                const int32_t e = random.draw(3) + 2;
+                const int32_t v = random.draw(power10(e));
+                line.amount = v * power10(random.draw(3) + (b - a));
+            }
+        } else {
+            const int32_t x = random.draw(3);
+            const int32_t e = random.draw(3) + 2;
+            line.amount = random.draw(power10(e));
+            if (x == 0) line.amount *= 10;
+            if (random.draw(2) != 0) {
+                const int32_t e2 = random.draw(2) + 1;
+                line.hasFraction = true;
+                line.fraction = random.draw(power10(e2));
+            }
+        }
+        writeConversion(out, line, unitNames[static_cast<size_t>(a)],
+                        unitNames[static_cast<size_t>(b)], "..........");
+    });
+}
+
+void kind602(const TextFields& fields, RandomDraw& random, LineWriter& out) {
+    const bool lengths = fields.comboBox1() == QStringLiteral("Metre");
+    const int32_t count = readField(fields.edit1());
+    static const std::array<QByteArray, 4> kLengths = {"", "cm", "m", "km"};
+    static const std::array<QByteArray, 4> kMasses = {"", "g", "kg", "t"};
+    const auto& ladder = lengths ? kLengths : kMasses;
+    forEachExercise(count, [&] {
+        const int32_t a = random.draw(3) + 1;
+        int32_t b;
+        do {
+            b = random.draw(2) == 1 ? a + 1 : a - 1;
+        } while (b < 1 || b > 3);
+        ConversionLine line{0, false, 0};
+        if (b < a) {
+            const int32_t x = random.draw(3);
+            const int32_t e = random.draw(3) + 1;
+            line.amount = x != 0 ? random.draw(power10(e)) : 10 * random.draw(power10(e) + 1);
+        } else {
+            const int32_t e = random.draw(3) + 1;
+            const int32_t v = random.draw(power10(e) + 1);
+            line.amount = v * power10(random.draw(2) + 3);
+        }
+        writeConversion(out, line, ladder[static_cast<size_t>(a)], ladder[static_cast<size_t>(b)],
+                        "..........");
+    });
+}
+
+void kind603(const TextFields& fields, RandomDraw& random, LineWriter& out) {
+    const int32_t count = readField(fields.edit1());
+    struct Pair {
+        const char16_t* given;
+        const char16_t* wanted;
+        int32_t factor;  // even groups: the amount is a multiple of it
+    };
+    struct Group {
+        Pair pairs[3];  // first (p = 1, q = 1), second (p = 1, q = 0), third (p = 0)
+    };
+    static const Group kGroups[8] = {
+        {{{u"sa", u"dk", 0}, {u"sa", u"sn", 0}, {u"dk", u"sn", 0}}},
+        {{{u"sn", u"dk", 60}, {u"sn", u"sa", 3600}, {u"dk", u"sa", 60}}},
+        {{{u"yıl", u"ay", 0}, {u"yıl", u"gün", 0}, {u"ay", u"gün", 0}}},
+        {{{u"gün", u"ay", 30}, {u"gün", u"yıl", 365}, {u"ay", u"yıl", 12}}},
+        {{{u"ay", u"gün", 0}, {u"ay", u"sa", 0}, {u"gün", u"sa", 0}}},
+        {{{u"sa", u"gün", 24}, {u"sa", u"ay", 720}, {u"gün", u"ay", 30}}},
+        {{{u"gün", u"sa", 0}, {u"gün", u"dk", 0}, {u"sa", u"dk", 0}}},
+        {{{u"dk", u"sa", 60}, {u"dk", u"gün", 1440}, {u"sa", u"gün", 24}}},
+    };
+    struct EncodedPair {
+        QByteArray given;
+        QByteArray wanted;
+        int32_t factor;
+    };
+    static const auto kEncoded = [] {
+        std::array<std::array<EncodedPair, 3>, 8> encoded;
+        for (size_t g = 0; g < 8; ++g)
+            for (size_t p = 0; p < 3; ++p) {
+                const Pair& pair = kGroups[g].pairs[p];
+                encoded[g][p] = {toCp1254(QStringView(pair.given)),
+                                 toCp1254(QStringView(pair.wanted)), pair.factor};
+            }
+        return encoded;
+    }();
+    forEachExercise(count, [&] {
+        const int32_t group = random.draw(8) + 1;
+        size_t pairIndex = 2;
+        if (random.draw(2) == 1) pairIndex = random.draw(2) == 1 ? 0 : 1;
+        const EncodedPair& pair = kEncoded[static_cast<size_t>(group - 1)][pairIndex];
+        const int32_t amount =
+            group % 2 == 1 ? random.draw(20) + 2 : pair.factor * (random.draw(9) + 2);
+        ConversionLine line{amount, false, 0};
+        writeConversion(out, line, pair.given, pair.wanted, ".....");
+    });
+}
+
+}  // namespace zarvik::text
