@@ -1,11 +1,128 @@
+// zarvik-cli numbers: the number worksheet page, prepared as the window's
+// "Yeni Hazırla" prepares it, printed as JSON or text and rendered to PDF/PNG.
+
+#include <QDate>
+#include <QFileInfo>
+
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "common/DateText.h"
+#include "common/PageRenderer.h"
+#include "numbers/NumberWorksheet.h"
 
 namespace zarvik::cli {
 
-int runNumbersCommand(const QStringList&) {
-    printErr(QStringLiteral("zarvik-cli numbers: not built yet\n"));
-    return kUsageError;
+namespace {
+
+const char kHelp[] =
+    "Usage: zarvik-cli numbers --kind KIND --digits D [--columns COLUMNS]\n"
+    "                          [--teacher TEXT] [--date TEXT] [--time T] [--json] [-o FILE]\n"
+    "\n"
+    "Prepares a number worksheet page (24 or 48 numbered exercises).\n"
+    "\n"
+    "  --kind KIND        \"Sayı Okuma\", \"Sayı Yazma\", \"Karşılaştırma\", \"Sıralama\",\n"
+    "                     \"Tek ve Çift Sayılar\" or \"Sayı Yuvarlama\"; any other text runs\n"
+    "                     no generator (only the numbering is printed)\n"
+    "  --digits D         digit count, 1 to 9 (others are corrected with a message)\n"
+    "  --columns COLUMNS  \"Tek Sütun\" or \"İki Sütun\" (default)\n"
+    "  --teacher TEXT     teacher's name for the footer (\"Hazırlayan: TEXT\")\n"
+    "  --date TEXT        date for the footer (default: today, dd/mm/yyyy)\n"
+    "  --time T           draw as a run started at calendar time T (seconds since 1970)\n"
+    "  --json             print the page's texts as JSON\n"
+    "  -o FILE            render the page to FILE (.pdf or .png)\n"
+    "\n"
+    "Without --json and -o the page's texts are printed one per line.\n"
+    "Exit status: 0 done, 1 generation or file error, 2 bad usage.\n";
+
+// Digit-count corrections go to standard error; the page is still made.
+class StderrMessages : public MessageSink {
+  public:
+    void showMessage(const QString& text) override { printErr(text + u'\n'); }
+};
+
+QString jsonOf(const NumberWorksheet& sheet) {
+    return QStringLiteral(
+               "{\"title\":%1,\"left\":%2,\"right\":%3,\"leftWide\":%4,"
+               "\"teacher\":%5,\"date\":%6}\n")
+        .arg(jsonString(sheet.title()), jsonStringArray(sheet.leftTexts()),
+             jsonStringArray(sheet.rightTexts()),
+             sheet.leftWide() ? QStringLiteral("true") : QStringLiteral("false"),
+             jsonString(sheet.teacherCaption()), jsonString(sheet.dateCaption()));
+}
+
+QString plainTextOf(const NumberWorksheet& sheet) {
+    QString out = sheet.title() + u'\n';
+    for (const QString& text : sheet.leftTexts())
+        out += text + u'\n';
+    for (const QString& text : sheet.rightTexts())
+        if (!text.isEmpty()) out += text + u'\n';
+    out += sheet.teacherCaption() + u'\n' + sheet.dateCaption() + u'\n';
+    return out;
+}
+
+}  // namespace
+
+int runNumbersCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption kind(QStringLiteral("kind"), QStringLiteral("Exercise kind."),
+                                  QStringLiteral("KIND"));
+    const QCommandLineOption digits(QStringLiteral("digits"), QStringLiteral("Digit count."),
+                                    QStringLiteral("D"));
+    const QCommandLineOption columns(QStringLiteral("columns"), QStringLiteral("Columns."),
+                                     QStringLiteral("COLUMNS"), kTwoColumns.toString());
+    const QCommandLineOption teacher(QStringLiteral("teacher"), QStringLiteral("Teacher."),
+                                     QStringLiteral("TEXT"));
+    const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("Date."),
+                                  QStringLiteral("TEXT"));
+    const QCommandLineOption time(QStringLiteral("time"), QStringLiteral("Seed time."),
+                                  QStringLiteral("T"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("JSON output."));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Page file."), QStringLiteral("FILE"));
+    parser.addOptions({kind, digits, columns, teacher, date, time, json, output});
+    if (!parseArguments(parser, arguments, QString::fromUtf8(kHelp))) return kSuccess;
+
+    if (!parser.positionalArguments().isEmpty())
+        throw UsageError{QStringLiteral("unexpected argument '%1'.")
+                             .arg(parser.positionalArguments().constFirst())};
+    if (!parser.isSet(kind)) throw UsageError{QStringLiteral("--kind is required.")};
+    if (!parser.isSet(digits)) throw UsageError{QStringLiteral("--digits is required.")};
+    const QString columnsText = parser.value(columns);
+    if (columnsText != kOneColumn && columnsText != kTwoColumns)
+        throw UsageError{QStringLiteral("--columns must be \"Tek Sütun\" or \"İki Sütun\", not "
+                                        "'%1'.")
+                             .arg(columnsText)};
+    const QString outputPath = optionText(parser, QStringLiteral("o"));
+    const QString suffix = QFileInfo(outputPath).suffix().toLower();
+    if (parser.isSet(output) && suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
+        throw UsageError{QStringLiteral("-o needs a .pdf or .png file, not '%1'.").arg(outputPath)};
+
+    RandomDraw random;
+    seedRandomDraw(parser, random);
+
+    NumberChoices choices;
+    choices.kind = parser.value(kind);
+    choices.digits = parser.value(digits);
+    choices.columns = columnsText;
+    choices.teacher = optionText(parser, QStringLiteral("teacher"));
+    // The window's date field starts with today's date.
+    choices.date = parser.isSet(date) ? parser.value(date) : dateText(QDate::currentDate());
+
+    StderrMessages messages;
+    NumberWorksheet sheet;
+    sheet.prepare(choices, random, messages);
+
+    if (parser.isSet(output)) {
+        if (suffix == QLatin1String("pdf"))
+            writePdf({&sheet.page()}, outputPath);
+        else
+            writePng(sheet.page(), outputPath);
+    }
+    if (parser.isSet(json))
+        printOut(jsonOf(sheet));
+    else if (!parser.isSet(output))
+        printOut(plainTextOf(sheet));
+    return kSuccess;
 }
 
 }  // namespace zarvik::cli

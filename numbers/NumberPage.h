@@ -1,0 +1,27 @@
+#pragma once
+// The A4 number worksheet page QuickRepSayilar: pupil fields at the top, a
+// picture strip, the title, 24 rows of two exercise cells, a second strip and
+// the teacher, date and publisher labels at the foot.
+
+#include <QString>
+
+#include "common/Page.h"
+
+namespace zarvik {
+
+// Left column widths in design units (1/96 inch). The wide one lets long
+// number words run across the whole sheet, past the band's right edge.
+inline constexpr int kNumberLeftNormalWidth = 330;
+inline constexpr int kNumberLeftWideWidth = 1000;
+
+Page makeNumberPage();
+
+// Cell names for row r = 1..24.
+QString numberLeftCell(int row);   // QRRichText1..24
+QString numberRightCell(int row);  // QRRichText26..49
+
+inline constexpr QStringView kNumberTitleCell = u"QRRichText25";
+inline constexpr QStringView kNumberTeacherLabel = u"QRLabel53";
+inline constexpr QStringView kNumberDateLabel = u"QRLabel54";
+
+}  // namespace zarvik
