@@ -1,19 +1,378 @@
 #include "common/PageRenderer.h"
 
+#include <QFile>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImageWriter>
+#include <QMutex>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <cmath>
+#include <optional>
 
 #include "common/Errors.h"
+#include "common/OutputFile.h"
+
+// The pictures are compiled into zarvik_render; naming the initialiser here
+// makes every program that paints a page link it in and register it.
+static void initPictureResources() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace zarvik {
 
-void paintPage(const Page&, QPainter&) {}
+namespace {
 
-void writePdf(const std::vector<const Page*>&, const QString& path) {
-    throw FileError(QStringLiteral("\"%1\": PDF not built yet").arg(path));
+constexpr double kTenthsPerInch = 254.0;
+// Pictures are rasterised once per size and reused; above this resolution a
+// finer raster adds nothing visible to a decorative strip but costs time.
+constexpr double kMaxPictureDpi = 600.0;
+
+QPageLayout pageLayoutFor(const Page& page) {
+    return QPageLayout(QPageSize(page.paper() == Paper::A4 ? QPageSize::A4 : QPageSize::A5),
+                       QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
-void writePng(const Page&, const QString& path, int) {
-    throw FileError(QStringLiteral("\"%1\": PNG not built yet").arg(path));
+// A picture of the program: its SVG, and how wide the end pieces are that keep
+// their proportions when the picture is drawn wider or narrower than designed
+// (the ribbons are drawn at several sizes). 0 stretches the whole drawing.
+struct Picture {
+    std::shared_ptr<QSvgRenderer> svg;
+    double slice = 0;
+};
+
+double sliceAttribute(const QByteArray& data) {
+    QXmlStreamReader reader(data);
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("svg"))
+            return reader.attributes().value(QLatin1String("data-slice")).toDouble();
+    }
+    return 0;
+}
+
+class PictureCache {
+  public:
+    static PictureCache& instance() {
+        static PictureCache cache;
+        return cache;
+    }
+
+    // The picture rasterised at the given pixel size; a null image for a
+    // name the program has no picture of.
+    QImage image(const QString& name, QSize pixels) {
+        QMutexLocker lock(&mutex_);
+        const QString key =
+            QStringLiteral("%1@%2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
+        if (const auto it = images_.constFind(key); it != images_.constEnd()) return *it;
+        const Picture* picture = load(name);
+        QImage image;
+        if (picture && !pixels.isEmpty()) image = compose(*picture, pixels);
+        // The same QImage (same cache key) lets a PDF store the picture once
+        // and refer to it from every page.
+        if (images_.size() > 64) images_.clear();
+        images_.insert(key, image);
+        return image;
+    }
+
+  private:
+    PictureCache() { initPictureResources(); }
+
+    const Picture* load(const QString& name) {
+        if (const auto it = pictures_.constFind(name); it != pictures_.constEnd())
+            return it->svg ? &*it : nullptr;
+        Picture picture;
+        QFile file(QStringLiteral(":/pictures/%1.svg").arg(name));
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray data = file.readAll();
+            auto svg = std::make_shared<QSvgRenderer>(data);
+            if (svg->isValid()) {
+                picture.svg = std::move(svg);
+                picture.slice = sliceAttribute(data);
+            }
+        }
+        const auto it = pictures_.insert(name, picture);
+        return it->svg ? &*it : nullptr;
+    }
+
+    static QImage compose(const Picture& picture, QSize pixels) {
+        QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF view = picture.svg->viewBoxF();
+        const double width = pixels.width();
+        const double height = pixels.height();
+        const double uniform = height / view.height();
+        const double end = std::round(picture.slice * uniform);
+        if (picture.slice <= 0 || 2 * end >= width || 2 * picture.slice >= view.width()) {
+            picture.svg->render(&painter, QRectF(0, 0, width, height));
+            return image;
+        }
+        // Ends at the drawing's own proportions, the middle stretched between.
+        const double fullWidth = view.width() * uniform;
+        painter.setClipRect(QRectF(0, 0, end, height));
+        picture.svg->render(&painter, QRectF(0, 0, fullWidth, height));
+        painter.setClipRect(QRectF(width - end, 0, end, height));
+        picture.svg->render(&painter, QRectF(width - fullWidth, 0, fullWidth, height));
+        const double stretch = (width - 2 * end) / (view.width() - 2 * picture.slice);
+        painter.setClipRect(QRectF(end, 0, width - 2 * end, height));
+        picture.svg->render(
+            &painter, QRectF(end - picture.slice * stretch, 0, view.width() * stretch, height));
+        return image;
+    }
+
+    QMutex mutex_;
+    QHash<QString, Picture> pictures_;
+    QHash<QString, QImage> images_;
+};
+
+// Fonts and their metrics for one device, made once per design font.
+class FontSet {
+  public:
+    explicit FontSet(QPaintDevice* device) : device_(device) {}
+
+    struct Entry {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    const Entry& get(const CellFont& design) {
+        for (const auto& [key, entry] : entries_) {
+            if (key.family == design.family && key.pointSize == design.pointSize &&
+                key.bold == design.bold && key.underline == design.underline)
+                return entry;
+        }
+        QFont font(resolvedFontFamily(design.family));
+        font.setPointSizeF(design.pointSize);
+        font.setBold(design.bold);
+        font.setUnderline(design.underline);
+        // Unhinted outlines keep text widths the same on screen, paper and PDF.
+        font.setHintingPreference(QFont::PreferNoHinting);
+        QFontMetricsF metrics(font, device_);
+        entries_.push_back({design, Entry{font, metrics}});
+        return entries_.back().second;
+    }
+
+  private:
+    QPaintDevice* device_;
+    std::vector<std::pair<CellFont, Entry>> entries_;
+};
+
+struct Geometry {
+    double originX;  // band's left edge, device pixels
+    double originY;
+    double scaleX;  // device pixels per tenth of a millimetre
+    double scaleY;
+
+    double x(double tenths) const { return originX + tenths * scaleX; }
+    double y(double tenths) const { return originY + tenths * scaleY; }
+    QRectF rect(const Cell& cell) const {
+        return QRectF(x(cell.left), y(cell.top), cell.width * scaleX, cell.height * scaleY);
+    }
+};
+
+void paintFrame(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+    const Frame& frame = cell.frame;
+    if (!frame.top && !frame.bottom && !frame.left && !frame.right) return;
+    const QRectF r = geometry.rect(cell);
+    painter.setPen(
+        QPen(Qt::black, fromDesignUnits(1) * geometry.scaleY, Qt::SolidLine, Qt::FlatCap));
+    if (frame.top) painter.drawLine(r.topLeft(), r.topRight());
+    if (frame.bottom) painter.drawLine(r.bottomLeft(), r.bottomRight());
+    if (frame.left) painter.drawLine(r.topLeft(), r.bottomLeft());
+    if (frame.right) painter.drawLine(r.topRight(), r.bottomRight());
+}
+
+void paintLine(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+    const QRectF r = geometry.rect(cell);
+    const double middle = r.center().y();
+    painter.setPen(QPen(Qt::black, fromDesignUnits(cell.penWidth) * geometry.scaleY, Qt::SolidLine,
+                        Qt::FlatCap));
+    painter.drawLine(QPointF(r.left(), middle), QPointF(r.right(), middle));
+}
+
+void paintPicture(QPainter& painter, const Geometry& geometry, const Cell& cell, double dpi) {
+    if (cell.picture.isEmpty()) return;
+    const double width = cell.pictureWidth > 0 ? cell.pictureWidth : cell.width;
+    const double height = cell.pictureHeight > 0 ? cell.pictureHeight : cell.height;
+    const QRectF target(geometry.x(cell.left + (cell.width - width) / 2),
+                        geometry.y(cell.top + (cell.height - height) / 2), width * geometry.scaleX,
+                        height * geometry.scaleY);
+    const double rasterDpi = std::min(dpi, kMaxPictureDpi);
+    const QSize pixels(static_cast<int>(std::lround(width * rasterDpi / kTenthsPerInch)),
+                       static_cast<int>(std::lround(height * rasterDpi / kTenthsPerInch)));
+    const QImage image = PictureCache::instance().image(cell.picture, pixels);
+    if (!image.isNull()) painter.drawImage(target, image);
+}
+
+void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell, FontSet& fonts) {
+    if (cell.text.isEmpty()) return;
+    const FontSet::Entry& entry = fonts.get(cell.font);
+    painter.setFont(entry.font);
+    const double ascent = entry.metrics.ascent();
+    const double left = geometry.x(cell.left);
+    const double top = geometry.y(cell.top);
+    if (cell.kind == CellKind::Label) {
+        // One caption on one line, from the label's left edge.
+        QString caption = cell.text;
+        caption.replace(u'\n', u' ');
+        painter.drawText(QPointF(left, top + ascent), caption);
+        return;
+    }
+    const double width = cell.width * geometry.scaleX;
+    const double lineSpacing = entry.metrics.lineSpacing();
+    qsizetype start = 0;
+    for (int line = 0; start <= cell.text.size(); ++line) {
+        qsizetype end = cell.text.indexOf(u'\n', start);
+        if (end < 0) end = cell.text.size();
+        QString text = cell.text.mid(start, end - start);
+        if (text.endsWith(u'\r')) text.chop(1);
+        start = end + 1;
+        if (text.isEmpty()) continue;
+        double x = left;
+        if (cell.align != Align::Left) {
+            const double advance = entry.metrics.horizontalAdvance(text);
+            x = cell.align == Align::Right ? left + width - advance : left + (width - advance) / 2;
+        }
+        painter.drawText(QPointF(x, top + ascent + line * lineSpacing), text);
+    }
+}
+
+}  // namespace
+
+QString resolvedFontFamily(const QString& designFamily) {
+    if (designFamily.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Sans");
+    if (designFamily.compare(QLatin1String("Comic Sans MS"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Andika");
+    return designFamily;
+}
+
+void paintPage(const Page& page, QPainter& painter) {
+    QPaintDevice* device = painter.device();
+    const double dpiX = device->logicalDpiX();
+    const double dpiY = device->logicalDpiY();
+    const Geometry geometry{page.marginLeft * dpiX / kTenthsPerInch,
+                            page.marginTop * dpiY / kTenthsPerInch, dpiX / kTenthsPerInch,
+                            dpiY / kTenthsPerInch};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setBrush(Qt::NoBrush);
+    // Frames, lines and pictures first, texts last (see the header).
+    for (const Cell& cell : page.cells()) {
+        switch (cell.kind) {
+            case CellKind::RichText:
+                paintFrame(painter, geometry, cell);
+                break;
+            case CellKind::Line:
+                paintLine(painter, geometry, cell);
+                break;
+            case CellKind::Image:
+                paintPicture(painter, geometry, cell, dpiX);
+                break;
+            case CellKind::Label:
+                break;
+        }
+    }
+    painter.setPen(Qt::black);
+    FontSet fonts(device);
+    for (const Cell& cell : page.cells()) {
+        if (cell.kind == CellKind::RichText || cell.kind == CellKind::Label)
+            paintText(painter, geometry, cell, fonts);
+    }
+    painter.restore();
+}
+
+struct PdfWriter::State {
+    explicit State(const QString& path) : file(path) {}
+    OutputFile file;
+    std::optional<QPdfWriter> writer;
+    QPainter painter;
+    QString title;
+    int pages = 0;
+    bool finished = false;
+};
+
+PdfWriter::PdfWriter(const QString& path, const QString& title)
+    : state_(std::make_unique<State>(path)) {
+    state_->title = title;
+}
+
+PdfWriter::~PdfWriter() {
+    // Without finish() the temporary file is dropped with the OutputFile.
+    if (state_->painter.isActive()) state_->painter.end();
+}
+
+void PdfWriter::addPage(const Page& page) {
+    State& s = *state_;
+    if (s.finished) throw std::logic_error("PdfWriter: page added after finish()");
+    const QPageLayout layout = pageLayoutFor(page);
+    if (!s.writer) {
+        s.writer.emplace(&s.file.device());
+        s.writer->setCreator(QStringLiteral("Zarvik"));
+        s.writer->setTitle(s.title);
+        s.writer->setPageLayout(layout);
+        if (!s.painter.begin(&*s.writer))
+            throw FileError(
+                QStringLiteral("\"%1\" dosyası yazılamadı: PDF başlatılamadı.").arg(s.file.path()));
+    } else {
+        if (!s.writer->pageLayout().isEquivalentTo(layout)) s.writer->setPageLayout(layout);
+        s.writer->newPage();
+    }
+    paintPage(page, s.painter);
+    ++s.pages;
+}
+
+void PdfWriter::finish() {
+    State& s = *state_;
+    if (s.finished) return;
+    if (s.pages == 0)
+        throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: sayfa yok.").arg(s.file.path()));
+    s.painter.end();
+    s.finished = true;
+    s.file.commit();
+}
+
+int PdfWriter::pageCount() const {
+    return state_->pages;
+}
+
+void writePdf(const std::vector<const Page*>& pages, const QString& path) {
+    PdfWriter writer(path);
+    for (const Page* page : pages)
+        writer.addPage(*page);
+    writer.finish();
+}
+
+QImage renderImage(const Page& page, int dotsPerInch) {
+    const double scale = dotsPerInch / kTenthsPerInch;
+    QImage image(static_cast<int>(std::lround(page.paperWidth() * scale)),
+                 static_cast<int>(std::lround(page.paperHeight() * scale)), QImage::Format_RGB32);
+    const int dotsPerMeter = static_cast<int>(std::lround(dotsPerInch / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintPage(page, painter);
+    painter.end();
+    return image;
+}
+
+void writePng(const Page& page, const QString& path, int dotsPerInch) {
+    const QImage image = renderImage(page, dotsPerInch);
+    OutputFile file(path);
+    QImageWriter writer(&file.device(), "png");
+    if (!writer.write(image))
+        throw FileError(
+            QStringLiteral("\"%1\" dosyası yazılamadı: %2.").arg(path, writer.errorString()));
+    file.commit();
 }
 
 }  // namespace zarvik
