@@ -10,7 +10,7 @@ packages=(
   # run: Turkish translation of Qt's buttons, fonts for the printed pages
   qt6-translations-l10n qt6-qpa-plugins fonts-liberation2 fonts-comic-neue fonts-dejavu-core
   # tests: GoogleTest, PDF text extraction, a virtual PDF printer
-  libgtest-dev googletest poppler-utils cups printer-driver-cups-pdf
+  libgtest-dev googletest python3 poppler-utils cups printer-driver-cups-pdf
 )
 
 sudo_cmd=()

@@ -17,15 +17,16 @@ TEST(FieldNumber, AcceptsSignAndDigits) {
 }
 
 TEST(FieldNumber, RefusesEverythingElseWithTheText) {
-    for (const char16_t* text : {u"", u" ", u" 5", u"5 ", u"-", u"+", u"1a", u"abc", u"1,5",
-                                 u"0x10", u"$10", u"2147483648", u"-2147483649",
-                                 u"99999999999999999999", u"٣", u"--1", u"１"}) {
+    for (const char16_t* text :
+         {u"", u" ", u" 5", u"5 ", u"-", u"+", u"1a", u"abc", u"1,5", u"0x10", u"$10",
+          u"2147483648", u"-2147483649", u"99999999999999999999", u"٣", u"--1", u"１"}) {
         try {
             fieldNumber(text);
             ADD_FAILURE() << "accepted " << QString::fromUtf16(text).toStdString();
         } catch (const ConversionError& e) {
-            EXPECT_EQ(e.message(),
-                      QStringLiteral("'%1' is not a valid integer value").arg(QString::fromUtf16(text)));
+            EXPECT_EQ(
+                e.message(),
+                QStringLiteral("'%1' is not a valid integer value").arg(QString::fromUtf16(text)));
         }
     }
 }

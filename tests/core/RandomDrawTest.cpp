@@ -37,23 +37,27 @@ TEST(RandomDraw, KnownSequenceFromSeed) {
     RandomDraw random;
     random.seed(1234567);
     const int expected1000[] = {954, 189, 331, 50, 37, 115, 482, 580};
-    for (int value : expected1000) EXPECT_EQ(random.draw(1000), value);
+    for (int value : expected1000)
+        EXPECT_EQ(random.draw(1000), value);
     const int expected7[] = {5, 3, 5, 6, 4, 3, 1, 6};
-    for (int value : expected7) EXPECT_EQ(random.draw(7), value);
+    for (int value : expected7)
+        EXPECT_EQ(random.draw(7), value);
     EXPECT_EQ(random.longStep(), 2034750436);
     EXPECT_EQ(random.longStep(), 2057801025);
     EXPECT_EQ(random.longStep(), 354627506);
     EXPECT_EQ(random.low(), 78051684u);
     EXPECT_EQ(random.high(), 354627506u);
     const int expectedMinus13[] = {11, 1, 5, 5, 9};
-    for (int value : expectedMinus13) EXPECT_EQ(random.draw(-13), value);
+    for (int value : expectedMinus13)
+        EXPECT_EQ(random.draw(-13), value);
 }
 
 TEST(RandomDraw, DrawOfOneIsZeroAndTakesSixSteps) {
     RandomDraw random(77, 0), stepped(77, 0);
     for (int i = 0; i < 100; ++i) {
         EXPECT_EQ(random.draw(1), 0);
-        for (int s = 0; s < 6; ++s) stepped.shortStep();
+        for (int s = 0; s < 6; ++s)
+            stepped.shortStep();
         ASSERT_EQ(random.low(), stepped.low());
     }
 }
@@ -78,7 +82,8 @@ TEST(RandomDraw, NegativeBoundGivesZeroToMagnitudeMinusOne) {
 TEST(RandomDraw, ZeroBoundFailsAfterSixSteps) {
     RandomDraw random(9, 0), stepped(9, 0);
     EXPECT_THROW(random.draw(0), DivisionByZero);
-    for (int s = 0; s < 6; ++s) stepped.shortStep();
+    for (int s = 0; s < 6; ++s)
+        stepped.shortStep();
     EXPECT_EQ(random.low(), stepped.low());
     try {
         random.draw(0);

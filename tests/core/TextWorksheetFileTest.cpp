@@ -1,0 +1,153 @@
+// Writing Zarvik.txt: the old worksheet survives every failure, and files that
+// cannot be written are reported, not passed off as done.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "TestSupport.h"
+#include "common/Errors.h"
+#include "text_worksheets/TextWorksheet.h"
+
+using namespace zarvik;
+using zarvik::test::readFile;
+using zarvik::test::runCli;
+
+namespace {
+
+const QByteArray kPrevious = "previous worksheet\r\n";
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class TextFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath(QStringLiteral("Zarvik.txt"));
+        writeBytes(path, kPrevious);
+    }
+    QTemporaryDir folder;
+    QString path;
+    RandomDraw random{7, 0};
+};
+
+}  // namespace
+
+TEST_F(TextFile, FailedGenerationsLeaveThePreviousFile) {
+    const std::vector<std::pair<int, FixedTextFields>> failing = {
+        {101, {u""_qs, u"5"_qs}},             // conversion error
+        {203, {u"10"_qs, u"1"_qs}},           // Division by zero on the first draw
+        {104, {u"10"_qs, u"0"_qs, u"2"_qs}},  // refused
+    };
+    for (const auto& [kind, fields] : failing) {
+        EXPECT_THROW(writeTextWorksheet(kind, fields, random, path), Error) << kind;
+        EXPECT_EQ(readFile(path), kPrevious) << kind;
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{u"Zarvik.txt"_qs})
+            << "a temporary file was left behind";
+    }
+}
+
+TEST_F(TextFile, SuccessReplacesAndCountZeroEmpties) {
+    writeTextWorksheet(202, FixedTextFields(u"3"_qs), random, path);
+    const QByteArray three = readFile(path);
+    EXPECT_EQ(three.count("\r\n"), 3);
+    writeTextWorksheet(202, FixedTextFields(u"0"_qs), random, path);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(readFile(path), QByteArray());
+    writeTextWorksheet(202, FixedTextFields(u"-3"_qs), random, path);
+    EXPECT_EQ(readFile(path), QByteArray());
+}
+
+TEST_F(TextFile, UnknownKindTouchesNothing) {
+    writeTextWorksheet(0, FixedTextFields(u"5"_qs), random, path);
+    EXPECT_EQ(readFile(path), kPrevious);
+    EXPECT_EQ(random.low(), 7u);
+}
+
+TEST_F(TextFile, LinksAreFollowedAndDevicesWrittenDirectly) {
+    const QString target = folder.filePath(u"real.txt"_qs);
+    writeBytes(target, kPrevious);
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::link(target, path));
+    writeTextWorksheet(103, FixedTextFields(u"2"_qs), random, path);
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(readFile(target).count("\r\n"), 2);
+
+    writeTextWorksheet(103, FixedTextFields(u"2"_qs), random, u"/dev/null"_qs);
+    EXPECT_TRUE(QFileInfo(u"/dev/null"_qs).exists());
+}
+
+TEST_F(TextFile, UnwritablePlacesAreErrorsNamingTheFile) {
+    const QString missing = folder.filePath(u"no/such/folder/Zarvik.txt"_qs);
+    try {
+        writeTextWorksheet(202, FixedTextFields(u"3"_qs), random, missing);
+        FAIL() << "reported success";
+    } catch (const FileError& e) {
+        EXPECT_TRUE(e.message().contains(missing)) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(u"yazılamadı"_qs));
+    }
+    EXPECT_THROW(writeTextWorksheet(202, FixedTextFields(u"3"_qs), random, folder.path()),
+                 FileError);
+    if (geteuid() != 0) {  // root writes anywhere
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_THROW(writeTextWorksheet(202, FixedTextFields(u"3"_qs), random, path), FileError);
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(readFile(path), kPrevious);
+    }
+}
+
+TEST(TextCli, WritesWhatTheCoreWrites) {
+    QTemporaryDir folder;
+    const auto result = runCli({u"text"_qs, u"105"_qs, u"--count=12"_qs, u"--p1"_qs, u"4"_qs,
+                                u"--p2"_qs, u"3"_qs, u"--time"_qs, u"1222833600"_qs},
+                               folder.path());
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    RandomDraw random;
+    random.seed(1222833600);
+    const QString expected = folder.filePath(u"expected.txt"_qs);
+    writeTextWorksheet(105, FixedTextFields(u"12"_qs, u"4"_qs, u"3"_qs), random, expected);
+    EXPECT_EQ(readFile(folder.filePath(u"Zarvik.txt"_qs)), readFile(expected));
+
+    const auto toStdout = runCli({u"text"_qs, u"105"_qs, u"--count"_qs, u"12"_qs, u"--p1=4"_qs,
+                                  u"--p2=3"_qs, u"--time=1222833600"_qs, u"-o"_qs, u"-"_qs});
+    EXPECT_EQ(toStdout.out, readFile(expected));
+}
+
+TEST(TextCli, ExitStatuses) {
+    QTemporaryDir folder;
+    writeBytes(folder.filePath(u"Zarvik.txt"_qs), kPrevious);
+    const auto negative = runCli(
+        {u"text"_qs, u"101"_qs, u"--count"_qs, u"2"_qs, u"--p1"_qs, u"-1"_qs, u"-o"_qs, u"-"_qs});
+    EXPECT_EQ(negative.exitCode, 1);
+    EXPECT_EQ(negative.err, "Division by zero\n");
+
+    const auto empty = runCli({u"text"_qs, u"102"_qs, u"--p1"_qs, u"3"_qs}, folder.path());
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(empty.err, "'' is not a valid integer value\n");  // the empty second list
+    EXPECT_EQ(readFile(folder.filePath(u"Zarvik.txt"_qs)), kPrevious);
+
+    for (const QStringList& bad : {QStringList{u"text"_qs},
+                                   {u"text"_qs, u"107"_qs},
+                                   {u"text"_qs, u"abc"_qs},
+                                   {u"text"_qs, u"101"_qs, u"--count"_qs},
+                                   {u"text"_qs, u"101"_qs, u"--bogus"_qs},
+                                   {u"text"_qs, u"101"_qs, u"--time"_qs, u"soon"_qs},
+                                   {u"nothing"_qs},
+                                   {}}) {
+        const auto result = runCli(bad);
+        EXPECT_EQ(result.exitCode, 2) << bad.join(u' ').toStdString();
+        EXPECT_FALSE(result.err.isEmpty());
+    }
+    const auto help = runCli({u"text"_qs, u"--help"_qs});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("--count"));
+}
