@@ -1,11 +1,127 @@
+// zarvik-cli fraction: the fraction worksheet page, prepared as the window's
+// "Yeni Hazırla" prepares it, printed as JSON or text and rendered to PDF/PNG.
+
+#include <QDate>
+#include <QFileInfo>
+
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "common/DateText.h"
+#include "common/PageRenderer.h"
+#include "fractions/FractionGenerators.h"
+#include "fractions/FractionPage.h"
 
 namespace zarvik::cli {
 
-int runFractionCommand(const QStringList&) {
-    printErr(QStringLiteral("zarvik-cli fraction: not built yet\n"));
-    return kUsageError;
+namespace {
+
+const char kHelp[] =
+    "Usage: zarvik-cli fraction --op OP --type TYPE [--denominators REL]\n"
+    "                           [--teacher TEXT] [--date TEXT] [--time T] [--json] [-o FILE]\n"
+    "\n"
+    "Prepares a fraction worksheet page (26 exercises on two fractions).\n"
+    "\n"
+    "  --op OP             \"Toplama\", \"Çıkarma\", \"Çarpma\" or \"Bölme\"\n"
+    "  --type TYPE         \"Basit Kesir\" or \"Tam Sayılı Kesir\"\n"
+    "  --denominators REL  for \"Toplama\" and \"Çıkarma\": \"Paydaları Eşit\",\n"
+    "                      \"Paydaları Farklı\" or \"Paydaları Birbirinin Katı\"\n"
+    "                      (texts that match no choice run no generator: empty page)\n"
+    "  --teacher TEXT      teacher's name for the footer (\"Hazırlayan: TEXT\")\n"
+    "  --date TEXT         date for the footer (default: today, dd/mm/yyyy)\n"
+    "  --time T            draw as a run started at calendar time T (seconds since 1970)\n"
+    "  --json              print the exercises as JSON\n"
+    "  -o FILE             render the page to FILE (.pdf or .png)\n"
+    "\n"
+    "Without --json and -o the exercises are printed one per line.\n"
+    "Exit status: 0 done, 1 generation or file error, 2 bad usage.\n";
+
+using namespace zarvik::fractions;
+
+QString jsonOf(const ExerciseTable& table, const QString& teacher, const QString& date) {
+    QString rows;
+    for (const FractionRow& row : table) {
+        if (!rows.isEmpty()) rows += u',';
+        rows += jsonStringArray({row.firstNumerator, row.firstDenominator, row.firstWhole,
+                                 row.operatorText, row.secondNumerator, row.secondDenominator});
+    }
+    return QStringLiteral("{\"rows\":[%1],\"teacher\":%2,\"date\":%3}\n")
+        .arg(rows, jsonString(teacher), jsonString(date));
+}
+
+// "3) 2 1/4 - 1 3/8 =" per exercise, then the footer.
+QString plainTextOf(const ExerciseTable& table, const QString& teacher, const QString& date) {
+    QString out;
+    int number = 0;
+    for (const FractionRow& row : table) {
+        out += QString::number(++number) + QStringLiteral(") ");
+        if (!row.firstWhole.isEmpty()) out += row.firstWhole + u' ';
+        out += row.firstNumerator + u'/' + row.firstDenominator + u' ' + row.operatorText + u' ' +
+               row.secondNumerator + u'/' + row.secondDenominator + QStringLiteral(" =\n");
+    }
+    return out + teacher + u'\n' + date + u'\n';
+}
+
+}  // namespace
+
+int runFractionCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption op(QStringLiteral("op"), QStringLiteral("Operation."),
+                                QStringLiteral("OP"));
+    const QCommandLineOption type(QStringLiteral("type"), QStringLiteral("Fraction type."),
+                                  QStringLiteral("TYPE"));
+    const QCommandLineOption denominators(QStringLiteral("denominators"),
+                                          QStringLiteral("Denominator relation."),
+                                          QStringLiteral("REL"));
+    const QCommandLineOption teacher(QStringLiteral("teacher"), QStringLiteral("Teacher."),
+                                     QStringLiteral("TEXT"));
+    const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("Date."),
+                                  QStringLiteral("TEXT"));
+    const QCommandLineOption time(QStringLiteral("time"), QStringLiteral("Seed time."),
+                                  QStringLiteral("T"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("JSON output."));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Page file."), QStringLiteral("FILE"));
+    parser.addOptions({op, type, denominators, teacher, date, time, json, output});
+    if (!parseArguments(parser, arguments, QString::fromUtf8(kHelp))) return kSuccess;
+
+    if (!parser.positionalArguments().isEmpty())
+        throw UsageError{QStringLiteral("unexpected argument '%1'.")
+                             .arg(parser.positionalArguments().constFirst())};
+    if (!parser.isSet(op)) throw UsageError{QStringLiteral("--op is required.")};
+    if (!parser.isSet(type)) throw UsageError{QStringLiteral("--type is required.")};
+    const QString outputPath = optionText(parser, QStringLiteral("o"));
+    const QString suffix = QFileInfo(outputPath).suffix().toLower();
+    if (parser.isSet(output) && suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
+        throw UsageError{QStringLiteral("-o needs a .pdf or .png file, not '%1'.").arg(outputPath)};
+
+    RandomDraw random;
+    seedRandomDraw(parser, random);
+
+    // As the window: empty table, the one generator the texts select, page.
+    ExerciseTable table;
+    clearTable(table);
+    if (const auto kind = fractionKindFor(parser.value(op), parser.value(type),
+                                          optionText(parser, QStringLiteral("denominators"))))
+        generateFractions(*kind, random, table);
+    const QString teacherLine = teacherCaption(optionText(parser, QStringLiteral("teacher")));
+    // The window's date field starts with today's date.
+    const QString dateLine =
+        parser.isSet(date) ? parser.value(date) : dateText(QDate::currentDate());
+
+    if (parser.isSet(output)) {
+        Page page = makeFractionPage();
+        fillFractionPage(page, table);
+        setFractionFooter(page, optionText(parser, QStringLiteral("teacher")), dateLine);
+        if (suffix == QLatin1String("pdf"))
+            writePdf({&page}, outputPath);
+        else
+            writePng(page, outputPath);
+    }
+    if (parser.isSet(json))
+        printOut(jsonOf(table, teacherLine, dateLine));
+    else if (!parser.isSet(output))
+        printOut(plainTextOf(table, teacherLine, dateLine));
+    return kSuccess;
 }
 
 }  // namespace zarvik::cli
