@@ -8,6 +8,7 @@
 #include "cli/Commands.h"
 #include "common/DateText.h"
 #include "common/PageRenderer.h"
+#include "numbers/NumberPrintLayout.h"
 #include "numbers/NumberWorksheet.h"
 
 namespace zarvik::cli {
@@ -113,10 +114,11 @@ int runNumbersCommand(const QStringList& arguments) {
     sheet.prepare(choices, random, messages);
 
     if (parser.isSet(output)) {
+        const Page printed = numberPageForPrint(sheet.page());
         if (suffix == QLatin1String("pdf"))
-            writePdf({&sheet.page()}, outputPath);
+            writePdf({&printed}, outputPath);
         else
-            writePng(sheet.page(), outputPath);
+            writePng(printed, outputPath);
     }
     if (parser.isSet(json))
         printOut(jsonOf(sheet));
