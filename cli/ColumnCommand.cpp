@@ -1,11 +1,159 @@
+// zarvik-cli column: a column worksheet prepared as the half-page (a5) or
+// full-page (a4) window prepares it, with the generator's questions answered
+// from --answers.
+
+#include <QDate>
+
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "column_worksheets/ColumnDesign.h"
+#include "column_worksheets/ColumnGenerators.h"
+#include "column_worksheets/ColumnSheet.h"
+#include "column_worksheets/ScriptedQuestions.h"
+#include "common/DateText.h"
+#include "common/PageRenderer.h"
 
 namespace zarvik::cli {
 
-int runColumnCommand(const QStringList&) {
-    printErr(QStringLiteral("zarvik-cli column: not built yet\n"));
-    return kUsageError;
+namespace {
+
+const char kHelp[] =
+    "Usage: zarvik-cli column --page a5|a4 --op OP --prop PROP [--answers LIST]\n"
+    "                         [--teacher TEXT] [--date TEXT] [--time T] [--json] [-o FILE]\n"
+    "\n"
+    "Prepares a column worksheet as the \"Yarım Sayfa\" (a5) or \"Tam Sayfa\" (a4)\n"
+    "window does: OP and PROP are the texts of the operation and property lists,\n"
+    "compared exactly (no match prepares no problems).\n"
+    "\n"
+    "Options:\n"
+    "  --page a5|a4      the window: half page (A5) or full page (A4)\n"
+    "  --op OP           Toplama, Çıkarma, Çarpma or Bölme\n"
+    "  --prop PROP       the property, e.g. \"Eldesiz Toplama\"\n"
+    "  --answers LIST    answers to the questions in the order they are asked,\n"
+    "                    separated by ';'. A number question takes the item as\n"
+    "                    typed ('~' is Cancel: the default); a yes/no question\n"
+    "                    takes y, yes, e, evet or n, no, h, hayır. Questions past\n"
+    "                    the end are cancelled or answered No.\n"
+    "  --teacher TEXT    the teacher's name (\"Hazırlayan: \" + TEXT on the page)\n"
+    "  --date TEXT       the date on the page (default: today, dd/mm/yyyy)\n"
+    "  --time T          draw as a run started at T seconds since 1970 (default: now)\n"
+    "  --json            print the problem texts, line width, operator and footer\n"
+    "  -o FILE           write the page that \"Bak\" shows: PNG for *.png, else PDF\n"
+    "\n"
+    "Without --json or -o the problems are printed one per line.\n"
+    "Exit status: 0 done, 1 the generator stopped (message on stderr), 2 bad usage.\n";
+
+QString operatorSign(ColumnOperation operation) {
+    switch (operation) {
+        case ColumnOperation::Addition:
+            return QStringLiteral("+");
+        case ColumnOperation::Subtraction:
+            return QStringLiteral("-");
+        case ColumnOperation::Multiplication:
+            return QStringLiteral("x");
+        case ColumnOperation::Division:
+            return QStringLiteral("÷");
+    }
+    return {};
+}
+
+QString sheetJson(const ColumnSheet& sheet, const QString& operation) {
+    const int count = sheet.slotCountFor(operation);
+    const Page& grid = sheet.gridPage();
+    const PageFrameDesign& frame = sheet.design().gridPage;
+    const auto& line = sheet.lineSetting();
+    QString json = QStringLiteral("{\"page\":");
+    json += ColumnSheet::usesDivisionPage(operation) ? QStringLiteral("\"division\"")
+                                                     : QStringLiteral("\"grid\"");
+    json += QStringLiteral(",\"first\":") + jsonStringArray(sheet.FirstTexts.first(count));
+    json += QStringLiteral(",\"second\":") + jsonStringArray(sheet.SecondTexts.first(count));
+    json += QStringLiteral(",\"lineWidth\":") +
+            (line ? QString::number(line->width) : QStringLiteral("null"));
+    json +=
+        QStringLiteral(",\"operator\":") + (line ? jsonString(line->op) : QStringLiteral("null"));
+    json += QStringLiteral(",\"teacher\":") + jsonString(grid.cell(frame.teacherLabel.name).text);
+    json += QStringLiteral(",\"date\":") + jsonString(grid.cell(frame.dateLabel.name).text);
+    json += QStringLiteral("}\n");
+    return json;
+}
+
+QString problemLines(const ColumnSheet& sheet) {
+    QString out;
+    for (const ColumnProblem& problem : sheet.problems())
+        out += QStringLiteral("%1 %2 %3\n")
+                   .arg(problem.first)
+                   .arg(operatorSign(problem.operation))
+                   .arg(problem.second);
+    return out;
+}
+
+}  // namespace
+
+int runColumnCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOptions({
+        {QStringLiteral("page"), QStringLiteral("a5 or a4."), QStringLiteral("PAGE")},
+        {QStringLiteral("op"), QStringLiteral("Operation."), QStringLiteral("OP")},
+        {QStringLiteral("prop"), QStringLiteral("Property."), QStringLiteral("PROP")},
+        {QStringLiteral("answers"), QStringLiteral("Answers."), QStringLiteral("LIST")},
+        {QStringLiteral("teacher"), QStringLiteral("Teacher."), QStringLiteral("TEXT")},
+        {QStringLiteral("date"), QStringLiteral("Date."), QStringLiteral("TEXT")},
+        {QStringLiteral("time"), QStringLiteral("Seed time."), QStringLiteral("T")},
+        {QStringLiteral("json"), QStringLiteral("JSON output.")},
+        {QStringLiteral("o"), QStringLiteral("Output file."), QStringLiteral("FILE")},
+    });
+    if (!parseArguments(parser, arguments, QString::fromUtf8(kHelp))) return kSuccess;
+    if (!parser.positionalArguments().isEmpty())
+        throw UsageError{QStringLiteral("unexpected argument '%1'")
+                             .arg(parser.positionalArguments().constFirst())};
+
+    const QString pageName = optionText(parser, QStringLiteral("page"));
+    const ColumnWindowDesign* design = nullptr;
+    if (pageName == QLatin1String("a5")) design = &halfPageDesign();
+    if (pageName == QLatin1String("a4")) design = &fullPageDesign();
+    if (!design) throw UsageError{QStringLiteral("--page must be a5 or a4")};
+    for (const char* required : {"op", "prop"})
+        if (!parser.isSet(QString::fromLatin1(required)))
+            throw UsageError{QStringLiteral("--%1 is required").arg(QString::fromLatin1(required))};
+    const QString operation = parser.value(QStringLiteral("op"));
+    const QString property = parser.value(QStringLiteral("prop"));
+
+    RandomDraw random;
+    seedRandomDraw(parser, random);
+    ScriptedQuestions questions =
+        parser.isSet(QStringLiteral("answers"))
+            ? ScriptedQuestions::fromList(parser.value(QStringLiteral("answers")))
+            : ScriptedQuestions();
+    const QString date = parser.isSet(QStringLiteral("date")) ? parser.value(QStringLiteral("date"))
+                                                              : dateText(QDate::currentDate());
+
+    ColumnSheet sheet(*design);
+    const ColumnKind* kind = nullptr;
+    try {
+        kind = sheet.prepare(operation, property, optionText(parser, QStringLiteral("teacher")),
+                             date, questions, random);
+    } catch (const AnswerScriptError& e) {
+        throw UsageError{QStringLiteral("--answers: ") + e.message()};
+    }
+    if (!kind)
+        printErr(QStringLiteral("zarvik-cli column: no generator for \"%1\" / \"%2\"; the "
+                                "sheet is empty\n")
+                     .arg(operation, property));
+
+    const bool json = parser.isSet(QStringLiteral("json"));
+    const QString output = optionText(parser, QStringLiteral("o"));
+    if (parser.isSet(QStringLiteral("o")) && output.isEmpty())
+        throw UsageError{QStringLiteral("-o needs a file name")};
+    if (json) printOut(sheetJson(sheet, operation));
+    if (!output.isEmpty()) {
+        const Page& page = sheet.transferForOperation(operation);
+        if (output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+            writePng(page, output);
+        else
+            writePdf({&page}, output);
+    }
+    if (!json && output.isEmpty()) printOut(problemLines(sheet));
+    return kSuccess;
 }
 
 }  // namespace zarvik::cli
