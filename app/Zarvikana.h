@@ -1,0 +1,79 @@
+#pragma once
+// The launcher: one button per worksheet family, the about and popularity
+// messages, the publisher's banner and the release date. It is the main
+// window: closing it ends the program.
+
+#include <QDate>
+#include <QWidget>
+#include <cstdint>
+
+#include "app/Windows.h"
+#include "common/AppContext.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace zarvik {
+
+struct ReleaseDate {
+    uint16_t day;
+    uint16_t month;
+    uint16_t year;
+};
+inline constexpr ReleaseDate kReleaseDate{1, 10, 2008};
+
+// "Yayın tarihi: 01/10/2008".
+QString releaseDateText();
+// Days counted as 365 a year and 30 a month; more than 180 past the release
+// asks for an update.
+bool updateReminderDue(const QDate& today);
+QString updateReminderText();
+QString aboutText();
+QString popularityText();
+
+// Modal box with the application title and one OK button.
+void showMessage(QWidget* parent, const QString& text);
+
+}  // namespace zarvik
+
+class TFormZarvikAna : public QWidget {
+    Q_OBJECT
+  public:
+    // The other windows do not exist yet; start-up fills the set as it creates them.
+    TFormZarvikAna(zarvik::AppContext& context, const zarvik::Windows& windows,
+                   QWidget* parent = nullptr);
+
+    void ButtonEskiClick();
+    void ButtonSayilarClick();
+    void Button1SinifClick();
+    void ButtonKesirClick();
+    void ButtonYeniClick();
+    void ButtonHakkindaClick();
+    void TiklaClick();
+
+  signals:
+    // The main window was closed: the program ends.
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void FormCreate();
+
+    zarvik::AppContext& context_;
+    const zarvik::Windows& windows_;
+
+    QLabel* Panel1 = nullptr;
+    QPushButton* ButtonEski = nullptr;
+    QPushButton* ButtonSayilar = nullptr;
+    QPushButton* Button1Sinif = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QPushButton* ButtonKesir = nullptr;
+    QPushButton* ButtonYeni = nullptr;
+    QPushButton* ButtonHakkinda = nullptr;
+    QPushButton* Tikla = nullptr;
+    QLabel* Panel2 = nullptr;
+};

@@ -1,0 +1,308 @@
+#include "text_worksheets/Zarvikeski.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/Look.h"
+#include "common/ErrorBox.h"
+#include "common/Names.h"
+#include "text_worksheets/TextCatalogue.h"
+#include "text_worksheets/TextWorksheet.h"
+
+using zarvik::runGuarded;
+using zarvik::TextHelpItem;
+using zarvik::TextKind;
+
+namespace {
+
+const QString kWorksheetFile = QStringLiteral("Zarvik.txt");
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kRed(0xFF, 0x00, 0x00);
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+// An auto-sized label at its designed top-left corner.
+QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, const QString& text,
+                  const QColor& colour) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    label->setText(text);
+    label->adjustSize();
+    setTextColour(label, colour);
+    return label;
+}
+
+QComboBox* makeList(QWidget* parent, const char* name, int top, const QString& text) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(true);
+    // Typed text is a value for the generator, not a new item.
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setMaxVisibleItems(9);
+    list->setGeometry(8, top, 65, 21);
+    list->setEditText(text);
+    return list;
+}
+
+void fillList(QComboBox* list, const zarvik::ParameterList& parameter) {
+    list->setEditText(QString());
+    list->clear();
+    list->addItems(parameter.items);
+    // Adding items selects the first one; the field must stay empty.
+    list->setCurrentIndex(-1);
+    list->setEditText(QString());
+}
+
+}  // namespace
+
+void zarvik::DesktopFileOpener::open(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+}
+
+// The window's controls as the generators read them.
+class TFormZarvikEski::Fields : public zarvik::TextFields {
+  public:
+    explicit Fields(const TFormZarvikEski& window) : window_(window) {}
+    QString edit1() const override { return window_.Edit1->text(); }
+    QString comboBox1() const override { return window_.ComboBox1->currentText(); }
+    QString comboBox2() const override { return window_.ComboBox2->currentText(); }
+    bool checkBox1() const override { return window_.CheckBox1->isChecked(); }
+
+  private:
+    const TFormZarvikEski& window_;
+};
+
+TFormZarvikEski::TFormZarvikEski(zarvik::AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      context_(context) {
+    setObjectName(QStringLiteral("FormZarvikEski"));
+    setWindowTitle(zarvik::names::kAuthorWebAddress.toString());
+    setWindowIcon(zarvik::textWindowIcon());
+    setFont(zarvik::dialogFont());
+    buildControls();
+    buildMenu();
+    FormCreate();
+}
+
+TFormZarvikEski::~TFormZarvikEski() = default;
+
+void TFormZarvikEski::setFileOpener(zarvik::FileOpener* opener) {
+    opener_ = opener ? opener : &desktopOpener_;
+}
+
+void TFormZarvikEski::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(228, 356);
+
+    Label8 = makeLabel(client, "Label8", 8, 0, QStringLiteral("Açıklama:"), kRed);
+    QFont underlined = Label8->font();
+    underlined.setUnderline(true);
+    Label8->setFont(underlined);
+    Label8->adjustSize();
+    Label1 = makeLabel(client, "Label1", 8, 16, QStringLiteral("Label1"), kNavy);
+    Label2 = makeLabel(client, "Label2", 8, 104,
+                       QStringLiteral("Aşağıdaki boşlukları eksiksiz doldurunuz!"), kRed);
+
+    Edit1 = new QLineEdit(client);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(8, 136, 65, 21);
+    Edit1->setMaxLength(9);
+    Edit1->setText(QStringLiteral("0"));
+    Label3 = makeLabel(client, "Label3", 80, 136, QStringLiteral("Alıştırma sayısı"), kNavy);
+
+    ComboBox1 = makeList(client, "ComboBox1", 168, QStringLiteral("0"));
+    Label4 = makeLabel(client, "Label4", 80, 168, QStringLiteral("Label4"), kNavy);
+    ComboBox2 = makeList(client, "ComboBox2", 200, QStringLiteral("1"));
+    Label5 = makeLabel(client, "Label5", 80, 200, QStringLiteral("Label5"), kNavy);
+
+    CheckBox1 = new QCheckBox(client);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setGeometry(56, 224, 17, 33);
+    Label6 = makeLabel(client, "Label6", 80, 232, QStringLiteral("Label6"), kNavy);
+
+    Label7 = makeLabel(client, "Label7", 24, 256, QStringLiteral("Label7"), kRed);
+
+    Button1 = new QPushButton(QStringLiteral("Ödev Hazırla >>"), client);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(64, 304, 97, 25);
+    setTextColour(Button1, kRed);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+    setTabOrder(Edit1, ComboBox1);
+    setTabOrder(ComboBox1, ComboBox2);
+    setTabOrder(ComboBox2, CheckBox1);
+    setTabOrder(CheckBox1, Button1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTimerInterval);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    // Runs for the whole run, shown or hidden.
+    Timer1->start();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(client);
+}
+
+void TFormZarvikEski::buildMenu() {
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    // Inside the window on every desktop, so the client area keeps its size.
+    MainMenu1->setNativeMenuBar(false);
+    layout()->setMenuBar(MainMenu1);
+
+    const zarvik::TextMainMenu exercises = zarvik::textExercisesMenu();
+    QMenu* exercisesMenu = MainMenu1->addMenu(exercises.menuText);
+    exercisesMenu->setObjectName(exercises.itemName);
+    std::vector<QMenu*> groups;
+    for (const zarvik::TextMenuGroup& group : zarvik::textMenuGroups()) {
+        groups.push_back(exercisesMenu->addMenu(group.menuText));
+        groups.back()->setObjectName(group.itemName);
+    }
+    for (const TextKind& kind : zarvik::textKinds()) {
+        QAction* action = groups.at(kind.group)->addAction(kind.menuText);
+        action->setObjectName(kind.itemName);
+        connect(action, &QAction::triggered, this, [this, &kind] { exerciseItemClick(kind); });
+    }
+
+    const zarvik::TextMainMenu help = zarvik::textHelpMenu();
+    QMenu* helpMenu = MainMenu1->addMenu(help.menuText);
+    helpMenu->setObjectName(help.itemName);
+    for (const TextHelpItem& item : zarvik::textHelpItems()) {
+        QAction* action = helpMenu->addAction(item.caption);
+        action->setObjectName(item.itemName);
+        connect(action, &QAction::triggered, this, [this, &item] { helpItemClick(item); });
+    }
+}
+
+void TFormZarvikEski::FormCreate() {
+    setLabelText(Label1, zarvik::textWindowStartText());
+    // Nothing but the start text and the menu until a kind is chosen, so the
+    // button cannot be pressed without one.
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Label2, Label3, Label4, Label5, Label6, Label7, Label8,
+                                         Edit1, ComboBox1, ComboBox2, CheckBox1, Button1})
+        control->hide();
+}
+
+void TFormZarvikEski::setLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+void TFormZarvikEski::exerciseItemClick(const TextKind& kind) {
+    runGuarded(this, [&] {
+        Label1->show();
+        Label2->show();
+        Label7->hide();
+        Label8->show();
+        setLabelText(Label8, QStringLiteral("Açıklama"));
+
+        Button1->show();
+        Label3->show();
+        Edit1->show();
+        Edit1->clear();
+
+        Label4->setVisible(kind.first.shown());
+        ComboBox1->setVisible(kind.first.shown());
+        Label5->setVisible(kind.second.shown());
+        ComboBox2->setVisible(kind.second.shown());
+        Label6->setVisible(kind.checkShown());
+        CheckBox1->setVisible(kind.checkShown());
+        CheckBox1->setChecked(false);
+
+        setLabelText(Label1, kind.description);
+        setLabelText(Label4, kind.first.caption);
+        setLabelText(Label5, kind.second.caption);
+        setLabelText(Label6, kind.checkCaption);
+
+        fillList(ComboBox1, kind.first);
+        fillList(ComboBox2, kind.second);
+
+        kindCode_ = kind.code;
+    });
+}
+
+void TFormZarvikEski::helpItemClick(const TextHelpItem& item) {
+    runGuarded(this, [&] {
+        setLabelText(Label1, item.text);
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{Label2, Label3, Label4, Label5, Label6, Label7})
+            control->hide();
+        Label8->show();
+        setLabelText(Label8, item.caption);
+        // The kind and the fields' texts stay for the next exercise choice.
+        for (QWidget* control :
+             std::initializer_list<QWidget*>{Edit1, ComboBox1, ComboBox2, CheckBox1, Button1})
+            control->hide();
+    });
+}
+
+void TFormZarvikEski::Button1Click() {
+    runGuarded(this, [&] {
+        // Only 0, before any choice, is not a kind; the button is hidden then.
+        if (!zarvik::isTextKind(kindCode_)) return;
+        const Fields fields(*this);
+        zarvik::writeTextWorksheet(kindCode_, fields, context_.random, kWorksheetFile);
+        setLabelText(Label7, zarvik::textCompletionText());
+        Label7->show();
+        opener_->open(kWorksheetFile);
+    });
+}
+
+void TFormZarvikEski::Timer1Timer() {
+    runGuarded(this, [&] {
+        switch (context_.random.draw(3)) {
+            case 0:
+                setWindowTitle(QStringLiteral("Zarvik 2.02"));
+                break;
+            case 1:
+                setWindowTitle(zarvik::names::kPublisherWebAddress.toString());
+                break;
+            default:
+                setWindowTitle(zarvik::names::kAuthorWebAddress.toString());
+                break;
+        }
+    });
+}
+
+void TFormZarvikEski::showEvent(QShowEvent* event) {
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        zarvik::centreOnScreen(*this);
+    }
+    QWidget::showEvent(event);
+}
+
+void TFormZarvikEski::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the default button from any field.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !Button1->isHidden() &&
+        Button1->isEnabled()) {
+        Button1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

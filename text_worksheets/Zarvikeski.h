@@ -1,0 +1,89 @@
+#pragma once
+// The text worksheet window: a menu of 28 exercise kinds (TextCatalogue), the
+// fields the chosen kind needs, and "Ödev Hazırla >>", which writes Zarvik.txt
+// through the generators (TextWorksheet) and has the desktop open it.
+
+#include <QWidget>
+#include <cstdint>
+
+#include "common/AppContext.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+
+namespace zarvik {
+struct TextKind;
+struct TextHelpItem;
+
+// The desktop's "open" action on a file; tests record the calls instead.
+class FileOpener {
+  public:
+    virtual ~FileOpener() = default;
+    virtual void open(const QString& path) = 0;
+};
+
+// Opens the file with the desktop's default program; failures are ignored.
+class DesktopFileOpener : public FileOpener {
+  public:
+    void open(const QString& path) override;
+};
+
+}  // namespace zarvik
+
+class TFormZarvikEski : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kTimerInterval = 3000;
+
+    explicit TFormZarvikEski(zarvik::AppContext& context, QWidget* parent = nullptr);
+    ~TFormZarvikEski() override;
+
+    // nullptr restores the desktop's open action.
+    void setFileOpener(zarvik::FileOpener* opener);
+    int32_t kindCode() const { return kindCode_; }
+
+    // The handlers (the menu items, the button and the timer call them).
+    void exerciseItemClick(const zarvik::TextKind& kind);
+    void helpItemClick(const zarvik::TextHelpItem& item);
+    void Button1Click();
+    void Timer1Timer();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    class Fields;
+
+    void buildControls();
+    void buildMenu();
+    void FormCreate();
+    void setLabelText(QLabel* label, const QString& text);
+
+    zarvik::AppContext& context_;
+    zarvik::DesktopFileOpener desktopOpener_;
+    zarvik::FileOpener* opener_ = &desktopOpener_;
+    int32_t kindCode_ = 0;
+    bool shownBefore_ = false;
+
+    QMenuBar* MainMenu1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QTimer* Timer1 = nullptr;
+};
