@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 #include "common/PageRenderer.h"
 #include "numbers/NumberGenerators.h"
@@ -34,55 +36,82 @@ class TextMeasure {
 
     // Width in tenths of a millimetre, as the renderer sets the font.
     double width(const QString& text, const CellFont& design, int pointSize) {
+        return metrics(design, pointSize).horizontalAdvance(text) / device_.logicalDpiX() * 254.0;
+    }
+    double width(QChar letter, const CellFont& design, int pointSize) {
+        return metrics(design, pointSize).horizontalAdvance(letter) / device_.logicalDpiX() * 254.0;
+    }
+
+  private:
+    const QFontMetricsF& metrics(const CellFont& design, int pointSize) {
+        for (const auto& [key, size, metrics] : cache_)
+            if (size == pointSize && key.family == design.family && key.bold == design.bold &&
+                key.underline == design.underline)
+                return metrics;
         QFont font(resolvedFontFamily(design.family));
         font.setPointSize(pointSize);
         font.setBold(design.bold);
         font.setUnderline(design.underline);
         font.setHintingPreference(QFont::PreferNoHinting);
-        const QFontMetricsF metrics(font, &device_);
-        return metrics.horizontalAdvance(text) / device_.logicalDpiX() * 254.0;
+        cache_.push_back({design, pointSize, QFontMetricsF(font, &device_)});
+        return std::get<2>(cache_.back());
     }
 
-  private:
     QImage device_;
+    std::vector<std::tuple<CellFont, int, QFontMetricsF>> cache_;
 };
 
 // The largest size from `largest` down whose every line fits the room.
 int fittingSize(TextMeasure& measure, const QStringList& lines, const CellFont& font, double room,
                 int largest) {
-    int size = largest;
-    for (; size > kSmallestSize; --size) {
-        bool fits = true;
+    // Widths grow in proportion to the size (unhinted outlines), so one
+    // measurement gives the size; the loop only corrects a rounding.
+    double widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, measure.width(line, font, largest));
+    int size = widest <= room ? largest
+                              : std::max(kSmallestSize, static_cast<int>(largest * room / widest));
+    const auto fits = [&](int s) {
         for (const QString& line : lines)
-            fits = fits && measure.width(line, font, size) <= room;
-        if (fits) break;
-    }
+            if (measure.width(line, font, s) > room) return false;
+        return true;
+    };
+    while (size > kSmallestSize && !fits(size))
+        --size;
     return size;
 }
 
 // Two lines split at the space that makes the longer one shortest; the
-// second line is indented past the exercise's number.
+// second line is indented past the exercise's number. The split is chosen on
+// summed letter widths; the size is then set on measured lines.
 QStringList twoLines(TextMeasure& measure, const QString& text, const CellFont& font) {
+    const int size = font.pointSize;
+    std::vector<double> before(static_cast<size_t>(text.size()) + 1, 0.0);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        before[i + 1] = before[i] + measure.width(text[i], font, size);
     const qsizetype numberEnd = text.indexOf(QLatin1String(") "));
     const qsizetype bodyStart = numberEnd < 0 ? 0 : numberEnd + 2;
-    const double numberWidth = measure.width(text.left(bodyStart), font, 14);
-    const double spaceWidth = measure.width(QStringLiteral(" "), font, 14);
-    const QString indent(static_cast<qsizetype>(std::ceil(numberWidth / spaceWidth)), u' ');
+    const double spaceWidth = measure.width(QChar(u' '), font, size);
+    const qsizetype indentSpaces =
+        static_cast<qsizetype>(std::ceil(before[bodyStart] / spaceWidth));
 
-    QStringList best;
+    qsizetype bestSplit = -1;
     double bestWidth = 0;
     for (qsizetype i = text.indexOf(u' ', bodyStart); i >= 0; i = text.indexOf(u' ', i + 1)) {
-        const QString first = text.left(i);
-        const QString second = text.mid(i).trimmed();
-        if (first.trimmed().size() <= bodyStart || second.isEmpty()) continue;
+        qsizetype next = i;
+        while (next < text.size() && text[next] == u' ')
+            ++next;
+        if (next == text.size()) break;
+        if (QStringView(text).mid(bodyStart, i - bodyStart).trimmed().isEmpty()) continue;
         const double longer =
-            std::max(measure.width(first, font, 14), measure.width(indent + second, font, 14));
-        if (best.isEmpty() || longer < bestWidth) {
-            best = {first, indent + second};
+            std::max(before[i], indentSpaces * spaceWidth + before.back() - before[next]);
+        if (bestSplit < 0 || longer < bestWidth) {
+            bestSplit = i;
             bestWidth = longer;
         }
     }
-    return best;
+    if (bestSplit < 0) return {};
+    return {text.left(bestSplit), QString(indentSpaces, u' ') + text.mid(bestSplit).trimmed()};
 }
 
 struct Layout {
@@ -114,7 +143,9 @@ void setAt(Cell& cell, double room, int size, TextMeasure& measure) {
 
 Page numberPageForPrint(const Page& page) {
     Page printed = page;
-    TextMeasure measure;
+    // Made once: finding the font takes far longer than measuring with it. Left
+    // alive to the end so it never outlives the application's fonts.
+    static TextMeasure& measure = *new TextMeasure;
     std::vector<Layout> layouts;
     for (int r = 1; r <= kNumberRows; ++r) {
         Cell& left = printed.cell(numberLeftCell(r));
