@@ -29,8 +29,9 @@ namespace {
 
 constexpr double kTenthsPerInch = 254.0;
 // Pictures are rasterised once per size and reused; above this resolution a
-// finer raster adds nothing visible to a decorative strip but costs time.
-constexpr double kMaxPictureDpi = 600.0;
+// finer raster adds nothing visible to a decorative strip but costs time and
+// file size.
+constexpr double kMaxPictureDpi = 300.0;
 
 QPageLayout pageLayoutFor(const Page& page) {
     return QPageLayout(QPageSize(page.paper() == Paper::A4 ? QPageSize::A4 : QPageSize::A5),
@@ -264,6 +265,8 @@ void paintPage(const Page& page, QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Line art: a PDF must not store the pictures as JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setBrush(Qt::NoBrush);
     // Frames, lines and pictures first, texts last (see the header).
     for (const Cell& cell : page.cells()) {
