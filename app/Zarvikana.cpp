@@ -101,8 +101,10 @@ QLabel* makePanel(QWidget* parent, const char* name, const QRect& geometry) {
 
 TFormZarvikAna::TFormZarvikAna(zarvik::AppContext& context, const zarvik::Windows& windows,
                                QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    // CustomizeWindowHint: the window manager gets exactly these buttons, no maximise.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       context_(context),
       windows_(windows) {
     setObjectName(QStringLiteral("FormZarvikAna"));

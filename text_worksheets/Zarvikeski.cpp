@@ -91,8 +91,10 @@ class TFormZarvikEski::Fields : public zarvik::TextFields {
 };
 
 TFormZarvikEski::TFormZarvikEski(zarvik::AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    // CustomizeWindowHint: the window manager gets exactly these buttons, no maximise.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
       context_(context) {
     setObjectName(QStringLiteral("FormZarvikEski"));
     setWindowTitle(zarvik::names::kAuthorWebAddress.toString());
