@@ -1,5 +1,6 @@
 #include "column_worksheets/ColumnSheet.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "column_worksheets/ColumnGenerators.h"
@@ -32,6 +33,34 @@ struct SlotNames {
 const SlotNames& slotNames() {
     static const SlotNames names;
     return names;
+}
+
+// Arial's figures are all 1139/2048 em wide and its "+" (the widest of + - x)
+// 1196/2048 em; Liberation Sans, which prints in Arial's place, keeps these
+// widths, so a number's printed width is known without a font engine.
+constexpr double kFigureEm = 1139.0 / 2048.0;
+constexpr double kOperatorEm = 1196.0 / 2048.0;
+constexpr double kDesignUnitsPerPoint = 96.0 / 72.0;
+// White space kept between a number and the operator or frame next to it.
+constexpr double kGap = 1;
+constexpr int kSmallestPoints = 6;
+
+qsizetype longestText(const ProblemTexts& first, const ProblemTexts& second, int count) {
+    qsizetype longest = 0;
+    for (int entry = 1; entry <= count; ++entry)
+        longest = std::max({longest, first[entry].size(), second[entry].size()});
+    return longest;
+}
+
+// The largest size up to the design's at which `ems` em fit in `room` units.
+int pointsToFit(int designPoints, double ems, double room) {
+    if (ems <= 0) return designPoints;
+    const int fitting = static_cast<int>(room / (ems * kDesignUnitsPerPoint));
+    return std::clamp(fitting, kSmallestPoints, designPoints);
+}
+
+void setPointSize(Page& page, const QString& name, int points) {
+    page.cell(name).font.pointSize = points;
 }
 
 size_t entryIndex(int entry) {
@@ -94,20 +123,47 @@ void ColumnSheet::SetLineWidthAndOperator(int width, const QString& op) {
 }
 
 void ColumnSheet::TransferToGridPage() {
+    // The lower number and the operator share the answer line's width.
+    const int line = lineSetting_ ? lineSetting_->width : 50;
+    const qsizetype digits = longestText(FirstTexts, SecondTexts, kGridSlotCount);
+    const int points =
+        pointsToFit(design_->grid.fontPoints, digits * kFigureEm + kOperatorEm, line - kGap);
     const SlotNames& names = slotNames();
     for (int slot = 1; slot <= kGridSlotCount; ++slot) {
         const auto i = static_cast<size_t>(slot);
         gridPage_.setText(names.gridFirst[i], FirstTexts[slot]);
         gridPage_.setText(names.gridSecond[i], SecondTexts[slot]);
+        setPointSize(gridPage_, names.gridFirst[i], points);
+        setPointSize(gridPage_, names.gridSecond[i], points);
     }
 }
 
 void ColumnSheet::TransferToDivisionPage() {
+    const DivisionGeometry& division = design_->division;
+    const int count = division.slotCount;
+    // The dividend grows left within its box; the divisor grows right up to
+    // the next frame (the narrowest column pitch).
+    qsizetype dividendDigits = 0;
+    qsizetype divisorDigits = 0;
+    int narrowestPitch = division.columnLefts[1] - division.columnLefts[0];
+    for (size_t c = 1; c + 1 < division.columnLefts.size(); ++c)
+        narrowestPitch =
+            std::min(narrowestPitch, division.columnLefts[c + 1] - division.columnLefts[c]);
+    for (int slot = 1; slot <= count; ++slot) {
+        dividendDigits = std::max(dividendDigits, FirstTexts[slot].size());
+        divisorDigits = std::max(divisorDigits, SecondTexts[slot].size());
+    }
+    const int points = std::min(pointsToFit(division.fontPoints, dividendDigits * kFigureEm,
+                                            division.dividendWidth - 2 * kGap),
+                                pointsToFit(division.fontPoints, divisorDigits * kFigureEm,
+                                            narrowestPitch - division.dividendWidth - 4 * kGap));
     const SlotNames& names = slotNames();
-    for (int slot = 1; slot <= design_->division.slotCount; ++slot) {
+    for (int slot = 1; slot <= count; ++slot) {
         const auto i = static_cast<size_t>(slot);
         divisionPage_.setText(names.dividend[i], FirstTexts[slot]);
         divisionPage_.setText(names.divisor[i], SecondTexts[slot]);
+        setPointSize(divisionPage_, names.dividend[i], points);
+        setPointSize(divisionPage_, names.divisor[i], points);
     }
 }
 

@@ -84,6 +84,10 @@ class ColumnSheet {
     void SetLineWidthAndOperator(int width, const QString& op);
     const std::optional<LineSetting>& lineSetting() const { return lineSetting_; }
 
+    // The transfers also choose the number boxes' point size: the design's,
+    // or one common smaller size when the page's longest number would run
+    // into the operator (grid) or the neighbouring frame (division), so long
+    // numbers stay whole and legible and digits stay under one another.
     void TransferToGridPage();
     void TransferToDivisionPage();
 

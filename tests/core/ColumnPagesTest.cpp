@@ -250,6 +250,55 @@ TEST(ColumnPages, TransfersCarryEachSlotsTexts) {
     }
 }
 
+// Printed width of n Arial figures at p points, in design units.
+double figuresWidth(qsizetype n, int points) { return n * 1139.0 / 2048.0 * points * 96.0 / 72.0; }
+
+TEST(ColumnPages, LongNumbersShrinkToOneCommonSizeThatFits) {
+    // Half page, nine-digit dividends and eight-digit divisors: the design's
+    // 12 pt would run into the neighbouring frames.
+    ColumnSheet half(halfPageDesign());
+    half.FirstTexts[1] = "123456789";
+    half.SecondTexts[1] = "12345678";
+    half.FirstTexts[2] = "12";
+    half.SecondTexts[2] = "3";
+    half.TransferToDivisionPage();
+    const int points = half.divisionPage().cell(u"QRRichText101").font.pointSize;
+    EXPECT_LT(points, 12);
+    EXPECT_LE(figuresWidth(9, points), 50);
+    EXPECT_LE(figuresWidth(8, points), 100 - 50);
+    for (int k = 1; k <= 35; ++k) {
+        EXPECT_EQ(half.divisionPage().cell(divisionDividendBoxName(k)).font.pointSize, points);
+        EXPECT_EQ(half.divisionPage().cell(divisionDivisorBoxName(k)).font.pointSize, points);
+    }
+    // Short numbers bring the design size back.
+    half.FirstTexts[1] = "99";
+    half.SecondTexts[1] = "9";
+    half.TransferToDivisionPage();
+    EXPECT_EQ(half.divisionPage().cell(u"QRRichText101").font.pointSize, 12);
+
+    // Full page, six-digit addends under a line of 82: the lower number must
+    // leave room for the "+" at the line's left end; upper and lower share
+    // one size so that their digits stand under one another.
+    ColumnSheet full(fullPageDesign());
+    full.SetLineWidthAndOperator(82, "+");
+    full.FirstTexts[7] = "999999";
+    full.SecondTexts[7] = "888888";
+    full.TransferToGridPage();
+    const int gridPoints = full.gridPage().cell(u"QRRichText13").font.pointSize;
+    EXPECT_LT(gridPoints, 16);
+    EXPECT_LE(figuresWidth(6, gridPoints) + 1196.0 / 2048.0 * gridPoints * 96.0 / 72.0, 82);
+    EXPECT_EQ(full.gridPage().cell(u"QRRichText14").font.pointSize, gridPoints);
+    EXPECT_EQ(full.gridPage().cell(u"QRRichText100").font.pointSize, gridPoints);
+
+    // Nine digits under the half page's widest line keep 12 pt.
+    ColumnSheet wide(halfPageDesign());
+    wide.SetLineWidthAndOperator(100, "+");
+    wide.FirstTexts[1] = "999999999";
+    wide.SecondTexts[1] = "999999999";
+    wide.TransferToGridPage();
+    EXPECT_EQ(wide.gridPage().cell(u"QRRichText2").font.pointSize, 12);
+}
+
 TEST(ColumnPages, ProblemTextEntriesAreOneTo50) {
     ProblemTexts texts;
     EXPECT_THROW(texts[0], std::out_of_range);
