@@ -1,16 +1,10 @@
 #pragma once
+// The half-page column worksheet window ("Yarım Sayfa", A5 pages).
 
-#include <QWidget>
+#include "column_worksheets/ColumnWorksheetWindow.h"
 
-#include "common/AppContext.h"
-
-class TFormZarvikAltAlta : public QWidget {
+class TFormZarvikAltAlta : public ColumnWorksheetWindow {
     Q_OBJECT
   public:
     explicit TFormZarvikAltAlta(zarvik::AppContext& context, QWidget* parent = nullptr);
-
-  private:
-    void FormCreate();
-
-    zarvik::AppContext& context_;
 };

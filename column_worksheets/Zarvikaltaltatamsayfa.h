@@ -1,16 +1,10 @@
 #pragma once
+// The full-page column worksheet window ("Tam Sayfa", A4 pages).
 
-#include <QWidget>
+#include "column_worksheets/ColumnWorksheetWindow.h"
 
-#include "common/AppContext.h"
-
-class TFormZarvikAltAltaTamSayfa : public QWidget {
+class TFormZarvikAltAltaTamSayfa : public ColumnWorksheetWindow {
     Q_OBJECT
   public:
     explicit TFormZarvikAltAltaTamSayfa(zarvik::AppContext& context, QWidget* parent = nullptr);
-
-  private:
-    void FormCreate();
-
-    zarvik::AppContext& context_;
 };
