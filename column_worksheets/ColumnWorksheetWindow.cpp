@@ -47,8 +47,12 @@ void ColumnWorksheetWindow::buildControls() {
     const auto label = [this](const char* name, int left, int top, const QString& caption) {
         auto* l = new QLabel(caption, this);
         l->setObjectName(QString::fromLatin1(name));
-        l->move(left, top);
-        l->adjustSize();
+        // The text starts at the designed top; the room above keeps the dots
+        // of İ and Ö, which reach above the font's ascent, from being cut.
+        constexpr int kAccentRoom = 3;
+        const QSize size = l->sizeHint();
+        l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        l->setGeometry(left, top - kAccentRoom, size.width(), size.height() + kAccentRoom);
     };
     const auto panel = [this](const char* name, const QRect& geometry, const QString& text) {
         auto* p = new QLabel(text, this);
