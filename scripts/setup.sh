@@ -7,10 +7,10 @@ packages=(
   # build
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev libcups2-dev
-  # run: Turkish translation of Qt's buttons, fonts for the printed pages
+  # run: Turkish translation of Qt's buttons, fonts for the printed pages, xdg-open for Zarvik.txt
   # (Andika prints the designs' "Comic Sans MS": Comic Neue lacks ğ, Ğ and İ)
   qt6-translations-l10n qt6-qpa-plugins fonts-liberation2 fonts-sil-andika fonts-comic-neue
-  fonts-dejavu-core libcups2
+  fonts-dejavu-core libcups2 xdg-utils
   # tests: GoogleTest, PDF text extraction, a virtual PDF printer
   libgtest-dev googletest python3 poppler-utils cups printer-driver-cups-pdf
 )
