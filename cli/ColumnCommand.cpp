@@ -146,7 +146,7 @@ int runColumnCommand(const QStringList& arguments) {
         throw UsageError{QStringLiteral("-o needs a file name")};
     if (json) printOut(sheetJson(sheet, operation));
     if (!output.isEmpty()) {
-        const Page& page = sheet.transferForOperation(operation);
+        const Page page = sheet.transferForOperation(operation);
         if (output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
             writePng(page, output);
         else

@@ -44,13 +44,8 @@ constexpr double kDesignUnitsPerPoint = 96.0 / 72.0;
 // White space kept between a number and the operator or frame next to it.
 constexpr double kGap = 1;
 constexpr int kSmallestPoints = 6;
-
-qsizetype longestText(const ProblemTexts& first, const ProblemTexts& second, int count) {
-    qsizetype longest = 0;
-    for (int entry = 1; entry <= count; ++entry)
-        longest = std::max({longest, first[entry].size(), second[entry].size()});
-    return longest;
-}
+// What an answer line leaves free before the previous column's numbers.
+constexpr int kColumnGap = 6;
 
 // The largest size up to the design's at which `ems` em fit in `room` units.
 int pointsToFit(int designPoints, double ems, double room) {
@@ -123,48 +118,81 @@ void ColumnSheet::SetLineWidthAndOperator(int width, const QString& op) {
 }
 
 void ColumnSheet::TransferToGridPage() {
-    // The lower number and the operator share the answer line's width.
-    const int line = lineSetting_ ? lineSetting_->width : 50;
-    const qsizetype digits = longestText(FirstTexts, SecondTexts, kGridSlotCount);
-    const int points =
-        pointsToFit(design_->grid.fontPoints, digits * kFigureEm + kOperatorEm, line - kGap);
     const SlotNames& names = slotNames();
     for (int slot = 1; slot <= kGridSlotCount; ++slot) {
         const auto i = static_cast<size_t>(slot);
         gridPage_.setText(names.gridFirst[i], FirstTexts[slot]);
         gridPage_.setText(names.gridSecond[i], SecondTexts[slot]);
-        setPointSize(gridPage_, names.gridFirst[i], points);
-        setPointSize(gridPage_, names.gridSecond[i], points);
     }
 }
 
 void ColumnSheet::TransferToDivisionPage() {
+    const SlotNames& names = slotNames();
+    for (int slot = 1; slot <= design_->division.slotCount; ++slot) {
+        const auto i = static_cast<size_t>(slot);
+        divisionPage_.setText(names.dividend[i], FirstTexts[slot]);
+        divisionPage_.setText(names.divisor[i], SecondTexts[slot]);
+    }
+}
+
+Page ColumnSheet::printedGridPage() const {
+    Page page = gridPage_;
+    const SlotNames& names = slotNames();
+    const GridGeometry& grid = design_->grid;
+    const int designed = lineSetting_ ? lineSetting_->width : 50;
+    const int line = std::min(designed, grid.columnPitch - kColumnGap);
+    if (line != designed) {
+        for (int slot = 1; slot <= kGridSlotCount; ++slot) {
+            const auto i = static_cast<size_t>(slot);
+            const int left = design_->columnEdge((slot - 1) % 5) - line;
+            page.setWidth(names.gridLine[i], line);
+            page.setLeft(names.gridLine[i], left);
+            page.setLeft(names.gridOperator[i], left);
+        }
+    }
+    // The lower number and the operator share the answer line's width.
+    qsizetype digits = 0;
+    for (int slot = 1; slot <= kGridSlotCount; ++slot) {
+        const auto i = static_cast<size_t>(slot);
+        digits = std::max({digits, page.cell(names.gridFirst[i]).text.size(),
+                           page.cell(names.gridSecond[i]).text.size()});
+    }
+    const int points = pointsToFit(grid.fontPoints, digits * kFigureEm + kOperatorEm, line - kGap);
+    for (int slot = 1; slot <= kGridSlotCount; ++slot) {
+        const auto i = static_cast<size_t>(slot);
+        setPointSize(page, names.gridFirst[i], points);
+        setPointSize(page, names.gridSecond[i], points);
+    }
+    return page;
+}
+
+Page ColumnSheet::printedDivisionPage() const {
+    Page page = divisionPage_;
+    const SlotNames& names = slotNames();
     const DivisionGeometry& division = design_->division;
-    const int count = division.slotCount;
     // The dividend grows left within its box; the divisor grows right up to
     // the next frame (the narrowest column pitch).
-    qsizetype dividendDigits = 0;
-    qsizetype divisorDigits = 0;
     int narrowestPitch = division.columnLefts[1] - division.columnLefts[0];
     for (size_t c = 1; c + 1 < division.columnLefts.size(); ++c)
         narrowestPitch =
             std::min(narrowestPitch, division.columnLefts[c + 1] - division.columnLefts[c]);
-    for (int slot = 1; slot <= count; ++slot) {
-        dividendDigits = std::max(dividendDigits, FirstTexts[slot].size());
-        divisorDigits = std::max(divisorDigits, SecondTexts[slot].size());
+    qsizetype dividendDigits = 0;
+    qsizetype divisorDigits = 0;
+    for (int slot = 1; slot <= division.slotCount; ++slot) {
+        const auto i = static_cast<size_t>(slot);
+        dividendDigits = std::max(dividendDigits, page.cell(names.dividend[i]).text.size());
+        divisorDigits = std::max(divisorDigits, page.cell(names.divisor[i]).text.size());
     }
     const int points = std::min(pointsToFit(division.fontPoints, dividendDigits * kFigureEm,
                                             division.dividendWidth - 2 * kGap),
                                 pointsToFit(division.fontPoints, divisorDigits * kFigureEm,
                                             narrowestPitch - division.dividendWidth - 4 * kGap));
-    const SlotNames& names = slotNames();
-    for (int slot = 1; slot <= count; ++slot) {
+    for (int slot = 1; slot <= division.slotCount; ++slot) {
         const auto i = static_cast<size_t>(slot);
-        divisionPage_.setText(names.dividend[i], FirstTexts[slot]);
-        divisionPage_.setText(names.divisor[i], SecondTexts[slot]);
-        setPointSize(divisionPage_, names.dividend[i], points);
-        setPointSize(divisionPage_, names.divisor[i], points);
+        setPointSize(page, names.dividend[i], points);
+        setPointSize(page, names.divisor[i], points);
     }
+    return page;
 }
 
 void ColumnSheet::setFooterLabels(const QString& teacherName, const QString& date) {
@@ -201,13 +229,13 @@ bool ColumnSheet::usesDivisionPage(const QString& operation) {
     return operation == kDivisionOperation;
 }
 
-const Page& ColumnSheet::transferForOperation(const QString& operation) {
+Page ColumnSheet::transferForOperation(const QString& operation) {
     if (usesDivisionPage(operation)) {
         TransferToDivisionPage();
-        return divisionPage_;
+        return printedDivisionPage();
     }
     TransferToGridPage();
-    return gridPage_;
+    return printedGridPage();
 }
 
 int ColumnSheet::slotCountFor(const QString& operation) const {

@@ -84,10 +84,6 @@ class ColumnSheet {
     void SetLineWidthAndOperator(int width, const QString& op);
     const std::optional<LineSetting>& lineSetting() const { return lineSetting_; }
 
-    // The transfers also choose the number boxes' point size: the design's,
-    // or one common smaller size when the page's longest number would run
-    // into the operator (grid) or the neighbouring frame (division), so long
-    // numbers stay whole and legible and digits stay under one another.
     void TransferToGridPage();
     void TransferToDivisionPage();
 
@@ -104,10 +100,21 @@ class ColumnSheet {
                               const QString& teacherName, const QString& date, Questions& questions,
                               RandomDraw& random);
 
+    // The filled pages as they go on paper. The designs' cells and geometry
+    // are kept except where they would make numbers illegible:
+    // - numbers wider than their boxes get one common smaller point size per
+    //   page, so they stay whole, clear of the operator (grid) or the next
+    //   frame (division), and digits stay under one another;
+    // - an answer line wider than the column pitch (the half page's widest,
+    //   100 against 90) would put the operator on the previous column's
+    //   lower number; it is drawn as wide as the pitch allows.
+    Page printedGridPage() const;
+    Page printedDivisionPage() const;
+
     // "Bak" and "Yazdır": the division page for "Bölme", the grid page
-    // otherwise, with the problem texts transferred onto it.
+    // otherwise, with the problem texts transferred onto it, as printed.
     static bool usesDivisionPage(const QString& operation);
-    const Page& transferForOperation(const QString& operation);
+    Page transferForOperation(const QString& operation);
     // How many problems the page of the operation shows.
     int slotCountFor(const QString& operation) const;
 

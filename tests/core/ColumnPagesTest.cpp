@@ -251,9 +251,11 @@ TEST(ColumnPages, TransfersCarryEachSlotsTexts) {
 }
 
 // Printed width of n Arial figures at p points, in design units.
-double figuresWidth(qsizetype n, int points) { return n * 1139.0 / 2048.0 * points * 96.0 / 72.0; }
+double figuresWidth(qsizetype n, int points) {
+    return n * 1139.0 / 2048.0 * points * 96.0 / 72.0;
+}
 
-TEST(ColumnPages, LongNumbersShrinkToOneCommonSizeThatFits) {
+TEST(ColumnPages, PrintedLongNumbersShrinkToOneCommonSizeThatFits) {
     // Half page, nine-digit dividends and eight-digit divisors: the design's
     // 12 pt would run into the neighbouring frames.
     ColumnSheet half(halfPageDesign());
@@ -262,19 +264,21 @@ TEST(ColumnPages, LongNumbersShrinkToOneCommonSizeThatFits) {
     half.FirstTexts[2] = "12";
     half.SecondTexts[2] = "3";
     half.TransferToDivisionPage();
-    const int points = half.divisionPage().cell(u"QRRichText101").font.pointSize;
+    Page printed = half.printedDivisionPage();
+    const int points = printed.cell(u"QRRichText101").font.pointSize;
     EXPECT_LT(points, 12);
     EXPECT_LE(figuresWidth(9, points), 50);
     EXPECT_LE(figuresWidth(8, points), 100 - 50);
     for (int k = 1; k <= 35; ++k) {
-        EXPECT_EQ(half.divisionPage().cell(divisionDividendBoxName(k)).font.pointSize, points);
-        EXPECT_EQ(half.divisionPage().cell(divisionDivisorBoxName(k)).font.pointSize, points);
+        EXPECT_EQ(printed.cell(divisionDividendBoxName(k)).font.pointSize, points);
+        EXPECT_EQ(printed.cell(divisionDivisorBoxName(k)).font.pointSize, points);
     }
-    // Short numbers bring the design size back.
+    // The design itself keeps its size; short numbers print at it.
+    EXPECT_EQ(half.divisionPage().cell(u"QRRichText101").font.pointSize, 12);
     half.FirstTexts[1] = "99";
     half.SecondTexts[1] = "9";
     half.TransferToDivisionPage();
-    EXPECT_EQ(half.divisionPage().cell(u"QRRichText101").font.pointSize, 12);
+    EXPECT_EQ(half.printedDivisionPage().cell(u"QRRichText101").font.pointSize, 12);
 
     // Full page, six-digit addends under a line of 82: the lower number must
     // leave room for the "+" at the line's left end; upper and lower share
@@ -284,19 +288,37 @@ TEST(ColumnPages, LongNumbersShrinkToOneCommonSizeThatFits) {
     full.FirstTexts[7] = "999999";
     full.SecondTexts[7] = "888888";
     full.TransferToGridPage();
-    const int gridPoints = full.gridPage().cell(u"QRRichText13").font.pointSize;
+    printed = full.printedGridPage();
+    const int gridPoints = printed.cell(u"QRRichText13").font.pointSize;
     EXPECT_LT(gridPoints, 16);
     EXPECT_LE(figuresWidth(6, gridPoints) + 1196.0 / 2048.0 * gridPoints * 96.0 / 72.0, 82);
-    EXPECT_EQ(full.gridPage().cell(u"QRRichText14").font.pointSize, gridPoints);
-    EXPECT_EQ(full.gridPage().cell(u"QRRichText100").font.pointSize, gridPoints);
+    EXPECT_EQ(printed.cell(u"QRRichText14").font.pointSize, gridPoints);
+    EXPECT_EQ(printed.cell(u"QRRichText100").font.pointSize, gridPoints);
+    // Lines within the pitch print as set.
+    EXPECT_EQ(printed.cell(u"QRShape7").left, full.gridPage().cell(u"QRShape7").left);
+}
 
-    // Nine digits under the half page's widest line keep 12 pt.
-    ColumnSheet wide(halfPageDesign());
-    wide.SetLineWidthAndOperator(100, "+");
-    wide.FirstTexts[1] = "999999999";
-    wide.SecondTexts[1] = "999999999";
-    wide.TransferToGridPage();
-    EXPECT_EQ(wide.gridPage().cell(u"QRRichText2").font.pointSize, 12);
+// The half page's widest line (100) would put every operator on the previous
+// column's lower number; on paper it stops 6 units short of that column's edge.
+TEST(ColumnPages, PrintedLinesStayWithinTheColumnPitch) {
+    ColumnSheet sheet(halfPageDesign());
+    sheet.SetLineWidthAndOperator(100, "x");
+    sheet.FirstTexts[1] = "999999999";
+    sheet.SecondTexts[1] = "4";
+    sheet.TransferToGridPage();
+    const Page printed = sheet.printedGridPage();
+    for (int k = 1; k <= 50; ++k) {
+        const int edge = 80 + 90 * ((k - 1) % 5);
+        EXPECT_NEAR(printed.cell(gridLineName(k)).width, fromDesignUnits(84), 1e-9);
+        EXPECT_NEAR(printed.cell(gridLineName(k)).left, fromDesignUnits(edge - 84), 1e-9);
+        EXPECT_NEAR(printed.cell(gridOperatorName(k)).left, fromDesignUnits(edge - 84), 1e-9);
+        // The sheet's own geometry stays as set.
+        EXPECT_NEAR(sheet.gridPage().cell(gridLineName(k)).left, fromDesignUnits(edge - 100), 1e-9);
+    }
+    // Nine digits and the operator fit the shorter line.
+    const int points = printed.cell(u"QRRichText1").font.pointSize;
+    EXPECT_LE(figuresWidth(9, points) + 1196.0 / 2048.0 * points * 96.0 / 72.0, 84);
+    EXPECT_GE(points, 10);
 }
 
 TEST(ColumnPages, ProblemTextEntriesAreOneTo50) {
