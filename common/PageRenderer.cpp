@@ -1,7 +1,9 @@
 #include "common/PageRenderer.h"
 
+#include <malloc.h>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QImageWriter>
 #include <QMutex>
@@ -9,9 +11,14 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
 #include <QSvgRenderer>
+#include <QTextLayout>
 #include <QXmlStreamReader>
+
 #include <cmath>
+#include <list>
+#include <mutex>
 #include <optional>
 
 #include "common/Errors.h"
@@ -58,8 +65,8 @@ double sliceAttribute(const QByteArray& data) {
 class PictureCache {
   public:
     static PictureCache& instance() {
-        static PictureCache cache;
-        return cache;
+        static PictureCache* cache = new PictureCache;  // lives until exit
+        return *cache;
     }
 
     // The picture rasterised at the given pixel size; a null image for a
@@ -132,36 +139,86 @@ class PictureCache {
     QHash<QString, QImage> images_;
 };
 
-// Fonts and their metrics for one device, made once per design font.
-class FontSet {
-  public:
-    explicit FontSet(QPaintDevice* device) : device_(device) {}
+// Fonts and laid-out lines, kept across pages: the pages of a worksheet
+// repeat the same few texts (small numbers, signs, captions), and laying a
+// line out (shaping) costs more than drawing it. Keyed by design font and the
+// device's resolution, which decides the glyph positions.
+QMutex textMutex;
 
-    struct Entry {
-        QFont font;
-        QFontMetricsF metrics;
+class TextCache {
+  public:
+    static TextCache& instance() {
+        // Never destroyed: glyph runs must not outlive the application's
+        // font database, so the post routine empties the cache in time.
+        static TextCache* cache = [] {
+            auto* made = new TextCache;
+            qAddPostRoutine([] { instance().fonts_.clear(); });
+            return made;
+        }();
+        return *cache;
+    }
+
+    struct Line {
+        QList<QGlyphRun> runs;  // baseline at the font's ascent below y = 0
+        double advance = 0;
     };
 
-    const Entry& get(const CellFont& design) {
-        for (const auto& [key, entry] : entries_) {
-            if (key.family == design.family && key.pointSize == design.pointSize &&
-                key.bold == design.bold && key.underline == design.underline)
-                return entry;
+    struct Font {
+        CellFont design;
+        int dpiX = 0;
+        int dpiY = 0;
+        QFont font;
+        double lineSpacing = 0;
+        QHash<QString, Line> lines;
+    };
+
+    Font& font(const CellFont& design, QPaintDevice* device) {
+        const int dpiX = device->logicalDpiX();
+        const int dpiY = device->logicalDpiY();
+        for (Font& known : fonts_) {
+            if (known.design.pointSize == design.pointSize && known.design.bold == design.bold &&
+                known.design.underline == design.underline && known.dpiX == dpiX &&
+                known.dpiY == dpiY && known.design.family == design.family)
+                return known;
         }
-        QFont font(resolvedFontFamily(design.family));
-        font.setPointSizeF(design.pointSize);
-        font.setBold(design.bold);
-        font.setUnderline(design.underline);
+        Font entry;
+        // The installed face first; the design family lets fontconfig stand
+        // in should that face be missing.
+        entry.font.setFamilies({resolvedFontFamily(design.family), design.family});
+        entry.font.setPointSizeF(design.pointSize);
+        entry.font.setBold(design.bold);
+        entry.font.setUnderline(design.underline);
         // Unhinted outlines keep text widths the same on screen, paper and PDF.
-        font.setHintingPreference(QFont::PreferNoHinting);
-        QFontMetricsF metrics(font, device_);
-        entries_.push_back({design, Entry{font, metrics}});
-        return entries_.back().second;
+        entry.font.setHintingPreference(QFont::PreferNoHinting);
+        const QFontMetricsF metrics(entry.font, device);
+        entry.lineSpacing = metrics.lineSpacing();
+        entry.design = design;
+        entry.dpiX = dpiX;
+        entry.dpiY = dpiY;
+        fonts_.push_back(std::move(entry));
+        return fonts_.back();
+    }
+
+    const Line& line(Font& font, const QString& text, QPaintDevice* device) {
+        if (const auto it = font.lines.constFind(text); it != font.lines.constEnd()) return *it;
+        if (font.lines.size() > 4096) font.lines.clear();
+        QTextLayout layout(text, font.font, device);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine textLine = layout.createLine();
+        layout.endLayout();
+        Line line;
+        if (textLine.isValid()) {
+            line.runs = textLine.glyphRuns();
+            line.advance = textLine.horizontalAdvance();
+        }
+        return *font.lines.insert(text, line);
     }
 
   private:
-    QPaintDevice* device_;
-    std::vector<std::pair<CellFont, Entry>> entries_;
+    std::list<Font> fonts_;  // stable addresses
 };
 
 struct Geometry {
@@ -211,36 +268,86 @@ void paintPicture(QPainter& painter, const Geometry& geometry, const Cell& cell,
     if (!image.isNull()) painter.drawImage(target, image);
 }
 
-void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell, FontSet& fonts) {
+// The page's glyphs gathered by face and drawn as one run each: a PDF then
+// gets one text object per face instead of one per box, which makes the file
+// smaller and faster to write. Underlined runs are drawn on their own, as the
+// underline spans the whole run.
+class GlyphBatches {
+  public:
+    explicit GlyphBatches(QPainter& painter) : painter_(painter) {}
+
+    void add(const TextCache::Line& line, QPointF topLeft) {
+        for (const QGlyphRun& run : line.runs) {
+            if (run.underline() || run.overline() || run.strikeOut()) {
+                painter_.drawGlyphRun(topLeft, run);
+                continue;
+            }
+            Batch& batch = batchFor(run.rawFont());
+            batch.glyphs += run.glyphIndexes();
+            for (const QPointF& position : run.positions())
+                batch.positions += position + topLeft;
+        }
+    }
+
+    void draw() {
+        for (const Batch& batch : batches_) {
+            QGlyphRun run;
+            run.setRawFont(batch.font);
+            run.setGlyphIndexes(batch.glyphs);
+            run.setPositions(batch.positions);
+            painter_.drawGlyphRun(QPointF(0, 0), run);
+        }
+    }
+
+  private:
+    struct Batch {
+        QRawFont font;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+
+    Batch& batchFor(const QRawFont& font) {
+        for (Batch& batch : batches_)
+            if (batch.font == font) return batch;
+        batches_.push_back({font, {}, {}});
+        return batches_.back();
+    }
+
+    QPainter& painter_;
+    std::vector<Batch> batches_;
+};
+
+void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell,
+               GlyphBatches& glyphs) {
     if (cell.text.isEmpty()) return;
-    const FontSet::Entry& entry = fonts.get(cell.font);
-    painter.setFont(entry.font);
-    const double ascent = entry.metrics.ascent();
+    QPaintDevice* device = painter.device();
+    TextCache& cache = TextCache::instance();
+    TextCache::Font& font = cache.font(cell.font, device);
     const double left = geometry.x(cell.left);
     const double top = geometry.y(cell.top);
     if (cell.kind == CellKind::Label) {
         // One caption on one line, from the label's left edge.
         QString caption = cell.text;
         caption.replace(u'\n', u' ');
-        painter.drawText(QPointF(left, top + ascent), caption);
+        glyphs.add(cache.line(font, caption, device), QPointF(left, top));
         return;
     }
     const double width = cell.width * geometry.scaleX;
-    const double lineSpacing = entry.metrics.lineSpacing();
     qsizetype start = 0;
-    for (int line = 0; start <= cell.text.size(); ++line) {
+    for (int index = 0; start <= cell.text.size(); ++index) {
         qsizetype end = cell.text.indexOf(u'\n', start);
         if (end < 0) end = cell.text.size();
         QString text = cell.text.mid(start, end - start);
         if (text.endsWith(u'\r')) text.chop(1);
         start = end + 1;
         if (text.isEmpty()) continue;
+        const TextCache::Line& line = cache.line(font, text, device);
         double x = left;
-        if (cell.align != Align::Left) {
-            const double advance = entry.metrics.horizontalAdvance(text);
-            x = cell.align == Align::Right ? left + width - advance : left + (width - advance) / 2;
-        }
-        painter.drawText(QPointF(x, top + ascent + line * lineSpacing), text);
+        if (cell.align == Align::Right)
+            x = left + width - line.advance;
+        else if (cell.align == Align::Center)
+            x = left + (width - line.advance) / 2;
+        glyphs.add(line, QPointF(x, top + index * font.lineSpacing));
     }
 }
 
@@ -285,11 +392,13 @@ void paintPage(const Page& page, QPainter& painter) {
         }
     }
     painter.setPen(Qt::black);
-    FontSet fonts(device);
+    QMutexLocker lock(&textMutex);
+    GlyphBatches glyphs(painter);
     for (const Cell& cell : page.cells()) {
         if (cell.kind == CellKind::RichText || cell.kind == CellKind::Label)
-            paintText(painter, geometry, cell, fonts);
+            paintText(painter, geometry, cell, glyphs);
     }
+    glyphs.draw();
     painter.restore();
 }
 
@@ -306,6 +415,15 @@ struct PdfWriter::State {
 PdfWriter::PdfWriter(const QString& path, const QString& title)
     : state_(std::make_unique<State>(path)) {
     state_->title = title;
+    // Qt's PDF engine compresses each page through two 16 MB buffers. By
+    // default glibc hands such blocks back to the system after every page and
+    // faults them in again for the next, which costs more than drawing the
+    // page; keeping them in the heap makes many-page files several times faster.
+    static std::once_flag tuned;
+    std::call_once(tuned, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 128 << 20);
+    });
 }
 
 PdfWriter::~PdfWriter() {
