@@ -18,7 +18,8 @@ namespace zarvik {
 namespace {
 
 constexpr auto kDialogFamily = "Liberation Sans";
-constexpr auto kBannerFamily = "Comic Neue";
+// Andika, as on the printed pages: Comic Neue lacks ğ, Ğ and İ.
+constexpr auto kBannerFamily = "Andika";
 
 }  // namespace
 
