@@ -122,7 +122,7 @@ QString divide(Decimal a, Decimal b) {
     if (numerator % denominator == 0) return format({numerator / denominator, kExactPlaces});
     // Rounded half up to three places.
     const __int128 thousandths = (numerator / power10(kExactPlaces - 4) / denominator + 5) / 10;
-    return QStringLiteral("≈ ") + format({thousandths, 3});
+    return QStringLiteral("yaklaşık ") + format({thousandths, 3});
 }
 
 QString format(Decimal value) {

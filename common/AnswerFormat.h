@@ -34,7 +34,7 @@ Decimal add(Decimal a, Decimal b);
 Decimal subtract(Decimal a, Decimal b);
 Decimal multiply(Decimal a, Decimal b);
 // a ÷ b: exact when the quotient ends within six decimals, otherwise rounded
-// to three decimals and marked "≈ ". b must not be 0.
+// to three decimals and marked "yaklaşık ". b must not be 0.
 QString divide(Decimal a, Decimal b);
 // With the decimal comma, no trailing zeros after it: "6,25", "6", "0,05".
 QString format(Decimal value);

@@ -35,6 +35,7 @@ void kind101(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(b);
         out.put('=');
         out.endLine();
+        out.record(101, {a, b});
     });
 }
 
@@ -74,6 +75,7 @@ void kind102(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             out.putNumber(b[j]);
         out.put('=');
         out.endLine();
+        if (out.exercises()) out.record(102, {digitsValue(a, p), digitsValue(b, q)});
     });
 }
 
@@ -95,6 +97,7 @@ void kind103(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(second);
         out.put('=');
         out.endLine();
+        out.record(103, {10 * tens + units, second});
     });
 }
 
@@ -121,6 +124,7 @@ void kind104(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(b);
         out.put('=');
         out.endLine();
+        out.record(104, {a, b});
     });
 }
 
@@ -137,9 +141,12 @@ void kind105(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     const int32_t digitsBound = mostDigits - 1;
     forEachExercise(count, [&] {
         const int32_t terms = random.draw(termsBound) + 2;
+        TextExercise exercise{105, {}, {}, {}, {}};
         for (int32_t j = 1; j <= terms; ++j) {
             const int32_t digits = random.draw(digitsBound) + 2;
-            out.putNumber(random.draw(power10(digits)));
+            const int32_t term = random.draw(power10(digits));
+            out.putNumber(term);
+            if (out.exercises()) exercise.values.push_back(term);
             if (j < terms) {
                 out.put('+');
             } else {
@@ -147,6 +154,7 @@ void kind105(const TextFields& fields, RandomDraw& random, LineWriter& out) {
                 out.endLine();
             }
         }
+        if (out.exercises()) out.exercises()->exercise(std::move(exercise));
     });
 }
 
@@ -170,6 +178,7 @@ void kind106(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(f2);
         out.put('=');
         out.endLine();
+        out.record(106, {w1, f1, w2, f2});
     });
 }
 

@@ -19,12 +19,13 @@ char divisionSign() {
     return sign;
 }
 
-void writeQuotient(LineWriter& out, int64_t dividend, int32_t divisor) {
+void writeQuotient(LineWriter& out, int32_t kind, int64_t dividend, int64_t divisor) {
     out.putNumber(dividend);
     out.put(divisionSign());
     out.putNumber(divisor);
     out.put('=');
     out.endLine();
+    out.record(kind, {dividend, divisor});
 }
 }  // namespace
 
@@ -51,7 +52,7 @@ void kind401(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         const int32_t d = random.draw(divisorBound) + 2;
         const int32_t q = random.draw(quotientBound) + 2;
         const int32_t r = fields.checkBox1() ? random.draw(d) : 0;
-        writeQuotient(out, int64_t{d} * q + r, d);
+        writeQuotient(out, 401, int64_t{d} * q + r, d);
     });
 }
 
@@ -78,7 +79,7 @@ void kind402(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         while (c == 0)
             c = random.draw(quotientBound);
         const int32_t r = fields.checkBox1() ? random.longDraw(b) : 0;
-        writeQuotient(out, int64_t{b} * c + r, b);
+        writeQuotient(out, 402, int64_t{b} * c + r, b);
     });
 }
 
@@ -107,6 +108,7 @@ void kind403(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(f2);
         out.put('=');
         out.endLine();
+        out.record(403, {w1, f1, w2, f2});
     });
 }
 
@@ -127,6 +129,7 @@ void kind404(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(power);
         out.put('=');
         out.endLine();
+        out.record(404, {whole, fraction, power});
     });
 }
 

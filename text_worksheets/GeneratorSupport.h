@@ -57,6 +57,14 @@ inline int32_t zeroFavouringDigit(RandomDraw& random) {
     return digit;
 }
 
+// The value of digits kept units first.
+inline int64_t digitsValue(const int32_t* digits, int32_t count) {
+    int64_t value = 0;
+    for (int32_t j = count - 1; j >= 0; --j)
+        value = value * 10 + digits[j];
+    return value;
+}
+
 [[noreturn]] void refuse(const QString& field, int32_t value, const QString& accepted);
 
 // Digit counts whose power of ten would leave 32 bits (|value| of 10 or more

@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
+#include <vector>
 
 #include "text_worksheets/TextWorksheet.h"
 
@@ -13,7 +15,8 @@ namespace zarvik {
 
 class LineWriter {
   public:
-    explicit LineWriter(ByteSink& sink) : sink_(sink) {}
+    explicit LineWriter(ByteSink& sink, TextExerciseSink* exercises = nullptr)
+        : sink_(sink), exercises_(exercises) {}
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
@@ -44,6 +47,12 @@ class LineWriter {
     }
     void endLine() { put("\r\n", 2); }
 
+    // Where drawn exercises are reported for answer keys; usually nowhere.
+    TextExerciseSink* exercises() const { return exercises_; }
+    void record(int32_t kind, std::initializer_list<int64_t> values) {
+        if (exercises_) exercises_->exercise({kind, std::vector<int64_t>(values), {}, {}, {}});
+    }
+
     // Hands everything gathered so far to the sink.
     void flush() {
         if (used_) sink_.write(buffer_, static_cast<qsizetype>(used_));
@@ -53,6 +62,7 @@ class LineWriter {
   private:
     static constexpr size_t kCapacity = 64 * 1024;
     ByteSink& sink_;
+    TextExerciseSink* exercises_;
     size_t used_ = 0;
     char buffer_[kCapacity];
 };

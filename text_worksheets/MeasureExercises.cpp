@@ -1,5 +1,6 @@
 // Kinds 501, 502 (reading numbers) and 601..603 (measures and time).
 
+#include <algorithm>
 #include <array>
 
 #include "common/Cp1254.h"
@@ -9,9 +10,16 @@ namespace zarvik::text {
 
 namespace {
 
-// Numbers to read are written digit by digit, so their length has no limit.
-void writeDigit(LineWriter& out, int32_t digit) {
+// Numbers to read are written digit by digit, so their length has no limit;
+// for an answer key the digits are kept as text too.
+void writeDigit(LineWriter& out, int32_t digit, QString& kept) {
     out.put(static_cast<char>('0' + digit));
+    if (out.exercises()) kept += QChar(u'0' + digit);
+}
+
+void recordReading(LineWriter& out, int32_t kind, QString& digits) {
+    if (out.exercises()) out.exercises()->exercise({kind, {}, std::move(digits), {}, {}});
+    digits.clear();
 }
 
 struct ConversionLine {
@@ -20,8 +28,10 @@ struct ConversionLine {
     int32_t fraction;
 };
 
+// The answer is the amount times numerator / denominator.
 void writeConversion(LineWriter& out, const ConversionLine& line, const QByteArray& given,
-                     const QByteArray& wanted, const char* dots) {
+                     const QByteArray& wanted, const char* dots, int32_t kind, int64_t numerator,
+                     int64_t denominator) {
     out.putNumber(line.amount);
     if (line.hasFraction) {
         out.put(',');
@@ -33,6 +43,14 @@ void writeConversion(LineWriter& out, const ConversionLine& line, const QByteArr
     out.put(dots, std::strlen(dots));
     out.put(wanted);
     out.endLine();
+    if (out.exercises()) {
+        out.exercises()->exercise(
+            {kind,
+             {line.amount, line.hasFraction ? line.fraction : -1, numerator, denominator},
+             {},
+             fromCp1254(given),
+             fromCp1254(wanted)});
+    }
 }
 
 }  // namespace
@@ -41,14 +59,16 @@ void kind501(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     const int32_t mostDigits = readField(fields.comboBox1());
     const int32_t count = readField(fields.edit1());
     const int32_t half = mostDigits / 2;
+    QString digitsText;
     forEachExercise(count, [&] {
         const int32_t digits = random.draw(mostDigits - half) + half + 1;
         for (int32_t position = 1; position <= digits; ++position) {
             int32_t digit = zeroFavouringDigit(random);
             if (position == 1 && digit == 0) digit = 1;
-            writeDigit(out, digit);
+            writeDigit(out, digit, digitsText);
         }
         out.endLine();
+        recordReading(out, 501, digitsText);
     });
 }
 
@@ -56,21 +76,24 @@ void kind502(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     const int32_t wholeDigits = readField(fields.comboBox1());
     const int32_t fractionDigits = readField(fields.comboBox2());
     const int32_t count = readField(fields.edit1());
+    QString digitsText;
     forEachExercise(count, [&] {
         const int32_t n = random.draw(wholeDigits) + 1;
         for (int32_t position = 1; position <= n; ++position) {
             int32_t digit = zeroFavouringDigit(random);
             if (position == 1 && digit == 0) digit = 1;
-            writeDigit(out, digit);
+            writeDigit(out, digit, digitsText);
         }
         out.put(',');
+        if (out.exercises()) digitsText += u',';
         const int32_t m = random.draw(fractionDigits) + 1;
         for (int32_t position = 1; position <= m; ++position) {
             int32_t digit = zeroFavouringDigit(random);
             if (position == m && digit == 0) digit = 1;
-            writeDigit(out, digit);
+            writeDigit(out, digit, digitsText);
         }
         out.endLine();
+        recordReading(out, 502, digitsText);
     });
 }
 
@@ -116,8 +139,10 @@ void kind601(const TextFields& fields, RandomDraw& random, LineWriter& out) {
                 line.fraction = random.draw(power10(e2));
             }
         }
+        // Each step is ten times the one before.
+        const int64_t up = power10(std::max(a - b, 0)), down = power10(std::max(b - a, 0));
         writeConversion(out, line, unitNames[static_cast<size_t>(a)],
-                        unitNames[static_cast<size_t>(b)], "..........");
+                        unitNames[static_cast<size_t>(b)], "..........", 601, up, down);
     });
 }
 
@@ -143,8 +168,10 @@ void kind602(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             const int32_t v = random.draw(power10(e) + 1);
             line.amount = v * power10(random.draw(2) + 3);
         }
+        // cm to m is a hundred, every other neighbour a thousand.
+        const int64_t step = lengths && std::min(a, b) == 1 ? 100 : 1000;
         writeConversion(out, line, ladder[static_cast<size_t>(a)], ladder[static_cast<size_t>(b)],
-                        "..........");
+                        "..........", 602, b < a ? step : 1, b < a ? 1 : step);
     });
 }
 
@@ -153,19 +180,19 @@ void kind603(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     struct Pair {
         const char16_t* given;
         const char16_t* wanted;
-        int32_t factor;  // even groups: the amount is a multiple of it
+        int32_t factor;  // how many of the smaller unit make one of the larger
     };
     struct Group {
         Pair pairs[3];  // first (p = 1, q = 1), second (p = 1, q = 0), third (p = 0)
     };
     static const Group kGroups[8] = {
-        {{{u"sa", u"dk", 0}, {u"sa", u"sn", 0}, {u"dk", u"sn", 0}}},
+        {{{u"sa", u"dk", 60}, {u"sa", u"sn", 3600}, {u"dk", u"sn", 60}}},
         {{{u"sn", u"dk", 60}, {u"sn", u"sa", 3600}, {u"dk", u"sa", 60}}},
-        {{{u"yıl", u"ay", 0}, {u"yıl", u"gün", 0}, {u"ay", u"gün", 0}}},
+        {{{u"yıl", u"ay", 12}, {u"yıl", u"gün", 365}, {u"ay", u"gün", 30}}},
         {{{u"gün", u"ay", 30}, {u"gün", u"yıl", 365}, {u"ay", u"yıl", 12}}},
-        {{{u"ay", u"gün", 0}, {u"ay", u"sa", 0}, {u"gün", u"sa", 0}}},
+        {{{u"ay", u"gün", 30}, {u"ay", u"sa", 720}, {u"gün", u"sa", 24}}},
         {{{u"sa", u"gün", 24}, {u"sa", u"ay", 720}, {u"gün", u"ay", 30}}},
-        {{{u"gün", u"sa", 0}, {u"gün", u"dk", 0}, {u"sa", u"dk", 0}}},
+        {{{u"gün", u"sa", 24}, {u"gün", u"dk", 1440}, {u"sa", u"dk", 60}}},
         {{{u"dk", u"sa", 60}, {u"dk", u"gün", 1440}, {u"sa", u"gün", 24}}},
     };
     struct EncodedPair {
@@ -191,7 +218,9 @@ void kind603(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         const int32_t amount =
             group % 2 == 1 ? random.draw(20) + 2 : pair.factor * (random.draw(9) + 2);
         ConversionLine line{amount, false, 0};
-        writeConversion(out, line, pair.given, pair.wanted, ".....");
+        // Odd groups go to the smaller unit, even groups to the larger.
+        writeConversion(out, line, pair.given, pair.wanted, ".....", 603,
+                        group % 2 == 1 ? pair.factor : 1, group % 2 == 1 ? 1 : pair.factor);
     });
 }
 

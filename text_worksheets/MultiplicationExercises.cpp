@@ -17,12 +17,13 @@ const QString kFractionDigits =
     QStringLiteral("Sayıların kesir kısmı en fazla kaç basamaklı olsun?");
 const QString kNaturalDigits = QStringLiteral("Doğal sayı en fazla kaç basamaklı olsun?");
 
-void writeProduct(LineWriter& out, int32_t a, int32_t b) {
+void writeProduct(LineWriter& out, int32_t kind, int64_t a, int64_t b) {
     out.putNumber(a);
     out.put('X');
     out.putNumber(b);
     out.put('=');
     out.endLine();
+    out.record(kind, {a, b});
 }
 }  // namespace
 
@@ -33,7 +34,7 @@ void kind301(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(largest - 1) + 2;
         const int32_t b = random.draw(10) + 1;
-        writeProduct(out, a, b);
+        writeProduct(out, 301, a, b);
     });
 }
 
@@ -44,7 +45,7 @@ void kind302(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(largest - 1) + 2;
         const int32_t b = random.draw(largest - 1) + 2;
-        writeProduct(out, a, b);
+        writeProduct(out, 302, a, b);
     });
 }
 
@@ -72,17 +73,20 @@ void kind303(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             limit = multiplier;
         }
         const int32_t digits = random.draw(mostDigits - 1) + 2;
+        int64_t first = 0;
         for (int32_t i = 0; i < digits; ++i) {
             int32_t d;
             do {
                 d = random.draw(10);
             } while (d * limit > 9 || (i == 0 && d == 0));
             out.putNumber(d);
+            first = first * 10 + d;
         }
         out.put('X');
         out.putNumber(multiplier);
         out.put('=');
         out.endLine();
+        out.record(303, {first, multiplier});
     });
 }
 
@@ -98,7 +102,7 @@ void kind304(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(firstBound) + 1;
         const int32_t b = random.draw(largest - 1) + 2;
-        writeProduct(out, a, b);
+        writeProduct(out, 304, a, b);
     });
 }
 
@@ -114,7 +118,7 @@ void kind305(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(firstBound) + 10;
         const int32_t b = random.draw(secondBound) + 10;
-        writeProduct(out, a, b);
+        writeProduct(out, 305, a, b);
     });
 }
 
@@ -138,6 +142,7 @@ void kind306(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(f2);
         out.put('=');
         out.endLine();
+        out.record(306, {w1, f1, w2, f2});
     });
 }
 
@@ -153,7 +158,12 @@ void kind307(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         const int32_t power = power10(random.draw(3) + 1);
         out.putNumber(whole);
         out.put(',');
-        writeProduct(out, fraction, power);
+        out.putNumber(fraction);
+        out.put('X');
+        out.putNumber(power);
+        out.put('=');
+        out.endLine();
+        out.record(307, {whole, fraction, power});
     });
 }
 
@@ -165,7 +175,7 @@ void kind308(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(bound);
         const int32_t power = power10(random.draw(3) + 1);
-        writeProduct(out, a, power);
+        writeProduct(out, 308, a, power);
     });
 }
 

@@ -10,12 +10,13 @@ const QString kMostDigits = QStringLiteral("Sayılar en fazla kaç basamaklı ol
 const QString kWholeDigits = QStringLiteral("Sayıların tam kısmı en çok kaç basamaklı olsun?");
 const QString kFractionDigits = QStringLiteral("Sayıların kesir kısmı en çok kaç basamaklı olsun?");
 
-void writeDifference(LineWriter& out, int32_t a, int32_t b) {
+void writeDifference(LineWriter& out, int32_t kind, int64_t a, int64_t b) {
     out.putNumber(a);
     out.put('-');
     out.putNumber(b);
     out.put('=');
     out.endLine();
+    out.record(kind, {a, b});
 }
 }  // namespace
 
@@ -31,7 +32,7 @@ void kind201(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             x = random.draw(largest - 1 - z) + z + 1;
             y = random.draw(largest - z) + z;
         } while (y > x);
-        writeDifference(out, x, y);
+        writeDifference(out, 201, x, y);
     });
 }
 
@@ -42,7 +43,7 @@ void kind202(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         while (a < 10)
             a = random.draw(20);
         const int32_t b = random.draw(9) + 1;
-        writeDifference(out, a, b);
+        writeDifference(out, 202, a, b);
     });
 }
 
@@ -68,6 +69,7 @@ void kind203(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             out.putNumber(b[j]);
         out.put('=');
         out.endLine();
+        if (out.exercises()) out.record(203, {digitsValue(a, p), digitsValue(b, q)});
     });
 }
 
@@ -80,7 +82,7 @@ void kind204(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(bound) + 1;
         const int32_t b = random.draw(a) + 1;
-        writeDifference(out, a, b);
+        writeDifference(out, 204, a, b);
     });
 }
 
@@ -104,6 +106,7 @@ void kind205(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(f2);
         out.put('=');
         out.endLine();
+        out.record(205, {w1, f1, w2, f2});
     });
 }
 

@@ -66,10 +66,10 @@ bool isTextKind(int32_t kind) {
 }
 
 void generateTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                           ByteSink& out) {
+                           ByteSink& out, TextExerciseSink* exercises) {
     const Generator generator = generatorFor(kind);
     if (!generator) return;
-    LineWriter writer(out);
+    LineWriter writer(out, exercises);
     generator(fields, random, writer);
     writer.flush();
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "common/RandomDraw.h"
 
@@ -46,13 +47,38 @@ class ByteSink {
     virtual void write(const char* data, qsizetype size) = 0;
 };
 
+// One exercise as drawn, for answer keys: the numbers in the order its line
+// shows them (decimal numbers as whole part and written fraction), the digits
+// of a number to read, the units of a conversion.
+struct TextExercise {
+    int32_t kind = 0;
+    std::vector<int64_t> values;
+    QString digits;
+    QString givenUnit;
+    QString wantedUnit;
+};
+
+class TextExerciseSink {
+  public:
+    virtual ~TextExerciseSink() = default;
+    virtual void exercise(TextExercise&& exercise) = 0;
+};
+
+// The exercise as the line shows it (without "=") and its answer.
+struct TextAnswer {
+    QString exercise;
+    QString answer;
+};
+TextAnswer textAnswer(const TextExercise& exercise);
+
 // True for the 28 kind codes of the menu.
 bool isTextKind(int32_t kind);
 
 // Runs the kind's generator. Throws ConversionError, DivisionByZero or
 // InputRefused; what was written before an error is to be thrown away.
+// With exercises given, every exercise is also reported there as drawn.
 void generateTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                           ByteSink& out);
+                           ByteSink& out, TextExerciseSink* exercises = nullptr);
 
 // Generates into the file at path, replacing the old file only when the
 // generation succeeded (so an error leaves it as it was). A kind code that is
