@@ -1,0 +1,147 @@
+// The real page output: the preview's "PDF olarak kaydet", printing without a
+// printer, and a fraction page printed through the window's Yazdır on the
+// default printer (a CUPS PDF queue in CI; skipped where there is none).
+
+#include <cups/cups.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include "ModalBoxes.h"
+#include "common/Errors.h"
+#include "common/PagePrinting.h"
+#include "fractions/FractionPage.h"
+#include "fractions/Zarvikkesir.h"
+
+namespace {
+
+using namespace zarvik;
+
+QString pdfInfo(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(PagePrinting, PreviewShowsOnePageAndSavesItAsPdf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kaydedilen"));
+    DesktopPageOutput output;
+    output.askPdfPath = [&](QWidget*) { return path; };
+    Page page = fractions::makeFractionPage();
+
+    int pages = -1;
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) pages = preview->pageCount();
+        auto* save =
+            dialog->findChild<QAction*>(QString::fromLatin1(DesktopPageOutput::kSavePdfActionName));
+        if (save) {
+            EXPECT_EQ(save->text(), QStringLiteral("PDF olarak kaydet"));
+            save->trigger();
+            saved = true;
+        }
+        dialog->reject();
+    });
+    output.preview(nullptr, page);
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(pages, 1);
+    // The suffix is added to a name typed without one.
+    ASSERT_TRUE(QFile::exists(path + QStringLiteral(".pdf")));
+    const QString info = pdfInfo(path + QStringLiteral(".pdf"));
+    if (!info.isEmpty()) {
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +1\\n"))));
+    }
+}
+
+TEST(PagePrinting, NoReachablePrinterIsReportedInTurkish) {
+    // A print server that does not exist: no default printer can be found.
+    cupsSetServer("/nonexistent/zarvik-test.sock");
+    DesktopPageOutput output;
+    const Page page = fractions::makeFractionPage();
+    try {
+        output.print(nullptr, page);
+        ADD_FAILURE() << "printing without a printer succeeded";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("yazıcı"))) << e.what();
+    }
+    cupsSetServer(nullptr);
+}
+
+// Where the cups-pdf queue writes its files ("Out" in cups-pdf.conf).
+QString cupsPdfFolder() {
+    QFile config(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (!config.open(QIODevice::ReadOnly)) return {};
+    QString folder;
+    for (const QString& line : QString::fromUtf8(config.readAll()).split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("Out "))) folder = trimmed.mid(4).trimmed();
+    }
+    if (folder.isEmpty()) folder = QStringLiteral("${HOME}/PDF");
+    return folder.replace(QLatin1String("${HOME}"), QDir::homePath());
+}
+
+TEST(PagePrinting, YazdirPrintsOneA4PageOnTheDefaultPrinter) {
+    const QString printer = QPrinterInfo::defaultPrinterName();
+    if (printer.isEmpty()) GTEST_SKIP() << "no default printer; nothing printed";
+    const QString folder = cupsPdfFolder();
+    const bool pdfQueue = QPrinterInfo::printerInfo(printer).makeAndModel().contains(
+        QLatin1String("PDF"), Qt::CaseInsensitive);
+    if (folder.isEmpty() || !pdfQueue)
+        GTEST_SKIP() << "the default printer " << printer.toStdString()
+                     << " is not a CUPS PDF queue; not printing on real paper";
+
+    const QStringList before = QDir(folder).entryList({QStringLiteral("*Zarvik_Kesir*.pdf")});
+    RandomDraw random;
+    AppContext context{random};  // no page output: the real printer
+    TFormZarvikKesir window(context);
+    const auto pick = [&](const char* name, const QString& text) {
+        auto* box = window.findChild<QComboBox*>(QString::fromLatin1(name));
+        box->setCurrentIndex(box->findText(text));
+        emit box->activated(box->currentIndex());
+    };
+    pick("ComboBox1", QStringLiteral("Toplama"));
+    pick("ComboBox2", QStringLiteral("Tam Sayılı Kesir"));
+    pick("ComboBox3", QStringLiteral("Paydaları Farklı"));
+    window.findChild<QPushButton*>(QStringLiteral("ButtonKesirHazirla"))->click();
+    test::ModalBoxes boxes;  // a refused job must not hang the test in its error box
+    window.findChild<QPushButton*>(QStringLiteral("ButtonKesirYazdir"))->click();
+    ASSERT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(u'\n').toStdString();
+
+    // The queue converts and writes the file a little later.
+    QElapsedTimer waited;
+    waited.start();
+    QString info;
+    while (waited.elapsed() < 60000) {
+        QStringList now = QDir(folder).entryList({QStringLiteral("*Zarvik_Kesir*.pdf")});
+        for (const QString& old : before)
+            now.removeAll(old);
+        if (!now.isEmpty()) {
+            info = pdfInfo(QDir(folder).filePath(now.constFirst()));
+            if (!info.isEmpty()) break;
+        }
+        QThread::msleep(200);
+    }
+    ASSERT_FALSE(info.isEmpty()) << "no PDF arrived in " << folder.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +1\\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
+}
+
+}  // namespace
