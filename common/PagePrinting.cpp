@@ -73,10 +73,11 @@ void DesktopPageOutput::preview(QWidget* parent, const Page& page) {
         const QString path = askPdfPath ? askPdfPath(&dialog) : askPdfPathWithDialog(&dialog);
         savePageAsPdf(&dialog, page, path);
     });
+    // First on the toolbar, so that a narrow window never hides it.
     if (auto* toolbar = dialog.findChild<QToolBar*>()) {
-        toolbar->addSeparator();
-        toolbar->addAction(save);
-        toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        QAction* first = toolbar->actions().value(0);
+        toolbar->insertAction(first, save);
+        toolbar->insertSeparator(first);
     } else {
         dialog.addAction(save);
     }
