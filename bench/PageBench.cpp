@@ -123,19 +123,24 @@ int main(int argc, char** argv) {
     std::printf("PNG (150 dpi): %.1f ms a page\n",
                 static_cast<double>(timer.nsecsElapsed()) / 1e6 / pngPages);
 
-    // Preview: from the call until the dialog's event loop runs with the
-    // page laid out, then closed.
+    // Preview: from the call until the dialog's event loop runs and the dialog,
+    // page included, has been painted once; then it is closed.
     DesktopPageOutput output;
     for (int round = 0; round < 3; ++round) {
         double shownMs = 0;
+        double paintedMs = 0;
         timer.restart();
         QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            QWidget* dialog = QApplication::activeModalWidget();
             shownMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-            if (dialog) dialog->reject();
+            if (!dialog) return;
+            dialog->grab();
+            paintedMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            dialog->close();
         });
         output.preview(nullptr, sheets[0]);
-        std::printf("preview %d: shown after %.1f ms\n", round + 1, shownMs);
+        std::printf("preview %d: open after %.1f ms, painted after %.1f ms\n", round + 1, shownMs,
+                    paintedMs);
     }
     return 0;
 }

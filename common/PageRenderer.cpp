@@ -487,7 +487,9 @@ QImage renderImage(const Page& page, int dotsPerInch) {
 }
 
 void writePng(const Page& page, const QString& path, int dotsPerInch) {
-    const QImage image = renderImage(page, dotsPerInch);
+    // The pages are black and grey: one channel makes the file smaller and
+    // much quicker to compress.
+    const QImage image = renderImage(page, dotsPerInch).convertToFormat(QImage::Format_Grayscale8);
     OutputFile file(path);
     QImageWriter writer(&file.device(), "png");
     if (!writer.write(image))
