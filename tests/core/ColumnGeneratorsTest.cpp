@@ -541,7 +541,7 @@ TEST(ColumnQuestions, CancelGivesTheDefaultAndOutOfRangeTheFallback) {
         {u"MulMultiDigitWithCarry", false, {"2", "4"}, 62},
         {u"MulMultiDigitWithCarry", true, {"~", "9"}, 100},
         {u"MulMultiDigitWithCarry", false, {"9", "9"}, 52},  // fallbacks 3, 3
-        {u"SubWithoutBorrow", true, {" 5"}, 0},              // not an integer: stops
+        {u"SubWithoutBorrow", true, {"5a"}, 0},              // not an integer: stops
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.generator).toStdString() + " " +
