@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 
+#include <QFileInfo>
 #include <cstdio>
 
 #include "cli/CliSupport.h"
 #include "common/ClassList.h"
+#include "common/PupilName.h"
 
 namespace zarvik::cli {
 
@@ -62,6 +64,66 @@ void Progress::sheetDone(int done) {
     shown_ = true;
     std::fprintf(stderr, "\r%d/%d sayfa", done, total_);
     std::fflush(stderr);
+}
+
+void checkPrintedOutput(const QString& output, bool isSet, const ClassSet& set) {
+    if (!isSet) return;
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
+        throw UsageError{QStringLiteral("-o needs a .pdf or .png file, not '%1'.").arg(output)};
+    if (suffix == QLatin1String("png") && (set.sheets > 1 || set.answerKey))
+        throw UsageError{
+            QStringLiteral("a PNG file holds one page; write several sheets or an "
+                           "answer key to a .pdf file.")};
+}
+
+PrintedSheets::PrintedSheets(const ClassSet& set, const QString& output, bool json)
+    : set_(set), output_(output), json_(json), progress_(set.sheets) {
+    png_ = QFileInfo(output).suffix().toLower() == QLatin1String("png");
+    if (!output.isEmpty() && !png_) pdf_ = std::make_unique<PdfWriter>(output);
+}
+
+PrintedSheets::~PrintedSheets() = default;
+
+void PrintedSheets::addSheet(int k, Page page, const QString& jsonObject, const QString& plain,
+                             const QStringList& answers) {
+    const QString pupil = set_.pupil(k);
+    if (!output_.isEmpty()) {
+        if (!pupil.isEmpty()) printPupilName(page, pupil);
+        if (pdf_)
+            pdf_->addPage(page);
+        else
+            writePng(page, output_);
+    }
+    QString object = jsonObject;
+    if (!pupil.isEmpty()) object += QStringLiteral(",\"pupil\":") + jsonString(pupil);
+    if (set_.answerKey) object += QStringLiteral(",\"answers\":") + jsonStringArray(answers);
+    jsonSheets_ << object + u'}';
+    if (k > 1) plain_ += QStringLiteral("----\n");
+    if (!pupil.isEmpty()) plain_ += pupil + u'\n';
+    plain_ += plain;
+    if (set_.answerKey) answers_.push_back({answerBlockHeading(k, pupil), answers});
+    progress_.sheetDone(k);
+}
+
+void PrintedSheets::finish() {
+    if (set_.answerKey) {
+        if (pdf_) {
+            AnswerKeyPages key([this](const Page& page) { pdf_->addPage(page); });
+            for (const AnswerBlock& block : answers_)
+                key.add(block);
+            key.finish();
+        }
+        plain_ += QStringLiteral("----\nCEVAP ANAHTARI\n");
+        for (const AnswerBlock& block : answers_)
+            plain_ += u'\n' + block.heading + u'\n' + block.lines.join(u'\n') + u'\n';
+    }
+    if (pdf_) pdf_->finish();
+    if (json_)
+        printOut(set_.isSet() ? u'[' + jsonSheets_.join(u',') + QStringLiteral("]\n")
+                              : jsonSheets_.value(0) + u'\n');
+    else if (output_.isEmpty())
+        printOut(plain_);
 }
 
 }  // namespace zarvik::cli

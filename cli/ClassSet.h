@@ -7,6 +7,12 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "common/AnswerKeyPages.h"
+#include "common/Page.h"
+#include "common/PageRenderer.h"
 
 namespace zarvik::cli {
 
@@ -44,5 +50,36 @@ class Progress {
     bool shown_ = false;
     QElapsedTimer timer_;
 };
+
+// What a printed family's command makes of its sheets: the pages into a PDF
+// (or one page into a PNG) with each pupil's name, and JSON or plain text on
+// standard output, with the answer key after the sheets. Text goes out only
+// when every sheet is done, and the PDF replaces an old file only then.
+class PrintedSheets {
+  public:
+    // output: the -o file or empty; json: print JSON instead of plain text.
+    PrintedSheets(const ClassSet& set, const QString& output, bool json);
+    ~PrintedSheets();
+
+    // page: the sheet as it goes to paper; json: the sheet's JSON object
+    // without its closing brace; plain: its plain-text listing.
+    void addSheet(int k, Page page, const QString& jsonObject, const QString& plain,
+                  const QStringList& answers);
+    void finish();
+
+  private:
+    const ClassSet& set_;
+    QString output_;
+    bool png_ = false;
+    bool json_;
+    std::unique_ptr<PdfWriter> pdf_;
+    QStringList jsonSheets_;
+    QString plain_;
+    std::vector<AnswerBlock> answers_;
+    Progress progress_;
+};
+
+// Checks -o for the printed families: .pdf or .png, and a PNG holds one page.
+void checkPrintedOutput(const QString& output, bool isSet, const ClassSet& set);
 
 }  // namespace zarvik::cli

@@ -2,12 +2,13 @@
 // "Yeni Hazırla" prepares it, printed as JSON or text and rendered to PDF/PNG.
 
 #include <QDate>
-#include <QFileInfo>
 
+#include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "common/DateText.h"
 #include "common/PageRenderer.h"
+#include "numbers/NumberAnswers.h"
 #include "numbers/NumberPrintLayout.h"
 #include "numbers/NumberWorksheet.h"
 
@@ -41,10 +42,11 @@ class StderrMessages : public MessageSink {
     void showMessage(const QString& text) override { printErr(text + u'\n'); }
 };
 
+// Without its closing brace, so class sets can add to it.
 QString jsonOf(const NumberWorksheet& sheet) {
     return QStringLiteral(
                "{\"title\":%1,\"left\":%2,\"right\":%3,\"leftWide\":%4,"
-               "\"teacher\":%5,\"date\":%6}\n")
+               "\"teacher\":%5,\"date\":%6")
         .arg(jsonString(sheet.title()), jsonStringArray(sheet.leftTexts()),
              jsonStringArray(sheet.rightTexts()),
              sheet.leftWide() ? QStringLiteral("true") : QStringLiteral("false"),
@@ -81,7 +83,10 @@ int runNumbersCommand(const QStringList& arguments) {
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Page file."), QStringLiteral("FILE"));
     parser.addOptions({kind, digits, columns, teacher, date, time, json, output});
-    if (!parseArguments(parser, arguments, QString::fromUtf8(kHelp))) return kSuccess;
+    addClassSetOptions(parser);
+    if (!parseArguments(parser, arguments,
+                        QString::fromUtf8(kHelp) + QString::fromUtf8(kClassSetHelp)))
+        return kSuccess;
 
     if (!parser.positionalArguments().isEmpty())
         throw UsageError{QStringLiteral("unexpected argument '%1'.")
@@ -94,9 +99,8 @@ int runNumbersCommand(const QStringList& arguments) {
                                         "'%1'.")
                              .arg(columnsText)};
     const QString outputPath = optionText(parser, QStringLiteral("o"));
-    const QString suffix = QFileInfo(outputPath).suffix().toLower();
-    if (parser.isSet(output) && suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
-        throw UsageError{QStringLiteral("-o needs a .pdf or .png file, not '%1'.").arg(outputPath)};
+    const ClassSet set = readClassSet(parser);
+    checkPrintedOutput(outputPath, parser.isSet(output), set);
 
     RandomDraw random;
     seedRandomDraw(parser, random);
@@ -111,19 +115,17 @@ int runNumbersCommand(const QStringList& arguments) {
 
     StderrMessages messages;
     NumberWorksheet sheet;
-    sheet.prepare(choices, random, messages);
-
-    if (parser.isSet(output)) {
-        const Page printed = numberPageForPrint(sheet.page());
-        if (suffix == QLatin1String("pdf"))
-            writePdf({&printed}, outputPath);
-        else
-            writePng(printed, outputPath);
+    PrintedSheets sheets(set, outputPath, parser.isSet(json));
+    for (int k = 1; k <= set.sheets; ++k) {
+        sheet.prepare(choices, random, messages);
+        const QStringList answers =
+            set.answerKey && sheet.sheet()
+                ? numberAnswers(*sheet.sheet(), choices.columns == kOneColumn)
+                : QStringList();
+        sheets.addSheet(k, numberPageForPrint(sheet.page()), jsonOf(sheet), plainTextOf(sheet),
+                        answers);
     }
-    if (parser.isSet(json))
-        printOut(jsonOf(sheet));
-    else if (!parser.isSet(output))
-        printOut(plainTextOf(sheet));
+    sheets.finish();
     return kSuccess;
 }
 
