@@ -5,6 +5,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "ColumnTestSupport.h"
@@ -129,6 +131,39 @@ TEST(ColumnCli, ExitStatuses) {
             << result.err.toStdString();
         EXPECT_TRUE(result.out.isEmpty());
     }
+}
+
+// -o writes the page "Bak" would show: the division page for "Bölme".
+TEST(ColumnCli, OutputFileIsThePageBakShows) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("sheet.pdf");
+    const auto result =
+        runCli({"column", "--page", "a5", "--op", "Bölme", "--prop", "Temel bölme (2-3. sınıf)",
+                "--answers", "9;9;h", "--time", "8", "--teacher", "Şükrü", "--json", "-o", pdf});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QStringList dividends = strings(jsonOf(result)["first"]);
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("Hazırlayan: Şükrü"));
+    EXPECT_TRUE(printed.contains(dividends.first()));
+    EXPECT_TRUE(printed.contains(dividends.last()));
+
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QString details = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(details.contains(QRegularExpression("Pages:\\s+1\\n")));
+    EXPECT_TRUE(details.contains("A5")) << details.toStdString();
+
+    const QString png = dir.filePath("sheet.png");
+    ASSERT_EQ(runCli({"column", "--page", "a4", "--op", "Toplama", "--prop",
+                      "Eldeli Toplama (Basit)", "--time", "8", "-o", png})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(test::readFile(png).startsWith("\x89PNG"));
 }
 
 TEST(ColumnCli, PlainOutputListsTheProblems) {
