@@ -4,8 +4,10 @@
 
 #include <QDate>
 
+#include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "column_worksheets/ColumnAnswers.h"
 #include "column_worksheets/ColumnDesign.h"
 #include "column_worksheets/ColumnGenerators.h"
 #include "column_worksheets/ColumnSheet.h"
@@ -73,8 +75,7 @@ QString sheetJson(const ColumnSheet& sheet, const QString& operation) {
         QStringLiteral(",\"operator\":") + (line ? jsonString(line->op) : QStringLiteral("null"));
     json += QStringLiteral(",\"teacher\":") + jsonString(grid.cell(frame.teacherLabel.name).text);
     json += QStringLiteral(",\"date\":") + jsonString(grid.cell(frame.dateLabel.name).text);
-    json += QStringLiteral("}\n");
-    return json;
+    return json;  // closed by the caller, which may add to it
 }
 
 QString problemLines(const ColumnSheet& sheet) {
@@ -102,7 +103,10 @@ int runColumnCommand(const QStringList& arguments) {
         {QStringLiteral("json"), QStringLiteral("JSON output.")},
         {QStringLiteral("o"), QStringLiteral("Output file."), QStringLiteral("FILE")},
     });
-    if (!parseArguments(parser, arguments, QString::fromUtf8(kHelp))) return kSuccess;
+    addClassSetOptions(parser);
+    if (!parseArguments(parser, arguments,
+                        QString::fromUtf8(kHelp) + QString::fromUtf8(kClassSetHelp)))
+        return kSuccess;
     if (!parser.positionalArguments().isEmpty())
         throw UsageError{QStringLiteral("unexpected argument '%1'")
                              .arg(parser.positionalArguments().constFirst())};
@@ -118,41 +122,45 @@ int runColumnCommand(const QStringList& arguments) {
     const QString operation = parser.value(QStringLiteral("op"));
     const QString property = parser.value(QStringLiteral("prop"));
 
-    RandomDraw random;
-    seedRandomDraw(parser, random);
-    ScriptedQuestions questions =
-        parser.isSet(QStringLiteral("answers"))
-            ? ScriptedQuestions::fromList(parser.value(QStringLiteral("answers")))
-            : ScriptedQuestions();
-    const QString date = parser.isSet(QStringLiteral("date")) ? parser.value(QStringLiteral("date"))
-                                                              : dateText(QDate::currentDate());
-
-    ColumnSheet sheet(*design);
-    const ColumnKind* kind = nullptr;
-    try {
-        kind = sheet.prepare(operation, property, optionText(parser, QStringLiteral("teacher")),
-                             date, questions, random);
-    } catch (const AnswerScriptError& e) {
-        throw UsageError{QStringLiteral("--answers: ") + e.message()};
-    }
-    if (!kind)
-        printErr(QStringLiteral("zarvik-cli column: no generator for \"%1\" / \"%2\"; the "
-                                "sheet is empty\n")
-                     .arg(operation, property));
-
     const bool json = parser.isSet(QStringLiteral("json"));
     const QString output = optionText(parser, QStringLiteral("o"));
     if (parser.isSet(QStringLiteral("o")) && output.isEmpty())
         throw UsageError{QStringLiteral("-o needs a file name")};
-    if (json) printOut(sheetJson(sheet, operation));
-    if (!output.isEmpty()) {
-        const Page page = sheet.transferForOperation(operation);
-        if (output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-            writePng(page, output);
-        else
-            writePdf({&page}, output);
+    const ClassSet set = readClassSet(parser);
+    if (output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
+        (set.sheets > 1 || set.answerKey))
+        throw UsageError{
+            QStringLiteral("a PNG file holds one page; write several sheets or an "
+                           "answer key to a .pdf file")};
+
+    RandomDraw random;
+    seedRandomDraw(parser, random);
+    const QString date = parser.isSet(QStringLiteral("date")) ? parser.value(QStringLiteral("date"))
+                                                              : dateText(QDate::currentDate());
+    ColumnSheet sheet(*design);
+    PrintedSheets sheets(set, output, json);
+    for (int k = 1; k <= set.sheets; ++k) {
+        // The same answers for every sheet of a set: the questions are asked once.
+        ScriptedQuestions questions =
+            parser.isSet(QStringLiteral("answers"))
+                ? ScriptedQuestions::fromList(parser.value(QStringLiteral("answers")))
+                : ScriptedQuestions();
+        const ColumnKind* kind = nullptr;
+        try {
+            kind = sheet.prepare(operation, property, optionText(parser, QStringLiteral("teacher")),
+                                 date, questions, random);
+        } catch (const AnswerScriptError& e) {
+            throw UsageError{QStringLiteral("--answers: ") + e.message()};
+        }
+        if (!kind && k == 1)
+            printErr(QStringLiteral("zarvik-cli column: no generator for \"%1\" / \"%2\"; the "
+                                    "sheet is empty\n")
+                         .arg(operation, property));
+        sheets.addSheet(k, output.isEmpty() ? Page() : sheet.transferForOperation(operation),
+                        sheetJson(sheet, operation), problemLines(sheet),
+                        set.answerKey ? columnAnswers(sheet.problems()) : QStringList());
     }
-    if (!json && output.isEmpty()) printOut(problemLines(sheet));
+    sheets.finish();
     return kSuccess;
 }
 
