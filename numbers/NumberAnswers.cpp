@@ -22,13 +22,10 @@ QString answerOf(const NumberSheet& sheet, const NumberExercise& exercise) {
             return answers::numberWords(static_cast<uint64_t>(n[0]));
         case NumberKind::Writing:
             return QString::number(n[0]);
-        case NumberKind::Comparing:
-            return QStringLiteral("%1 %2 %3")
-                .arg(n[0])
-                .arg(n[0] < n[1]   ? u'<'
-                     : n[0] > n[1] ? u'>'
-                                   : u'=')
-                .arg(n[1]);
+        case NumberKind::Comparing: {
+            const QChar sign = n[0] < n[1] ? u'<' : n[0] > n[1] ? u'>' : u'=';
+            return QString::number(n[0]) + u' ' + sign + u' ' + QString::number(n[1]);
+        }
         case NumberKind::Ordering: {
             std::vector<int32_t> sorted = n;
             std::sort(sorted.begin(), sorted.end());

@@ -4,10 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
 #include "common/Cp1254.h"
+#include "numbers/NumberWorksheet.h"
 #include "text_worksheets/TextWorksheet.h"
 
 using namespace zarvik;
@@ -120,4 +125,81 @@ TEST(TextClassSet, BadInputChangesNothing) {
                                    {u"--sheets=3"_qs, u"--names"_qs, writeNames(folder, "A\nB\n")}})
         EXPECT_EQ(runCli(base + bad).exitCode, 2) << bad.join(u' ').toStdString();
     EXPECT_EQ(readFile(out), "previous\r\n");
+}
+
+namespace {
+
+QString pdfText(const QString& pdf, int page) {
+    QProcess process;
+    process.start(u"pdftotext"_qs,
+                  {u"-f"_qs, QString::number(page), u"-l"_qs, QString::number(page), pdf, u"-"_qs});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPages(const QString& pdf) {
+    QProcess process;
+    process.start(u"pdfinfo"_qs, {pdf});
+    process.waitForFinished(60000);
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n'))
+        if (line.startsWith(u"Pages:"_qs)) return line.section(u':', 1).trimmed().toInt();
+    return -1;
+}
+
+}  // namespace
+
+TEST(PageClassSet, ThirtyPupilsThirtyPagesThenTheKey) {
+    QTemporaryDir folder;
+    QStringList pupils;
+    for (int i = 1; i <= 30; ++i)
+        pupils << QStringLiteral("Öğrenci %1 Çağrı").arg(i);
+    const QString names = writeNames(folder, pupils.join(u'\n').toUtf8());
+    const QString pdf = folder.filePath(u"sinif.pdf"_qs);
+    const auto result = runCli({u"column"_qs, u"--page"_qs, u"a4"_qs, u"--op"_qs, u"Toplama"_qs,
+                                u"--prop"_qs, u"Eldeli sayılarla karışık"_qs, u"--answers"_qs,
+                                u"3"_qs, u"--names"_qs, names, u"--answer-key"_qs, u"-o"_qs, pdf});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const int pages = pdfPages(pdf);
+    if (pages < 0) GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+    EXPECT_GT(pages, 30);
+    EXPECT_LE(pages, 30 + 8);  // many sheets' answers share a key page
+    for (int k : {1, 17, 30}) {
+        const QString text = pdfText(pdf, k);
+        EXPECT_TRUE(text.contains(pupils[k - 1])) << k << ": " << text.left(200).toStdString();
+    }
+    const QString key = pdfText(pdf, 31);
+    EXPECT_TRUE(key.contains(u"Cevap Anahtarı"_qs));
+    EXPECT_TRUE(key.contains(u"1. sayfa: Öğrenci 1 Çağrı"_qs));
+}
+
+TEST(PageClassSet, SheetsAreSuccessivePreparations) {
+    const auto result = runCli({u"numbers"_qs, u"--kind"_qs, u"Karşılaştırma"_qs, u"--digits"_qs,
+                                u"4"_qs, u"--sheets"_qs, u"3"_qs, u"--time"_qs, u"1222833600"_qs,
+                                u"--date"_qs, u"01/10/2008"_qs, u"--json"_qs});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonArray sheets = QJsonDocument::fromJson(result.out).array();
+    ASSERT_EQ(sheets.size(), 3);
+    // Three presses of "Yeni Hazırla" in one run.
+    RandomDraw random;
+    random.seed(1222833600);
+    NumberWorksheet worksheet;
+    struct Quiet : MessageSink {
+        void showMessage(const QString&) override {}
+    } messages;
+    for (int k = 0; k < 3; ++k) {
+        worksheet.prepare({u"Karşılaştırma"_qs, u"4"_qs, u"İki Sütun"_qs, {}, u"01/10/2008"_qs},
+                          random, messages);
+        const QJsonObject sheet = sheets[k].toObject();
+        EXPECT_EQ(sheet[u"left"_qs].toVariant().toStringList(), worksheet.leftTexts()) << k;
+        EXPECT_EQ(sheet[u"right"_qs].toVariant().toStringList(), worksheet.rightTexts()) << k;
+        EXPECT_EQ(sheet[u"title"_qs].toString(), worksheet.title());
+    }
+
+    for (const QStringList& bad : {QStringList{u"--sheets"_qs, u"2"_qs, u"-o"_qs, u"x.png"_qs},
+                                   {u"--answer-key"_qs, u"-o"_qs, u"x.png"_qs}}) {
+        const auto png = runCli(
+            QStringList{u"numbers"_qs, u"--kind"_qs, u"Sıralama"_qs, u"--digits"_qs, u"3"_qs} +
+            bad);
+        EXPECT_EQ(png.exitCode, 2);
+    }
 }
