@@ -2,12 +2,13 @@
 // "Yeni Hazırla" prepares it, printed as JSON or text and rendered to PDF/PNG.
 
 #include <QDate>
-#include <QFileInfo>
 
+#include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "common/DateText.h"
 #include "common/PageRenderer.h"
+#include "fractions/FractionAnswers.h"
 #include "fractions/FractionGenerators.h"
 #include "fractions/FractionPage.h"
 
@@ -44,7 +45,8 @@ QString jsonOf(const ExerciseTable& table, const QString& teacher, const QString
         rows += jsonStringArray({row.firstNumerator, row.firstDenominator, row.firstWhole,
                                  row.operatorText, row.secondNumerator, row.secondDenominator});
     }
-    return QStringLiteral("{\"rows\":[%1],\"teacher\":%2,\"date\":%3}\n")
+    // Closed by the caller, which may add to it.
+    return QStringLiteral("{\"rows\":[%1],\"teacher\":%2,\"date\":%3")
         .arg(rows, jsonString(teacher), jsonString(date));
 }
 
@@ -82,7 +84,10 @@ int runFractionCommand(const QStringList& arguments) {
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Page file."), QStringLiteral("FILE"));
     parser.addOptions({op, type, denominators, teacher, date, time, json, output});
-    if (!parseArguments(parser, arguments, QString::fromUtf8(kHelp))) return kSuccess;
+    addClassSetOptions(parser);
+    if (!parseArguments(parser, arguments,
+                        QString::fromUtf8(kHelp) + QString::fromUtf8(kClassSetHelp)))
+        return kSuccess;
 
     if (!parser.positionalArguments().isEmpty())
         throw UsageError{QStringLiteral("unexpected argument '%1'.")
@@ -90,37 +95,36 @@ int runFractionCommand(const QStringList& arguments) {
     if (!parser.isSet(op)) throw UsageError{QStringLiteral("--op is required.")};
     if (!parser.isSet(type)) throw UsageError{QStringLiteral("--type is required.")};
     const QString outputPath = optionText(parser, QStringLiteral("o"));
-    const QString suffix = QFileInfo(outputPath).suffix().toLower();
-    if (parser.isSet(output) && suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
-        throw UsageError{QStringLiteral("-o needs a .pdf or .png file, not '%1'.").arg(outputPath)};
+    const ClassSet set = readClassSet(parser);
+    checkPrintedOutput(outputPath, parser.isSet(output), set);
 
     RandomDraw random;
     seedRandomDraw(parser, random);
 
-    // As the window: empty table, the one generator the texts select, page.
-    ExerciseTable table;
-    clearTable(table);
-    if (const auto kind = fractionKindFor(parser.value(op), parser.value(type),
-                                          optionText(parser, QStringLiteral("denominators"))))
-        generateFractions(*kind, random, table);
     const QString teacherLine = teacherCaption(optionText(parser, QStringLiteral("teacher")));
     // The window's date field starts with today's date.
     const QString dateLine =
         parser.isSet(date) ? parser.value(date) : dateText(QDate::currentDate());
+    const auto kind = fractionKindFor(parser.value(op), parser.value(type),
+                                      optionText(parser, QStringLiteral("denominators")));
 
-    if (parser.isSet(output)) {
-        Page page = makeFractionPage();
-        fillFractionPage(page, table);
-        setFractionFooter(page, optionText(parser, QStringLiteral("teacher")), dateLine);
-        if (suffix == QLatin1String("pdf"))
-            writePdf({&page}, outputPath);
-        else
-            writePng(page, outputPath);
+    PrintedSheets sheets(set, outputPath, parser.isSet(json));
+    for (int k = 1; k <= set.sheets; ++k) {
+        // As the window: empty table, the one generator the texts select, page.
+        ExerciseTable table;
+        clearTable(table);
+        if (kind) generateFractions(*kind, random, table);
+        Page page;
+        if (parser.isSet(output)) {
+            page = makeFractionPage();
+            fillFractionPage(page, table);
+            setFractionFooter(page, optionText(parser, QStringLiteral("teacher")), dateLine);
+        }
+        sheets.addSheet(k, std::move(page), jsonOf(table, teacherLine, dateLine),
+                        plainTextOf(table, teacherLine, dateLine),
+                        set.answerKey ? fractionAnswers(table) : QStringList());
     }
-    if (parser.isSet(json))
-        printOut(jsonOf(table, teacherLine, dateLine));
-    else if (!parser.isSet(output))
-        printOut(plainTextOf(table, teacherLine, dateLine));
+    sheets.finish();
     return kSuccess;
 }
 

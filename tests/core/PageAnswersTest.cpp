@@ -5,11 +5,13 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <numeric>
 
 #include "TurkishWords.h"
 #include "column_worksheets/ColumnAnswers.h"
 #include "column_worksheets/ColumnDesign.h"
 #include "column_worksheets/ScriptedQuestions.h"
+#include "fractions/FractionAnswers.h"
 #include "numbers/NumberAnswers.h"
 
 using namespace zarvik;
@@ -147,6 +149,60 @@ TEST(ColumnAnswers, ArithmeticAgainstThePrintedProblems) {
                         ASSERT_LT(remainder, n[2]);
                     }
                 }
+            }
+        }
+    }
+}
+
+TEST(FractionAnswers, ResultsCrossMultiplyAndAreInLowestTerms) {
+    using namespace zarvik::fractions;
+    const QRegularExpression shape(
+        u"^(\\d+)\\) (?:(\\d+) )?(\\d+)/(\\d+) ([-+x÷]) (?:(\\d+) )?(\\d+)/(\\d+) = "
+        "(?:(-?\\d+)(?: (\\d+)/(\\d+))?|(-?\\d+)/(\\d+))$"_qs);
+    for (int kind = 0; kind < 16; ++kind) {
+        for (int seed = 0; seed < 40; ++seed) {
+            RandomDraw random;
+            random.seed(seed * 7 + kind);
+            ExerciseTable table;
+            clearTable(table);
+            generateFractions(FractionKind(kind), random, table);
+            const QStringList lines = fractionAnswers(table);
+            ASSERT_EQ(lines.size(), kRowCount);
+            for (const QString& line : lines) {
+                const auto m = shape.match(line);
+                ASSERT_TRUE(m.hasMatch()) << line.toStdString();
+                const int row = m.captured(1).toInt() - 1;
+                // The line shows the printed operands.
+                ASSERT_EQ(m.captured(3), table[size_t(row)].firstNumerator);
+                ASSERT_EQ(m.captured(8), table[size_t(row)].secondDenominator);
+                auto value = [&](int w, int n, int d) {
+                    return std::pair<long long, long long>{
+                        m.captured(w).toLongLong() * m.captured(d).toLongLong() +
+                            m.captured(n).toLongLong(),
+                        m.captured(d).toLongLong()};
+                };
+                const auto [n1, d1] = value(2, 3, 4);
+                const auto [n2, d2] = value(6, 7, 8);
+                long long en = 0, ed = 1;
+                const QString sign = m.captured(5);
+                if (sign == u"+"_qs) en = n1 * d2 + n2 * d1, ed = d1 * d2;
+                if (sign == u"-"_qs) en = n1 * d2 - n2 * d1, ed = d1 * d2;
+                if (sign == u"x"_qs) en = n1 * n2, ed = d1 * d2;
+                if (sign == u"÷"_qs) en = n1 * d2, ed = d1 * n2;
+                long long an, ad;
+                if (!m.captured(12).isEmpty()) {
+                    an = m.captured(12).toLongLong(), ad = m.captured(13).toLongLong();
+                    ASSERT_LT(std::llabs(an), ad) << "a result above 1 is a mixed number";
+                } else {
+                    const long long whole = m.captured(9).toLongLong();
+                    ad = m.captured(11).isEmpty() ? 1 : m.captured(11).toLongLong();
+                    an = whole * ad + (m.captured(10).isEmpty() ? 0 : m.captured(10).toLongLong());
+                    if (!m.captured(10).isEmpty()) ASSERT_LT(m.captured(10).toLongLong(), ad);
+                }
+                ASSERT_EQ(an * ed, en * ad) << line.toStdString();  // cross-multiplied
+                ASSERT_EQ(std::gcd(std::llabs(an % ad), ad), an % ad == 0 ? ad : 1)
+                    << "not in lowest terms: " << line.toStdString();
+                if (sign == u"-"_qs) ASSERT_GT(en, 0) << "the first operand is the larger";
             }
         }
     }
