@@ -399,10 +399,12 @@ INSTANTIATE_TEST_SUITE_P(Column, ColumnGuarantees, ::testing::ValuesIn(kCases),
 
 TEST(ColumnGenerators, AddWithCarrySimpleReachesNineteenPlusOne) {
     bool seen = false;
-    for (int seed = 0; seed < 200 && !seen; ++seed)
-        for (const auto& p :
-             runGenerator(fullPageDesign(), u"AddWithCarrySimple", {}, seed)->sheet.problems())
+    for (int seed = 0; seed < 200 && !seen; ++seed) {
+        // The run must outlive the loop over its problems.
+        const auto run = runGenerator(fullPageDesign(), u"AddWithCarrySimple", {}, seed);
+        for (const auto& p : run->sheet.problems())
             seen |= p.first == 19 && p.second == 1;
+    }
     EXPECT_TRUE(seen);
 }
 
@@ -442,11 +444,11 @@ TEST(ColumnGenerators, DivAdvancedDivisorDigitsFollowTheDividendCount) {
     // V mod N: N = 5 with V = 4 keeps four digits, N = 3 with V = 3 gives one.
     std::set<int> fourDigit, oneDigit;
     for (int seed = 0; seed < 60; ++seed) {
-        for (const auto& p : runGenerator(halfPageDesign(), u"DivAdvanced", {"5", "4", "h"}, seed)
-                                 ->sheet.problems())
+        const auto five = runGenerator(halfPageDesign(), u"DivAdvanced", {"5", "4", "h"}, seed);
+        for (const auto& p : five->sheet.problems())
             fourDigit.insert(digitCount(p.second));
-        for (const auto& p : runGenerator(halfPageDesign(), u"DivAdvanced", {"3", "3", "h"}, seed)
-                                 ->sheet.problems())
+        const auto three = runGenerator(halfPageDesign(), u"DivAdvanced", {"3", "3", "h"}, seed);
+        for (const auto& p : three->sheet.problems())
             oneDigit.insert(digitCount(p.second));
     }
     EXPECT_TRUE(fourDigit.count(4));

@@ -32,24 +32,42 @@ class Collect : public ByteSink, public TextExerciseSink {
     }
 };
 
-// An exact rational; enough for every number these worksheets hold.
+// An exact rational, kept in lowest terms so the largest decimal products
+// (two numbers of eighteen digits) stay within 128 bits.
 struct Ratio {
     __int128 num = 0, den = 1;
 };
+__int128 gcd(__int128 a, __int128 b) {
+    if (a < 0) a = -a;
+    while (b) {
+        const __int128 t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+Ratio reduced(__int128 num, __int128 den) {
+    if (den < 0) num = -num, den = -den;
+    const __int128 g = gcd(num, den);
+    return g > 1 ? Ratio{num / g, den / g} : Ratio{num, den};
+}
 Ratio operator+(Ratio a, Ratio b) {
-    return {a.num * b.den + b.num * a.den, a.den * b.den};
+    const __int128 g = gcd(a.den, b.den);
+    return reduced(a.num * (b.den / g) + b.num * (a.den / g), a.den / g * b.den);
 }
 Ratio operator-(Ratio a, Ratio b) {
-    return {a.num * b.den - b.num * a.den, a.den * b.den};
+    return a + Ratio{-b.num, b.den};
 }
 Ratio operator*(Ratio a, Ratio b) {
-    return {a.num * b.num, a.den * b.den};
+    const Ratio x = reduced(a.num, b.den), y = reduced(b.num, a.den);
+    return reduced(x.num * y.num, x.den * y.den);
 }
 Ratio operator/(Ratio a, Ratio b) {
-    return {a.num * b.den, a.den * b.num};
+    return a * reduced(b.den, b.num);
 }
 bool operator==(Ratio a, Ratio b) {
-    return a.num * b.den == b.num * a.den;
+    const Ratio x = reduced(a.num, a.den), y = reduced(b.num, b.den);
+    return x.num == y.num && x.den == y.den;
 }
 double toDouble(Ratio a) {
     return double(a.num) / double(a.den);
@@ -65,7 +83,7 @@ Ratio parseNumber(const QString& text) {
     if (comma >= 0)
         for (qsizetype i = comma + 1; i < text.size(); ++i)
             r.den *= 10;
-    return r;
+    return reduced(r.num, r.den);
 }
 
 std::vector<std::pair<QString, TextExercise>> run(int kind, const FixedTextFields& fields,
