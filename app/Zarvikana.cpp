@@ -11,6 +11,7 @@
 #include "column_worksheets/Zarvikaltaltatamsayfa.h"
 #include "common/ErrorBox.h"
 #include "common/Names.h"
+#include "common/WindowControls.h"
 #include "fractions/Zarvikkesir.h"
 #include "numbers/Zarviksayilar.h"
 #include "text_worksheets/Zarvikeski.h"
@@ -87,16 +88,6 @@ void showWindow(QWidget* window) {
     window->activateWindow();
 }
 
-QLabel* makePanel(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* panel = new QLabel(parent);
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setTextFormat(Qt::PlainText);
-    panel->setGeometry(geometry);
-    return panel;
-}
-
 }  // namespace
 
 TFormZarvikAna::TFormZarvikAna(zarvik::AppContext& context, const zarvik::Windows& windows,
@@ -118,21 +109,12 @@ TFormZarvikAna::TFormZarvikAna(zarvik::AppContext& context, const zarvik::Window
 }
 
 void TFormZarvikAna::buildControls() {
-    Panel1 = makePanel(this, "Panel1", {8, 8, 201, 25});
-    Panel1->setFont(zarvik::bannerFont());
-    QPalette blue = Panel1->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    Panel1->setPalette(blue);
-    Panel1->setText(zarvik::names::kPublisherSiteName.toString());
+    Panel1 = zarvik::makeBannerPanel(this, "Panel1", {8, 8, 201, 25},
+                                     zarvik::names::kPublisherSiteName.toString());
 
     const auto button = [this](const char* name, const QRect& geometry, const QString& caption,
                                void (TFormZarvikAna::*handler)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(geometry);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, handler);
-        return b;
+        return zarvik::makeButton(this, name, geometry, caption, handler);
     };
     ButtonEski = button("ButtonEski", {8, 40, 97, 25}, QStringLiteral("Yan Yana!"),
                         &TFormZarvikAna::ButtonEskiClick);
@@ -155,7 +137,7 @@ void TFormZarvikAna::buildControls() {
     Tikla =
         button("Tikla", {112, 168, 97, 25}, QStringLiteral("Tıkla!"), &TFormZarvikAna::TiklaClick);
 
-    Panel2 = makePanel(this, "Panel2", {8, 200, 201, 17});
+    Panel2 = zarvik::makePanel(this, "Panel2", {8, 200, 201, 17});
     Panel2->setText(QStringLiteral("Son yayın tarihi: 10/05/2008"));
 
     QWidget* const order[] = {ButtonEski, ButtonYeni,   ButtonHakkinda, ButtonKesir,

@@ -13,6 +13,7 @@
 #include "common/ErrorBox.h"
 #include "common/Names.h"
 #include "common/PagePrinting.h"
+#include "common/WindowControls.h"
 
 using namespace zarvik;
 
@@ -45,55 +46,21 @@ void ColumnWorksheetWindow::setQuestions(Questions* questions) {
 
 void ColumnWorksheetWindow::buildControls() {
     const auto label = [this](const char* name, int left, int top, const QString& caption) {
-        auto* l = new QLabel(caption, this);
-        l->setObjectName(QString::fromLatin1(name));
-        // The text starts at the designed top; the room above keeps the dots
-        // of İ and Ö, which reach above the font's ascent, from being cut.
-        constexpr int kAccentRoom = 3;
-        const QSize size = l->sizeHint();
-        l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        l->setGeometry(left, top - kAccentRoom, size.width(), size.height() + kAccentRoom);
+        makeLabel(this, name, left, top, caption);
     };
-    const auto panel = [this](const char* name, const QRect& geometry, const QString& text) {
-        auto* p = new QLabel(text, this);
-        p->setObjectName(QString::fromLatin1(name));
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        p->setAlignment(Qt::AlignCenter);
-        p->setTextFormat(Qt::PlainText);
-        p->setGeometry(geometry);
-        return p;
-    };
-    // Lists without typing: only their own items can be chosen.
     const auto list = [this](const char* name, const QRect& geometry) {
-        auto* box = new QComboBox(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setEditable(false);
-        box->setGeometry(geometry);
-        return box;
+        return makeList(this, name, geometry);
     };
     const auto edit = [this](const char* name, const QRect& geometry) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setGeometry(geometry);
-        return e;
+        return makeEdit(this, name, geometry);
     };
     const auto button = [this](const char* name, const QRect& geometry, const QString& caption,
                                void (ColumnWorksheetWindow::*handler)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(geometry);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, handler);
-        return b;
+        return makeButton(this, name, geometry, caption, handler);
     };
 
-    Panel1 = panel("Panel1", {8, 8, 185, 25}, names::kPublisherWebAddress.toString());
-    QFont banner(QStringLiteral("Comic Sans MS"));
-    banner.setPixelSize(16);  // 12 pt on the 96-dpi screen the window was laid out for
-    Panel1->setFont(banner);
-    QPalette blue = Panel1->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    Panel1->setPalette(blue);
+    Panel1 =
+        makeBannerPanel(this, "Panel1", {8, 8, 185, 25}, names::kPublisherWebAddress.toString());
 
     label("Label1", 8, 56, QStringLiteral("İşlem :"));
     ComboBox1 = list("ComboBox1", {48, 48, 145, 21});
@@ -111,7 +78,7 @@ void ColumnWorksheetWindow::buildControls() {
                        &ColumnWorksheetWindow::ButtonBakClick);
     ButtonYazdir = button("ButtonYazdir", {144, 152, 50, 25}, QStringLiteral("Yazdır"),
                           &ColumnWorksheetWindow::ButtonYazdirClick);
-    Panel2 = panel("Panel2", {8, 184, 185, 17}, design_.releaseText.toString());
+    Panel2 = makePanel(this, "Panel2", {8, 184, 185, 17}, design_.releaseText.toString());
 
     // A pick, even of the item already shown, is what the handlers answer;
     // clearing a list from code is not.

@@ -10,6 +10,7 @@
 #include "common/ErrorBox.h"
 #include "common/Names.h"
 #include "common/PagePrinting.h"
+#include "common/WindowControls.h"
 #include "fractions/FractionPage.h"
 
 using namespace zarvik::fractions;
@@ -49,47 +50,22 @@ TFormZarvikKesir::~TFormZarvikKesir() = default;
 
 void TFormZarvikKesir::buildControls() {
     const auto label = [this](const char* name, int left, int top, const QString& caption) {
-        auto* l = new QLabel(caption, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->move(left, top);
-        l->adjustSize();
-        return l;
-    };
-    const auto panel = [this](const char* name, const QRect& geometry) {
-        auto* p = new QLabel(this);
-        p->setObjectName(QString::fromLatin1(name));
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        p->setAlignment(Qt::AlignCenter);
-        p->setTextFormat(Qt::PlainText);
-        p->setGeometry(geometry);
-        return p;
+        zarvik::makeLabel(this, name, left, top, caption);
     };
     const auto list = [this](const char* name, const QRect& geometry) {
-        auto* box = new QComboBox(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setEditable(false);
-        box->setGeometry(geometry);
-        return box;
+        return zarvik::makeList(this, name, geometry);
     };
     const auto edit = [this](const char* name, const QRect& geometry) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setGeometry(geometry);
-        return e;
+        return zarvik::makeEdit(this, name, geometry);
     };
     const auto button = [this](const char* name, const QRect& geometry, const QString& caption,
                                void (TFormZarvikKesir::*handler)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(geometry);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, handler);
-        return b;
+        return zarvik::makeButton(this, name, geometry, caption, handler);
     };
 
-    Panel1 = panel("Panel1", {8, 8, 185, 25});
+    Panel1 = zarvik::makePanel(this, "Panel1", {8, 8, 185, 25},
+                               zarvik::names::kPublisherWebAddress.toString());
     Panel1->setFont(zarvik::bannerFont());
-    Panel1->setText(zarvik::names::kPublisherWebAddress.toString());
 
     label("Label1", 8, 56, QStringLiteral("İşlem :"));
     ComboBox1 = list("ComboBox1", {64, 48, 120, 21});
@@ -112,8 +88,8 @@ void TFormZarvikKesir::buildControls() {
     ButtonKesirYazdir = button("ButtonKesirYazdir", {144, 176, 50, 25}, QStringLiteral("Yazdır"),
                                &TFormZarvikKesir::ButtonKesirYazdirClick);
     ButtonKesirYazdir->setToolTip(QStringLiteral("Yazdırırken yarım kağıt kullanınız."));
-    Panel2 = panel("Panel2", {8, 208, 185, 17});
-    Panel2->setText(QStringLiteral("Yapım tarihi: 08/04/2008"));
+    Panel2 = zarvik::makePanel(this, "Panel2", {8, 208, 185, 17},
+                               QStringLiteral("Yapım tarihi: 08/04/2008"));
 
     // A pick, even of the item already shown, is what the handlers answer.
     connect(ComboBox1, &QComboBox::activated, this, &TFormZarvikKesir::ComboBox1Change);

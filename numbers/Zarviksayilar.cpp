@@ -12,6 +12,7 @@
 #include "common/FieldNumber.h"
 #include "common/Names.h"
 #include "common/PagePrinting.h"
+#include "common/WindowControls.h"
 #include "numbers/NumberGenerators.h"
 #include "numbers/NumberPrintLayout.h"
 
@@ -61,52 +62,22 @@ void TFormZarvikSayilar::setMessageSink(zarvik::MessageSink* sink) {
 
 void TFormZarvikSayilar::buildControls() {
     const auto label = [this](const char* name, int left, int top, const QString& caption) {
-        auto* l = new QLabel(caption, this);
-        l->setObjectName(QString::fromLatin1(name));
-        l->move(left, top);
-        l->adjustSize();
-        return l;
-    };
-    const auto panel = [this](const char* name, const QRect& geometry) {
-        auto* p = new QLabel(this);
-        p->setObjectName(QString::fromLatin1(name));
-        p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        p->setAlignment(Qt::AlignCenter);
-        p->setTextFormat(Qt::PlainText);
-        p->setGeometry(geometry);
-        return p;
+        zarvik::makeLabel(this, name, left, top, caption);
     };
     // Fixed lists: the teacher can only pick, never type.
     const auto list = [this](const char* name, const QRect& geometry, const QStringList& items) {
-        auto* box = new QComboBox(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setEditable(false);
-        box->addItems(items);
-        box->setGeometry(geometry);
-        return box;
+        return zarvik::makeList(this, name, geometry, items);
     };
     const auto edit = [this](const char* name, const QRect& geometry) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QString::fromLatin1(name));
-        e->setGeometry(geometry);
-        return e;
+        return zarvik::makeEdit(this, name, geometry);
     };
     const auto button = [this](const char* name, const QRect& geometry, const QString& caption,
                                void (TFormZarvikSayilar::*handler)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(geometry);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, handler);
-        return b;
+        return zarvik::makeButton(this, name, geometry, caption, handler);
     };
 
-    Panel1 = panel("Panel1", {8, 8, 190, 25});
-    Panel1->setFont(zarvik::bannerFont());
-    QPalette blue = Panel1->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    Panel1->setPalette(blue);
-    Panel1->setText(zarvik::names::kPublisherWebAddress.toString());
+    Panel1 = zarvik::makeBannerPanel(this, "Panel1", {8, 8, 190, 25},
+                                     zarvik::names::kPublisherWebAddress.toString());
 
     label("Label1", 8, 52, QStringLiteral("İşlem :"));
     ComboBox1 = list("ComboBox1", {56, 48, 140, 21}, zarvik::numberKindTexts());
@@ -132,8 +103,8 @@ void TFormZarvikSayilar::buildControls() {
                        &TFormZarvikSayilar::ButtonBakClick);
     ButtonYazdir = button("ButtonYazdir", {144, 192, 50, 25}, QStringLiteral("Yazdır"),
                           &TFormZarvikSayilar::ButtonYazdirClick);
-    Panel2 = panel("Panel2", {8, 224, 190, 17});
-    Panel2->setText(QStringLiteral("Yayın tarihi: 10/05/2008"));
+    Panel2 = zarvik::makePanel(this, "Panel2", {8, 224, 190, 17},
+                               QStringLiteral("Yayın tarihi: 10/05/2008"));
 
     // A pick, even of the item already shown, is what the handlers answer.
     connect(ComboBox1, &QComboBox::activated, this, &TFormZarvikSayilar::ComboBox1Change);

@@ -1,0 +1,40 @@
+#pragma once
+// Building the fixed-layout windows: controls at their designed pixel
+// positions, with their designer names as object names.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+namespace zarvik {
+
+// A label whose text starts at (left, top), as wide as its caption.
+QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, const QString& caption);
+// A raised panel with centred plain text.
+QLabel* makePanel(QWidget* parent, const char* name, const QRect& geometry,
+                  const QString& text = {});
+// The publisher's banner panel: the banner font, blue.
+QLabel* makeBannerPanel(QWidget* parent, const char* name, const QRect& geometry,
+                        const QString& text);
+// A drop-down list that only offers its own items (no typing).
+QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry,
+                    const QStringList& items = {});
+QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry);
+
+QPushButton* makeButtonWidget(QWidget* parent, const char* name, const QRect& geometry,
+                              const QString& caption);
+
+// A button whose click runs the window's handler.
+template <typename Window>
+QPushButton* makeButton(Window* window, const char* name, const QRect& geometry,
+                        const QString& caption, void (Window::*handler)()) {
+    QPushButton* button = makeButtonWidget(window, name, geometry, caption);
+    QObject::connect(button, &QPushButton::clicked, window, handler);
+    return button;
+}
+
+}  // namespace zarvik
