@@ -30,12 +30,7 @@ void kind101(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         int32_t b = random.draw(bound);
         while (!zeroAllowed && b == 0)
             b = random.draw(bound);
-        out.putNumber(a);
-        out.put('+');
-        out.putNumber(b);
-        out.put('=');
-        out.endLine();
-        out.record(101, {a, b});
+        writeTwoNumbers(out, 101, a, '+', b);
     });
 }
 
@@ -119,12 +114,7 @@ void kind104(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         int32_t b = random.draw(secondBound);
         while (b == 0 || b > a)
             b = random.draw(secondBound);
-        out.putNumber(a);
-        out.put('+');
-        out.putNumber(b);
-        out.put('=');
-        out.endLine();
-        out.record(104, {a, b});
+        writeTwoNumbers(out, 104, a, '+', b);
     });
 }
 
@@ -169,16 +159,7 @@ void kind106(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         const int32_t f1 = drawPart(random, fractionDigits);
         const int32_t w2 = drawPart(random, wholeDigits);
         const int32_t f2 = drawPart(random, fractionDigits);
-        out.putNumber(w1);
-        out.put(',');
-        out.putNumber(f1);
-        out.put('+');
-        out.putNumber(w2);
-        out.put(',');
-        out.putNumber(f2);
-        out.put('=');
-        out.endLine();
-        out.record(106, {w1, f1, w2, f2});
+        writeTwoDecimals(out, 106, w1, f1, '+', w2, f2);
     });
 }
 

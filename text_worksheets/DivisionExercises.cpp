@@ -19,14 +19,6 @@ char divisionSign() {
     return sign;
 }
 
-void writeQuotient(LineWriter& out, int32_t kind, int64_t dividend, int64_t divisor) {
-    out.putNumber(dividend);
-    out.put(divisionSign());
-    out.putNumber(divisor);
-    out.put('=');
-    out.endLine();
-    out.record(kind, {dividend, divisor});
-}
 }  // namespace
 
 void kind401(const TextFields& fields, RandomDraw& random, LineWriter& out) {
@@ -52,7 +44,7 @@ void kind401(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         const int32_t d = random.draw(divisorBound) + 2;
         const int32_t q = random.draw(quotientBound) + 2;
         const int32_t r = fields.checkBox1() ? random.draw(d) : 0;
-        writeQuotient(out, 401, int64_t{d} * q + r, d);
+        writeTwoNumbers(out, 401, int64_t{d} * q + r, divisionSign(), d);
     });
 }
 
@@ -79,7 +71,7 @@ void kind402(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         while (c == 0)
             c = random.draw(quotientBound);
         const int32_t r = fields.checkBox1() ? random.longDraw(b) : 0;
-        writeQuotient(out, 402, int64_t{b} * c + r, b);
+        writeTwoNumbers(out, 402, int64_t{b} * c + r, divisionSign(), b);
     });
 }
 
@@ -99,16 +91,7 @@ void kind403(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             w2 = drawPart(random, wholeDigits);
             f2 = drawPart(random, fractionDigits);
         }
-        out.putNumber(w1);
-        out.put(',');
-        out.putNumber(f1);
-        out.put(divisionSign());
-        out.putNumber(w2);
-        out.put(',');
-        out.putNumber(f2);
-        out.put('=');
-        out.endLine();
-        out.record(403, {w1, f1, w2, f2});
+        writeTwoDecimals(out, 403, w1, f1, divisionSign(), w2, f2);
     });
 }
 
@@ -122,14 +105,7 @@ void kind404(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         const int32_t whole = drawPart(random, wholeDigits);
         const int32_t fraction = drawPart(random, fractionDigits);
         const int32_t power = power10(random.draw(3) + 1);
-        out.putNumber(whole);
-        out.put(',');
-        out.putNumber(fraction);
-        out.put(divisionSign());
-        out.putNumber(power);
-        out.put('=');
-        out.endLine();
-        out.record(404, {whole, fraction, power});
+        writeDecimalAndPower(out, 404, whole, fraction, divisionSign(), power);
     });
 }
 

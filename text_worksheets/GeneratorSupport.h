@@ -65,6 +65,44 @@ inline int64_t digitsValue(const int32_t* digits, int32_t count) {
     return value;
 }
 
+// "a+b=" (or -, X, ÷) as a line, reported as the kind's exercise.
+inline void writeTwoNumbers(LineWriter& out, int32_t kind, int64_t a, char sign, int64_t b) {
+    out.putNumber(a);
+    out.put(sign);
+    out.putNumber(b);
+    out.put('=');
+    out.endLine();
+    out.record(kind, {a, b});
+}
+
+// "w1,f1+w2,f2=": two decimal numbers, each fraction written as drawn.
+inline void writeTwoDecimals(LineWriter& out, int32_t kind, int32_t w1, int32_t f1, char sign,
+                             int32_t w2, int32_t f2) {
+    out.putNumber(w1);
+    out.put(',');
+    out.putNumber(f1);
+    out.put(sign);
+    out.putNumber(w2);
+    out.put(',');
+    out.putNumber(f2);
+    out.put('=');
+    out.endLine();
+    out.record(kind, {w1, f1, w2, f2});
+}
+
+// "w,fX100=": a decimal number and a power of ten.
+inline void writeDecimalAndPower(LineWriter& out, int32_t kind, int32_t whole, int32_t fraction,
+                                 char sign, int32_t power) {
+    out.putNumber(whole);
+    out.put(',');
+    out.putNumber(fraction);
+    out.put(sign);
+    out.putNumber(power);
+    out.put('=');
+    out.endLine();
+    out.record(kind, {whole, fraction, power});
+}
+
 [[noreturn]] void refuse(const QString& field, int32_t value, const QString& accepted);
 
 // Digit counts whose power of ten would leave 32 bits (|value| of 10 or more

@@ -17,14 +17,6 @@ const QString kFractionDigits =
     QStringLiteral("Sayıların kesir kısmı en fazla kaç basamaklı olsun?");
 const QString kNaturalDigits = QStringLiteral("Doğal sayı en fazla kaç basamaklı olsun?");
 
-void writeProduct(LineWriter& out, int32_t kind, int64_t a, int64_t b) {
-    out.putNumber(a);
-    out.put('X');
-    out.putNumber(b);
-    out.put('=');
-    out.endLine();
-    out.record(kind, {a, b});
-}
 }  // namespace
 
 void kind301(const TextFields& fields, RandomDraw& random, LineWriter& out) {
@@ -34,7 +26,7 @@ void kind301(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(largest - 1) + 2;
         const int32_t b = random.draw(10) + 1;
-        writeProduct(out, 301, a, b);
+        writeTwoNumbers(out, 301, a, 'X', b);
     });
 }
 
@@ -45,7 +37,7 @@ void kind302(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(largest - 1) + 2;
         const int32_t b = random.draw(largest - 1) + 2;
-        writeProduct(out, 302, a, b);
+        writeTwoNumbers(out, 302, a, 'X', b);
     });
 }
 
@@ -102,7 +94,7 @@ void kind304(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(firstBound) + 1;
         const int32_t b = random.draw(largest - 1) + 2;
-        writeProduct(out, 304, a, b);
+        writeTwoNumbers(out, 304, a, 'X', b);
     });
 }
 
@@ -118,7 +110,7 @@ void kind305(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(firstBound) + 10;
         const int32_t b = random.draw(secondBound) + 10;
-        writeProduct(out, 305, a, b);
+        writeTwoNumbers(out, 305, a, 'X', b);
     });
 }
 
@@ -133,16 +125,7 @@ void kind306(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         const int32_t f1 = drawPart(random, fractionDigits);
         const int32_t w2 = drawPart(random, wholeDigits);
         const int32_t f2 = drawPart(random, fractionDigits);
-        out.putNumber(w1);
-        out.put(',');
-        out.putNumber(f1);
-        out.put('X');
-        out.putNumber(w2);
-        out.put(',');
-        out.putNumber(f2);
-        out.put('=');
-        out.endLine();
-        out.record(306, {w1, f1, w2, f2});
+        writeTwoDecimals(out, 306, w1, f1, 'X', w2, f2);
     });
 }
 
@@ -156,14 +139,7 @@ void kind307(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         const int32_t whole = drawPart(random, wholeDigits);
         const int32_t fraction = drawPart(random, fractionDigits);
         const int32_t power = power10(random.draw(3) + 1);
-        out.putNumber(whole);
-        out.put(',');
-        out.putNumber(fraction);
-        out.put('X');
-        out.putNumber(power);
-        out.put('=');
-        out.endLine();
-        out.record(307, {whole, fraction, power});
+        writeDecimalAndPower(out, 307, whole, fraction, 'X', power);
     });
 }
 
@@ -175,7 +151,7 @@ void kind308(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(bound);
         const int32_t power = power10(random.draw(3) + 1);
-        writeProduct(out, 308, a, power);
+        writeTwoNumbers(out, 308, a, 'X', power);
     });
 }
 

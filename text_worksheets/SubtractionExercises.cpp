@@ -9,15 +9,6 @@ const QString kLargestNumber = QStringLiteral("En büyük sayı kaç olsun?");
 const QString kMostDigits = QStringLiteral("Sayılar en fazla kaç basamaklı olsun?");
 const QString kWholeDigits = QStringLiteral("Sayıların tam kısmı en çok kaç basamaklı olsun?");
 const QString kFractionDigits = QStringLiteral("Sayıların kesir kısmı en çok kaç basamaklı olsun?");
-
-void writeDifference(LineWriter& out, int32_t kind, int64_t a, int64_t b) {
-    out.putNumber(a);
-    out.put('-');
-    out.putNumber(b);
-    out.put('=');
-    out.endLine();
-    out.record(kind, {a, b});
-}
 }  // namespace
 
 void kind201(const TextFields& fields, RandomDraw& random, LineWriter& out) {
@@ -32,7 +23,7 @@ void kind201(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             x = random.draw(largest - 1 - z) + z + 1;
             y = random.draw(largest - z) + z;
         } while (y > x);
-        writeDifference(out, 201, x, y);
+        writeTwoNumbers(out, 201, x, '-', y);
     });
 }
 
@@ -43,7 +34,7 @@ void kind202(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         while (a < 10)
             a = random.draw(20);
         const int32_t b = random.draw(9) + 1;
-        writeDifference(out, 202, a, b);
+        writeTwoNumbers(out, 202, a, '-', b);
     });
 }
 
@@ -82,7 +73,7 @@ void kind204(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     forEachExercise(count, [&] {
         const int32_t a = random.draw(bound) + 1;
         const int32_t b = random.draw(a) + 1;
-        writeDifference(out, 204, a, b);
+        writeTwoNumbers(out, 204, a, '-', b);
     });
 }
 
@@ -97,16 +88,7 @@ void kind205(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         const int32_t f1 = drawPart(random, fractionDigits);
         const int32_t w2 = random.draw(w1);
         const int32_t f2 = drawPart(random, fractionDigits);
-        out.putNumber(w1);
-        out.put(',');
-        out.putNumber(f1);
-        out.put('-');
-        out.putNumber(w2);
-        out.put(',');
-        out.putNumber(f2);
-        out.put('=');
-        out.endLine();
-        out.record(205, {w1, f1, w2, f2});
+        writeTwoDecimals(out, 205, w1, f1, '-', w2, f2);
     });
 }
 
