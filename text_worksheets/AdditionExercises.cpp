@@ -10,8 +10,6 @@ const QString kFirstDigits = QStringLiteral("1. sayının basamak sayısı");
 const QString kSecondDigits = QStringLiteral("2. sayının basamak sayısı");
 const QString kMostNumbers = QStringLiteral("Bir işlemde en fazla kaç sayı bulunsun?");
 const QString kMostDigits = QStringLiteral("Sayılar en fazla kaç basamaklı olsun?");
-const QString kWholeDigits = QStringLiteral("Sayıların tam kısmı en çok kaç basamaklı olsun?");
-const QString kFractionDigits = QStringLiteral("Sayıların kesir kısmı en çok kaç basamaklı olsun?");
 }  // namespace
 
 void kind101(const TextFields& fields, RandomDraw& random, LineWriter& out) {
@@ -149,12 +147,9 @@ void kind105(const TextFields& fields, RandomDraw& random, LineWriter& out) {
 }
 
 void kind106(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t wholeDigits = readField(fields.comboBox1());
-    const int32_t fractionDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
-    refuseLongParts(kWholeDigits, wholeDigits);
-    refuseLongParts(kFractionDigits, fractionDigits);
-    forEachExercise(count, [&] {
+    const DecimalFields read = readDecimalFields(fields, DecimalCaptions::Most);
+    const int32_t wholeDigits = read.wholeDigits, fractionDigits = read.fractionDigits;
+    forEachExercise(read.count, [&] {
         const int32_t w1 = drawPart(random, wholeDigits);
         const int32_t f1 = drawPart(random, fractionDigits);
         const int32_t w2 = drawPart(random, wholeDigits);

@@ -10,9 +10,6 @@ const QString kLargestDivisor = QStringLiteral("Bölen sayı en fazla kaç olsun
 const QString kLargestQuotient = QStringLiteral("Bölmenin sonucu (bölüm) en fazla kaç olsun?");
 const QString kDividendDigits = QStringLiteral("Bölünen en fazla kaç basamaklı olsun?");
 const QString kDivisorDigits = QStringLiteral("Bölen en fazla kaç basamaklı olsun?");
-const QString kWholeDigits = QStringLiteral("Sayıların tam kısmı en fazla kaç basamaklı olsun?");
-const QString kFractionDigits =
-    QStringLiteral("Sayıların kesir kısmı en fazla kaç basamaklı olsun?");
 
 char divisionSign() {
     static const char sign = toCp1254(u"÷").at(0);
@@ -76,12 +73,9 @@ void kind402(const TextFields& fields, RandomDraw& random, LineWriter& out) {
 }
 
 void kind403(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t wholeDigits = readField(fields.comboBox1());
-    const int32_t fractionDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
-    refuseLongParts(kWholeDigits, wholeDigits);
-    refuseLongParts(kFractionDigits, fractionDigits);
-    forEachExercise(count, [&] {
+    const DecimalFields read = readDecimalFields(fields, DecimalCaptions::Utmost);
+    const int32_t wholeDigits = read.wholeDigits, fractionDigits = read.fractionDigits;
+    forEachExercise(read.count, [&] {
         const int32_t w1 = drawPart(random, wholeDigits);
         const int32_t f1 = drawPart(random, fractionDigits);
         int32_t w2 = drawPart(random, wholeDigits);
@@ -96,12 +90,9 @@ void kind403(const TextFields& fields, RandomDraw& random, LineWriter& out) {
 }
 
 void kind404(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t wholeDigits = readField(fields.comboBox1());
-    const int32_t fractionDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
-    refuseLongParts(kWholeDigits, wholeDigits);
-    refuseLongParts(kFractionDigits, fractionDigits);
-    forEachExercise(count, [&] {
+    const DecimalFields read = readDecimalFields(fields, DecimalCaptions::Utmost);
+    const int32_t wholeDigits = read.wholeDigits, fractionDigits = read.fractionDigits;
+    forEachExercise(read.count, [&] {
         const int32_t whole = drawPart(random, wholeDigits);
         const int32_t fraction = drawPart(random, fractionDigits);
         const int32_t power = power10(random.draw(3) + 1);

@@ -109,6 +109,18 @@ inline void writeDecimalAndPower(LineWriter& out, int32_t kind, int32_t whole, i
 // where the count becomes an exponent of 1..|value|).
 void refuseLongParts(const QString& field, int32_t value);
 
+// The decimal kinds read a whole part's and a fraction's digit counts, then
+// the count, and refuse counts whose power of ten would leave 32 bits.
+struct DecimalFields {
+    int32_t wholeDigits;
+    int32_t fractionDigits;
+    int32_t count;
+};
+// Captions of the addition and subtraction kinds ("en çok") or of the
+// multiplication and division kinds ("en fazla").
+enum class DecimalCaptions { Most, Utmost };
+DecimalFields readDecimalFields(const TextFields& fields, DecimalCaptions captions);
+
 // The count loop: for i = 1 to count, nothing when count <= 0.
 template <typename Exercise>
 void forEachExercise(int32_t count, Exercise&& exercise) {

@@ -12,9 +12,6 @@ const QString kFactorLargest = QStringLiteral("Çarpılan sayıların en büyük
 const QString kFirstMostDigits = QStringLiteral("1. sayı en fazla kaç basamaklı olsun?");
 const QString kSecondMostDigits = QStringLiteral("2. sayı en fazla kaç basamaklı olsun?");
 const QString kSecondLargest = QStringLiteral("2. sayının değeri en fazla kaç olsun?");
-const QString kWholeDigits = QStringLiteral("Sayıların tam kısmı en fazla kaç basamaklı olsun?");
-const QString kFractionDigits =
-    QStringLiteral("Sayıların kesir kısmı en fazla kaç basamaklı olsun?");
 const QString kNaturalDigits = QStringLiteral("Doğal sayı en fazla kaç basamaklı olsun?");
 
 }  // namespace
@@ -115,12 +112,9 @@ void kind305(const TextFields& fields, RandomDraw& random, LineWriter& out) {
 }
 
 void kind306(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t wholeDigits = readField(fields.comboBox1());
-    const int32_t fractionDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
-    refuseLongParts(kWholeDigits, wholeDigits);
-    refuseLongParts(kFractionDigits, fractionDigits);
-    forEachExercise(count, [&] {
+    const DecimalFields read = readDecimalFields(fields, DecimalCaptions::Utmost);
+    const int32_t wholeDigits = read.wholeDigits, fractionDigits = read.fractionDigits;
+    forEachExercise(read.count, [&] {
         const int32_t w1 = drawPart(random, wholeDigits);
         const int32_t f1 = drawPart(random, fractionDigits);
         const int32_t w2 = drawPart(random, wholeDigits);
@@ -130,12 +124,9 @@ void kind306(const TextFields& fields, RandomDraw& random, LineWriter& out) {
 }
 
 void kind307(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t wholeDigits = readField(fields.comboBox1());
-    const int32_t fractionDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
-    refuseLongParts(kWholeDigits, wholeDigits);
-    refuseLongParts(kFractionDigits, fractionDigits);
-    forEachExercise(count, [&] {
+    const DecimalFields read = readDecimalFields(fields, DecimalCaptions::Utmost);
+    const int32_t wholeDigits = read.wholeDigits, fractionDigits = read.fractionDigits;
+    forEachExercise(read.count, [&] {
         const int32_t whole = drawPart(random, wholeDigits);
         const int32_t fraction = drawPart(random, fractionDigits);
         const int32_t power = power10(random.draw(3) + 1);

@@ -7,8 +7,6 @@ namespace zarvik::text {
 namespace {
 const QString kLargestNumber = QStringLiteral("En büyük sayı kaç olsun?");
 const QString kMostDigits = QStringLiteral("Sayılar en fazla kaç basamaklı olsun?");
-const QString kWholeDigits = QStringLiteral("Sayıların tam kısmı en çok kaç basamaklı olsun?");
-const QString kFractionDigits = QStringLiteral("Sayıların kesir kısmı en çok kaç basamaklı olsun?");
 }  // namespace
 
 void kind201(const TextFields& fields, RandomDraw& random, LineWriter& out) {
@@ -78,12 +76,9 @@ void kind204(const TextFields& fields, RandomDraw& random, LineWriter& out) {
 }
 
 void kind205(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t wholeDigits = readField(fields.comboBox1());
-    const int32_t fractionDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
-    refuseLongParts(kWholeDigits, wholeDigits);
-    refuseLongParts(kFractionDigits, fractionDigits);
-    forEachExercise(count, [&] {
+    const DecimalFields read = readDecimalFields(fields, DecimalCaptions::Most);
+    const int32_t wholeDigits = read.wholeDigits, fractionDigits = read.fractionDigits;
+    forEachExercise(read.count, [&] {
         const int32_t w1 = drawPart(random, wholeDigits) + 1;
         const int32_t f1 = drawPart(random, fractionDigits);
         const int32_t w2 = random.draw(w1);

@@ -59,6 +59,20 @@ void refuseLongParts(const QString& field, int32_t value) {
     if (value >= 10 || value <= -10) refuse(field, value, QStringLiteral("1 ile 9 arası"));
 }
 
+DecimalFields readDecimalFields(const TextFields& fields, DecimalCaptions captions) {
+    const QString most =
+        captions == DecimalCaptions::Most ? QStringLiteral("en çok") : QStringLiteral("en fazla");
+    DecimalFields read;
+    read.wholeDigits = readField(fields.comboBox1());
+    read.fractionDigits = readField(fields.comboBox2());
+    read.count = readField(fields.edit1());
+    refuseLongParts(QStringLiteral("Sayıların tam kısmı %1 kaç basamaklı olsun?").arg(most),
+                    read.wholeDigits);
+    refuseLongParts(QStringLiteral("Sayıların kesir kısmı %1 kaç basamaklı olsun?").arg(most),
+                    read.fractionDigits);
+    return read;
+}
+
 }  // namespace text
 
 bool isTextKind(int32_t kind) {
