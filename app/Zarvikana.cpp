@@ -92,12 +92,7 @@ void showWindow(QWidget* window) {
 
 TFormZarvikAna::TFormZarvikAna(zarvik::AppContext& context, const zarvik::Windows& windows,
                                QWidget* parent)
-    // CustomizeWindowHint: the window manager gets exactly these buttons, no maximise.
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      context_(context),
-      windows_(windows) {
+    : QWidget(parent, zarvik::kFixedWindowFlags), context_(context), windows_(windows) {
     setObjectName(QStringLiteral("FormZarvikAna"));
     setWindowTitle(QStringLiteral("Zarvik 2.05"));
     setWindowIcon(zarvik::programIcon());

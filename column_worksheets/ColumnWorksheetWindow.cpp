@@ -19,8 +19,7 @@ using namespace zarvik;
 
 ColumnWorksheetWindow::ColumnWorksheetWindow(AppContext& context, const ColumnWindowDesign& design,
                                              QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, zarvik::kFixedWindowFlags),
       context_(context),
       design_(design),
       sheet_(design),

@@ -12,6 +12,12 @@
 
 namespace zarvik {
 
+// A fixed window with only the system menu and the minimise box: the custom
+// hint makes the window manager show exactly these buttons, no maximise.
+inline constexpr Qt::WindowFlags kFixedWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 // A label whose text starts at (left, top), as wide as its caption.
 QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, const QString& caption);
 // A raised panel with centred plain text.

@@ -34,10 +34,7 @@ void refill(QComboBox* box, const QStringList& items) {
 }  // namespace
 
 TFormZarvikKesir::TFormZarvikKesir(zarvik::AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      context_(context),
-      QuickRep1(makeFractionPage()) {
+    : QWidget(parent, zarvik::kFixedWindowFlags), context_(context), QuickRep1(makeFractionPage()) {
     setObjectName(QStringLiteral("FormZarvikKesir"));
     setWindowTitle(QStringLiteral("Zarvik Kesir"));
     setFixedSize(204, 231);

@@ -42,8 +42,7 @@ QStringList numbersFromTo(int first, int last) {
 }  // namespace
 
 TFormZarvikSayilar::TFormZarvikSayilar(zarvik::AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, zarvik::kFixedWindowFlags),
       context_(context),
       boxMessages_(std::make_unique<BoxMessages>(this)),
       messages_(boxMessages_.get()) {

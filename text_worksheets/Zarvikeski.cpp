@@ -16,6 +16,7 @@
 #include "app/Look.h"
 #include "common/ErrorBox.h"
 #include "common/Names.h"
+#include "common/WindowControls.h"
 #include "text_worksheets/TextCatalogue.h"
 #include "text_worksheets/TextWorksheet.h"
 
@@ -91,11 +92,7 @@ class TFormZarvikEski::Fields : public zarvik::TextFields {
 };
 
 TFormZarvikEski::TFormZarvikEski(zarvik::AppContext& context, QWidget* parent)
-    // CustomizeWindowHint: the window manager gets exactly these buttons, no maximise.
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      context_(context) {
+    : QWidget(parent, zarvik::kFixedWindowFlags), context_(context) {
     setObjectName(QStringLiteral("FormZarvikEski"));
     setWindowTitle(zarvik::names::kAuthorWebAddress.toString());
     setWindowIcon(zarvik::textWindowIcon());
