@@ -1,6 +1,9 @@
 #include "cli/CliSupport.h"
 
+#include <QDate>
 #include <cstdio>
+
+#include "common/DateText.h"
 
 namespace zarvik::cli {
 
@@ -28,6 +31,28 @@ void seedRandomDraw(const QCommandLineParser& parser, RandomDraw& random) {
     const qlonglong seconds = text.toLongLong(&ok);
     if (!ok) throw UsageError{QStringLiteral("--time needs whole seconds, not '%1'.").arg(text)};
     random.seed(static_cast<int64_t>(seconds));
+}
+
+void addPageOptions(QCommandLineParser& parser) {
+    parser.addOptions({
+        {QStringLiteral("teacher"), QStringLiteral("Teacher."), QStringLiteral("TEXT")},
+        {QStringLiteral("date"), QStringLiteral("Date."), QStringLiteral("TEXT")},
+        {QStringLiteral("time"), QStringLiteral("Seed time."), QStringLiteral("T")},
+        {QStringLiteral("json"), QStringLiteral("JSON output.")},
+        {QStringList{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Page file."),
+         QStringLiteral("FILE")},
+    });
+}
+
+QString pageDate(const QCommandLineParser& parser) {
+    return parser.isSet(QStringLiteral("date")) ? parser.value(QStringLiteral("date"))
+                                                : dateText(QDate::currentDate());
+}
+
+void refusePositionalArguments(const QCommandLineParser& parser) {
+    if (!parser.positionalArguments().isEmpty())
+        throw UsageError{QStringLiteral("unexpected argument '%1'.")
+                             .arg(parser.positionalArguments().constFirst())};
 }
 
 QString optionText(const QCommandLineParser& parser, const QString& name) {

@@ -27,6 +27,14 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& arguments,
 
 // --time T seeds as a run started at calendar time T; without it, the clock.
 void seedRandomDraw(const QCommandLineParser& parser, RandomDraw& random);
+// The options every page command shares: --teacher, --date, --time, --json
+// and -o/--output.
+void addPageOptions(QCommandLineParser& parser);
+// --date, or today's date as the windows' date fields start with it.
+QString pageDate(const QCommandLineParser& parser);
+// The commands with options only: a stray argument is bad usage.
+void refusePositionalArguments(const QCommandLineParser& parser);
+
 // The option text, or empty when left out.
 QString optionText(const QCommandLineParser& parser, const QString& name);
 

@@ -2,8 +2,6 @@
 // full-page (a4) window prepares it, with the generator's questions answered
 // from --answers.
 
-#include <QDate>
-
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
@@ -12,7 +10,6 @@
 #include "column_worksheets/ColumnGenerators.h"
 #include "column_worksheets/ColumnSheet.h"
 #include "column_worksheets/ScriptedQuestions.h"
-#include "common/DateText.h"
 #include "common/PageRenderer.h"
 
 namespace zarvik::cli {
@@ -97,19 +94,13 @@ int runColumnCommand(const QStringList& arguments) {
         {QStringLiteral("op"), QStringLiteral("Operation."), QStringLiteral("OP")},
         {QStringLiteral("prop"), QStringLiteral("Property."), QStringLiteral("PROP")},
         {QStringLiteral("answers"), QStringLiteral("Answers."), QStringLiteral("LIST")},
-        {QStringLiteral("teacher"), QStringLiteral("Teacher."), QStringLiteral("TEXT")},
-        {QStringLiteral("date"), QStringLiteral("Date."), QStringLiteral("TEXT")},
-        {QStringLiteral("time"), QStringLiteral("Seed time."), QStringLiteral("T")},
-        {QStringLiteral("json"), QStringLiteral("JSON output.")},
-        {QStringLiteral("o"), QStringLiteral("Output file."), QStringLiteral("FILE")},
     });
+    addPageOptions(parser);
     addClassSetOptions(parser);
     if (!parseArguments(parser, arguments,
                         QString::fromUtf8(kHelp) + QString::fromUtf8(kClassSetHelp)))
         return kSuccess;
-    if (!parser.positionalArguments().isEmpty())
-        throw UsageError{QStringLiteral("unexpected argument '%1'")
-                             .arg(parser.positionalArguments().constFirst())};
+    refusePositionalArguments(parser);
 
     const QString pageName = optionText(parser, QStringLiteral("page"));
     const ColumnWindowDesign* design = nullptr;
@@ -135,8 +126,7 @@ int runColumnCommand(const QStringList& arguments) {
 
     RandomDraw random;
     seedRandomDraw(parser, random);
-    const QString date = parser.isSet(QStringLiteral("date")) ? parser.value(QStringLiteral("date"))
-                                                              : dateText(QDate::currentDate());
+    const QString date = pageDate(parser);
     ColumnSheet sheet(*design);
     PrintedSheets sheets(set, output, json);
     for (int k = 1; k <= set.sheets; ++k) {

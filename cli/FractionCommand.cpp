@@ -1,12 +1,9 @@
 // zarvik-cli fraction: the fraction worksheet page, prepared as the window's
 // "Yeni Hazırla" prepares it, printed as JSON or text and rendered to PDF/PNG.
 
-#include <QDate>
-
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/DateText.h"
 #include "common/PageRenderer.h"
 #include "fractions/FractionAnswers.h"
 #include "fractions/FractionGenerators.h"
@@ -74,48 +71,36 @@ int runFractionCommand(const QStringList& arguments) {
     const QCommandLineOption denominators(QStringLiteral("denominators"),
                                           QStringLiteral("Denominator relation."),
                                           QStringLiteral("REL"));
-    const QCommandLineOption teacher(QStringLiteral("teacher"), QStringLiteral("Teacher."),
-                                     QStringLiteral("TEXT"));
-    const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("Date."),
-                                  QStringLiteral("TEXT"));
-    const QCommandLineOption time(QStringLiteral("time"), QStringLiteral("Seed time."),
-                                  QStringLiteral("T"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("JSON output."));
-    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Page file."), QStringLiteral("FILE"));
-    parser.addOptions({op, type, denominators, teacher, date, time, json, output});
+    parser.addOptions({op, type, denominators});
+    addPageOptions(parser);
     addClassSetOptions(parser);
     if (!parseArguments(parser, arguments,
                         QString::fromUtf8(kHelp) + QString::fromUtf8(kClassSetHelp)))
         return kSuccess;
 
-    if (!parser.positionalArguments().isEmpty())
-        throw UsageError{QStringLiteral("unexpected argument '%1'.")
-                             .arg(parser.positionalArguments().constFirst())};
+    refusePositionalArguments(parser);
     if (!parser.isSet(op)) throw UsageError{QStringLiteral("--op is required.")};
     if (!parser.isSet(type)) throw UsageError{QStringLiteral("--type is required.")};
     const QString outputPath = optionText(parser, QStringLiteral("o"));
     const ClassSet set = readClassSet(parser);
-    checkPrintedOutput(outputPath, parser.isSet(output), set);
+    checkPrintedOutput(outputPath, parser.isSet(QStringLiteral("o")), set);
 
     RandomDraw random;
     seedRandomDraw(parser, random);
 
     const QString teacherLine = teacherCaption(optionText(parser, QStringLiteral("teacher")));
-    // The window's date field starts with today's date.
-    const QString dateLine =
-        parser.isSet(date) ? parser.value(date) : dateText(QDate::currentDate());
+    const QString dateLine = pageDate(parser);
     const auto kind = fractionKindFor(parser.value(op), parser.value(type),
                                       optionText(parser, QStringLiteral("denominators")));
 
-    PrintedSheets sheets(set, outputPath, parser.isSet(json));
+    PrintedSheets sheets(set, outputPath, parser.isSet(QStringLiteral("json")));
     for (int k = 1; k <= set.sheets; ++k) {
         // As the window: empty table, the one generator the texts select, page.
         ExerciseTable table;
         clearTable(table);
         if (kind) generateFractions(*kind, random, table);
         Page page;
-        if (parser.isSet(output)) {
+        if (parser.isSet(QStringLiteral("o"))) {
             page = makeFractionPage();
             fillFractionPage(page, table);
             setFractionFooter(page, optionText(parser, QStringLiteral("teacher")), dateLine);

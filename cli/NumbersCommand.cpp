@@ -1,12 +1,9 @@
 // zarvik-cli numbers: the number worksheet page, prepared as the window's
 // "Yeni Hazırla" prepares it, printed as JSON or text and rendered to PDF/PNG.
 
-#include <QDate>
-
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/DateText.h"
 #include "common/PageRenderer.h"
 #include "numbers/NumberAnswers.h"
 #include "numbers/NumberPrintLayout.h"
@@ -73,24 +70,14 @@ int runNumbersCommand(const QStringList& arguments) {
                                     QStringLiteral("D"));
     const QCommandLineOption columns(QStringLiteral("columns"), QStringLiteral("Columns."),
                                      QStringLiteral("COLUMNS"), kTwoColumns.toString());
-    const QCommandLineOption teacher(QStringLiteral("teacher"), QStringLiteral("Teacher."),
-                                     QStringLiteral("TEXT"));
-    const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("Date."),
-                                  QStringLiteral("TEXT"));
-    const QCommandLineOption time(QStringLiteral("time"), QStringLiteral("Seed time."),
-                                  QStringLiteral("T"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("JSON output."));
-    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Page file."), QStringLiteral("FILE"));
-    parser.addOptions({kind, digits, columns, teacher, date, time, json, output});
+    parser.addOptions({kind, digits, columns});
+    addPageOptions(parser);
     addClassSetOptions(parser);
     if (!parseArguments(parser, arguments,
                         QString::fromUtf8(kHelp) + QString::fromUtf8(kClassSetHelp)))
         return kSuccess;
 
-    if (!parser.positionalArguments().isEmpty())
-        throw UsageError{QStringLiteral("unexpected argument '%1'.")
-                             .arg(parser.positionalArguments().constFirst())};
+    refusePositionalArguments(parser);
     if (!parser.isSet(kind)) throw UsageError{QStringLiteral("--kind is required.")};
     if (!parser.isSet(digits)) throw UsageError{QStringLiteral("--digits is required.")};
     const QString columnsText = parser.value(columns);
@@ -100,7 +87,7 @@ int runNumbersCommand(const QStringList& arguments) {
                              .arg(columnsText)};
     const QString outputPath = optionText(parser, QStringLiteral("o"));
     const ClassSet set = readClassSet(parser);
-    checkPrintedOutput(outputPath, parser.isSet(output), set);
+    checkPrintedOutput(outputPath, parser.isSet(QStringLiteral("o")), set);
 
     RandomDraw random;
     seedRandomDraw(parser, random);
@@ -111,11 +98,11 @@ int runNumbersCommand(const QStringList& arguments) {
     choices.columns = columnsText;
     choices.teacher = optionText(parser, QStringLiteral("teacher"));
     // The window's date field starts with today's date.
-    choices.date = parser.isSet(date) ? parser.value(date) : dateText(QDate::currentDate());
+    choices.date = pageDate(parser);
 
     StderrMessages messages;
     NumberWorksheet sheet;
-    PrintedSheets sheets(set, outputPath, parser.isSet(json));
+    PrintedSheets sheets(set, outputPath, parser.isSet(QStringLiteral("json")));
     for (int k = 1; k <= set.sheets; ++k) {
         sheet.prepare(choices, random, messages);
         const QStringList answers =
