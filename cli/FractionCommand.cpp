@@ -6,8 +6,7 @@
 #include "cli/Commands.h"
 #include "common/PageRenderer.h"
 #include "fractions/FractionAnswers.h"
-#include "fractions/FractionGenerators.h"
-#include "fractions/FractionPage.h"
+#include "fractions/FractionWorksheet.h"
 
 namespace zarvik::cli {
 
@@ -88,26 +87,18 @@ int runFractionCommand(const QStringList& arguments) {
     RandomDraw random;
     seedRandomDraw(parser, random);
 
-    const QString teacherLine = teacherCaption(optionText(parser, QStringLiteral("teacher")));
-    const QString dateLine = pageDate(parser);
-    const auto kind = fractionKindFor(parser.value(op), parser.value(type),
-                                      optionText(parser, QStringLiteral("denominators")));
-
+    const FractionChoices choices{parser.value(op), parser.value(type),
+                                  optionText(parser, QStringLiteral("denominators")),
+                                  optionText(parser, QStringLiteral("teacher")), pageDate(parser)};
+    FractionWorksheet sheet;
     PrintedSheets sheets(set, outputPath, parser.isSet(QStringLiteral("json")));
     for (int k = 1; k <= set.sheets; ++k) {
-        // As the window: empty table, the one generator the texts select, page.
-        ExerciseTable table;
-        clearTable(table);
-        if (kind) generateFractions(*kind, random, table);
-        Page page;
-        if (parser.isSet(QStringLiteral("o"))) {
-            page = makeFractionPage();
-            fillFractionPage(page, table);
-            setFractionFooter(page, optionText(parser, QStringLiteral("teacher")), dateLine);
-        }
-        sheets.addSheet(k, std::move(page), jsonOf(table, teacherLine, dateLine),
-                        plainTextOf(table, teacherLine, dateLine),
-                        set.answerKey ? fractionAnswers(table) : QStringList());
+        sheet.prepare(choices, random);
+        const QString teacher = sheet.teacherCaption(), date = sheet.dateCaption();
+        sheets.addSheet(k, outputPath.isEmpty() ? Page() : sheet.page(),
+                        jsonOf(sheet.exercises(), teacher, date),
+                        plainTextOf(sheet.exercises(), teacher, date),
+                        set.answerKey ? fractionAnswers(sheet.exercises()) : QStringList());
     }
     sheets.finish();
     return kSuccess;
