@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app/Look.h"
+#include "common/Look.h"
 #include "app/Zarvikana.h"
 #include "column_worksheets/Zarvikaltalta.h"
 #include "column_worksheets/Zarvikaltaltatamsayfa.h"

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/Look.h"
+#include "common/Look.h"
 #include "column_worksheets/Zarvikaltalta.h"
 #include "column_worksheets/Zarvikaltaltatamsayfa.h"
 #include "common/ErrorBox.h"

@@ -22,7 +22,7 @@
 #include <ctime>
 #include <vector>
 
-#include "app/Look.h"
+#include "common/Look.h"
 #include "app/Startup.h"
 #include "app/Zarvikana.h"
 #include "text_worksheets/TextCatalogue.h"

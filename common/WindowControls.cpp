@@ -1,6 +1,6 @@
 #include "common/WindowControls.h"
 
-#include "app/Look.h"
+#include "common/Look.h"
 
 namespace zarvik {
 

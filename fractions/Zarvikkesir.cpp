@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Look.h"
+#include "common/Look.h"
 #include "common/DateText.h"
 #include "common/ErrorBox.h"
 #include "common/Names.h"

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/Look.h"
+#include "common/Look.h"
 #include "common/DateText.h"
 #include "common/ErrorBox.h"
 #include "common/FieldNumber.h"

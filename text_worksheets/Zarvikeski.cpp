@@ -13,7 +13,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "app/Look.h"
+#include "common/Look.h"
 #include "common/ErrorBox.h"
 #include "common/Names.h"
 #include "common/WindowControls.h"

@@ -1,4 +1,4 @@
-#include "app/Look.h"
+#include "common/Look.h"
 
 #include <QApplication>
 #include <QIcon>
