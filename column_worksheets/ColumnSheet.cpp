@@ -209,19 +209,17 @@ void ColumnSheet::setFooterLabels(const QString& teacherName, const QString& dat
 const ColumnKind* ColumnSheet::prepare(const QString& operation, const QString& property,
                                        const QString& teacherName, const QString& date,
                                        Questions& questions, RandomDraw& random) {
-    clearProblems();
+    // Drawn into a copy: a generator that stops (a typed answer that is not
+    // a number, a draw with the bound 0) leaves the previous sheet whole.
+    ColumnSheet next(*this);
+    next.clearProblems();
     const ColumnKind* kind = findColumnKind(operation, property);
     if (kind) {
-        GeneratorRun run{questions, random, *this, design_->generators};
-        try {
-            kind->generate(run);
-        } catch (...) {
-            // A stopped generator leaves no half sheet behind.
-            clearProblems();
-            throw;
-        }
+        GeneratorRun run{questions, random, next, design_->generators};
+        kind->generate(run);
     }
-    setFooterLabels(teacherName, date);
+    next.setFooterLabels(teacherName, date);
+    *this = std::move(next);
     return kind;
 }
 

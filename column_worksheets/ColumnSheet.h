@@ -94,8 +94,8 @@ class ColumnSheet {
     // "Yeni Hazırla" without the buttons: clears the texts, runs the generator
     // that the operation and property name (compared exactly; none if no row
     // matches) and writes the footer labels. Returns the kind that ran or
-    // nullptr. A generator's error propagates with the texts left empty and
-    // the footer labels as they were.
+    // nullptr. A generator's error propagates with the whole sheet (texts,
+    // drawn problems, grid geometry, footer labels) as it was before.
     const ColumnKind* prepare(const QString& operation, const QString& property,
                               const QString& teacherName, const QString& date, Questions& questions,
                               RandomDraw& random);

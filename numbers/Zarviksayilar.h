@@ -4,19 +4,15 @@
 // and prints it in as many copies as chosen. The page and the drawing live in
 // NumberWorksheet; the window only reads its controls and shows the results.
 
-#include <QWidget>
 #include <memory>
 
-#include "common/AppContext.h"
+#include "common/PrintedWorksheetWindow.h"
 #include "common/Questions.h"
 #include "numbers/NumberWorksheet.h"
 
 class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
-class TFormZarvikSayilar : public QWidget {
+class TFormZarvikSayilar : public zarvik::PrintedWorksheetWindow {
     Q_OBJECT
   public:
     explicit TFormZarvikSayilar(zarvik::AppContext& context, QWidget* parent = nullptr);
@@ -26,35 +22,20 @@ class TFormZarvikSayilar : public QWidget {
     void setMessageSink(zarvik::MessageSink* sink);
     const zarvik::NumberWorksheet& worksheet() const { return worksheet_; }
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void buildControls();
-    void FormCreate();
     void ComboBox1Change();
     void ComboBox2Change();
-    void ButtonHazirlaClick();
-    void ButtonBakClick();
-    void ButtonYazdirClick();
-    zarvik::PageOutput& pageOutput();
+    void ButtonHazirlaClick() override;
+    void ButtonBakClick() override;
+    void ButtonYazdirClick() override;
 
-    zarvik::AppContext& context_;
     zarvik::NumberWorksheet worksheet_;
     std::unique_ptr<zarvik::MessageSink> boxMessages_;
     zarvik::MessageSink* messages_ = nullptr;
-    std::unique_ptr<zarvik::PageOutput> desktopOutput_;
-    bool shownBefore_ = false;
 
-    QLabel* Panel1 = nullptr;
     QComboBox* ComboBox1 = nullptr;
     QComboBox* ComboBox3 = nullptr;
     QComboBox* ComboBox2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
     QComboBox* ComboBox4 = nullptr;
-    QPushButton* ButtonHazirla = nullptr;
-    QPushButton* ButtonBak = nullptr;
-    QPushButton* ButtonYazdir = nullptr;
-    QLabel* Panel2 = nullptr;
 };

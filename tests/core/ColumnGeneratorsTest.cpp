@@ -572,12 +572,14 @@ TEST(ColumnQuestions, AnswersBeyondTheListAreNo) {
 
 // A conversion error stops the generator at once: no further question, texts
 // empty, grid geometry and footer labels as the previous preparation left them.
-TEST(ColumnQuestions, ConversionErrorStopsBeforeAnythingIsWritten) {
+TEST(ColumnQuestions, ConversionErrorLeavesThePreviousSheet) {
     ColumnSheet sheet(fullPageDesign());
     RandomDraw random(11, 0);
     ScriptedQuestions first({"3"});
     sheet.prepare("Toplama", "Eldesiz Toplama", "Ayşe", "01/01/2009", first, random);
     ASSERT_EQ(sheet.lineSetting()->width, 52);
+    const QStringList upper = sheet.FirstTexts.first(50), lower = sheet.SecondTexts.first(50);
+    ASSERT_EQ(sheet.problems().size(), 50u);
 
     for (const QString& bad : {QString(), QStringLiteral("abc"), QStringLiteral("4x")}) {
         ScriptedQuestions questions({bad, "9", "e"});
@@ -589,9 +591,9 @@ TEST(ColumnQuestions, ConversionErrorStopsBeforeAnythingIsWritten) {
             EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(bad));
         }
         EXPECT_EQ(questions.asked().size(), 1);
-        EXPECT_EQ(sheet.FirstTexts.first(50), QStringList(50));
-        EXPECT_EQ(sheet.SecondTexts.first(50), QStringList(50));
-        EXPECT_TRUE(sheet.problems().empty());
+        EXPECT_EQ(sheet.FirstTexts.first(50), upper);
+        EXPECT_EQ(sheet.SecondTexts.first(50), lower);
+        EXPECT_EQ(sheet.problems().size(), 50u);
         EXPECT_EQ(sheet.lineSetting()->width, 52);
         EXPECT_EQ(sheet.lineSetting()->op, "+");
         EXPECT_EQ(sheet.gridPage().cell(u"QRLabel1").text, "+");

@@ -218,13 +218,16 @@ TEST_P(ColumnWindow, TeacherAndDateReachBothPagesAtTheNextPreparation) {
     EXPECT_EQ(labels(), (QStringList{"", "Pazartesi", "", "Pazartesi"}));
 }
 
-TEST_P(ColumnWindow, ErrorBoxLeavesButtonsAndLabelsAsTheyWere) {
+TEST_P(ColumnWindow, ErrorBoxLeavesThePreviousSheetPrintable) {
     pick("ComboBox1", "Toplama");
     pick("ComboBox2", "Eldesiz Toplama");
     answer({"3"});
     child<QLineEdit>("Edit1")->setText("Ali");
     click("ButtonHazirla");
     ASSERT_EQ(buttons(), (States{true, true, true}));
+    click("ButtonBak");
+    const Page before = output.pages.back();
+    ASSERT_FALSE(before.cell(u"QRRichText1").text.isEmpty());
 
     child<QLineEdit>("Edit1")->setText("Veli");
     answer({"üç"});
@@ -234,10 +237,15 @@ TEST_P(ColumnWindow, ErrorBoxLeavesButtonsAndLabelsAsTheyWere) {
     EXPECT_EQ(buttons(), (States{true, true, true}));
     EXPECT_EQ(window->sheet().gridPage().cell(u"QRLabel53").text, "Hazırlayan: Ali");
 
-    // "Bak" now shows the page with empty number boxes.
+    // "Bak" still shows the earlier sheet, cell for cell.
     click("ButtonBak");
-    EXPECT_EQ(output.pages.back().cell(u"QRRichText1").text, "");
-    EXPECT_EQ(output.pages.back().cell(u"QRRichText100").text, "");
+    const Page& after = output.pages.back();
+    ASSERT_EQ(after.cells().size(), before.cells().size());
+    for (size_t i = 0; i < after.cells().size(); ++i) {
+        EXPECT_EQ(after.cells()[i].text, before.cells()[i].text) << after.cells()[i].name.toStdString();
+        EXPECT_EQ(after.cells()[i].left, before.cells()[i].left) << after.cells()[i].name.toStdString();
+        EXPECT_EQ(after.cells()[i].width, before.cells()[i].width) << after.cells()[i].name.toStdString();
+    }
 }
 
 TEST_P(ColumnWindow, DivisionByZeroIsShownAndNothingIsEnabled) {

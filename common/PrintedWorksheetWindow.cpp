@@ -1,0 +1,100 @@
+#include "common/PrintedWorksheetWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "common/DateText.h"
+#include "common/Look.h"
+#include "common/Names.h"
+#include "common/PagePrinting.h"
+#include "common/WindowControls.h"
+
+namespace zarvik {
+
+PrintedWorksheetWindow::PrintedWorksheetWindow(AppContext& context,
+                                               const PrintedWindowDesign& design, QWidget* parent)
+    : QWidget(parent, kFixedWindowFlags), context_(context), design_(design) {
+    setObjectName(design.objectName);
+    setWindowTitle(design.caption);
+    setFixedSize(design.clientSize);
+
+    const QString address = names::kPublisherWebAddress.toString();
+    if (design.blueBanner) {
+        Panel1 = makeBannerPanel(this, "Panel1", design.banner, address);
+    } else {
+        Panel1 = makePanel(this, "Panel1", design.banner, address);
+        Panel1->setFont(bannerFont());
+    }
+}
+
+void PrintedWorksheetWindow::addTeacherAndDate() {
+    const PrintedWindowDesign& design = design_;
+    makeLabel(this, design.teacherLabel.name, design.teacherLabel.left, design.teacherLabel.top,
+              design.teacherLabel.caption);
+    Edit1 = makeEdit(this, "Edit1", design.teacherEdit);
+    makeLabel(this, design.dateLabel.name, design.dateLabel.left, design.dateLabel.top,
+              design.dateLabel.caption);
+    Edit2 = makeEdit(this, "Edit2", design.dateEdit);
+    Edit2->setText(zarvik::dateText(context_.today()));
+}
+
+void PrintedWorksheetWindow::addButtonRow() {
+    const PrintedWindowDesign& design = design_;
+    ButtonHazirla = makeButtonWidget(this, design.prepare.name, design.prepare.geometry,
+                                     QStringLiteral("Yeni Hazırla"));
+    ButtonBak = makeButtonWidget(this, design.look.name, design.look.geometry, QStringLiteral("Bak"));
+    ButtonYazdir = makeButtonWidget(this, design.print.name, design.print.geometry,
+                                    QStringLiteral("Yazdır"));
+    Panel2 = makePanel(this, "Panel2", design.releasePanel, design.releaseText);
+    connect(ButtonHazirla, &QPushButton::clicked, this, [this] { ButtonHazirlaClick(); });
+    connect(ButtonBak, &QPushButton::clicked, this, [this] { ButtonBakClick(); });
+    connect(ButtonYazdir, &QPushButton::clicked, this, [this] { ButtonYazdirClick(); });
+    // Every printed worksheet starts with nothing to prepare.
+    setAllButtonsEnabled(false);
+}
+
+PrintedWorksheetWindow::~PrintedWorksheetWindow() = default;
+
+void PrintedWorksheetWindow::showEvent(QShowEvent* event) {
+    // Centred when first shown, once the window knows its screen and frame.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        centreOnScreen(*this);
+    }
+    QWidget::showEvent(event);
+}
+
+void PrintedWorksheetWindow::setPageButtonsEnabled(bool enabled) {
+    ButtonBak->setEnabled(enabled);
+    ButtonYazdir->setEnabled(enabled);
+}
+
+void PrintedWorksheetWindow::setTabOrders(std::initializer_list<QWidget*> order) {
+    const QWidget* previous = nullptr;
+    for (QWidget* control : order) {
+        if (previous) setTabOrder(const_cast<QWidget*>(previous), control);
+        previous = control;
+    }
+}
+
+void PrintedWorksheetWindow::setAllButtonsEnabled(bool enabled) {
+    setPageButtonsEnabled(enabled);
+    ButtonHazirla->setEnabled(enabled);
+}
+
+PageOutput& PrintedWorksheetWindow::pageOutput() {
+    if (context_.pageOutput) return *context_.pageOutput;
+    if (!desktopOutput_) desktopOutput_ = std::make_unique<DesktopPageOutput>();
+    return *desktopOutput_;
+}
+
+QString PrintedWorksheetWindow::teacherName() const {
+    return Edit1->text();
+}
+
+QString PrintedWorksheetWindow::dateText() const {
+    return Edit2->text();
+}
+
+}  // namespace zarvik

@@ -1,0 +1,111 @@
+#pragma once
+// What the four printed-worksheet windows (the two column windows, fractions
+// and numbers) have in common: a fixed window with the publisher's banner,
+// the teacher and date fields, the "Yeni Hazırla" / "Bak" / "Yazdır" row, the
+// release panel, centring on first show and the page output. Each window
+// adds its own lists and says what preparing, previewing and printing mean.
+//
+// A preparation runs through runPreparation: the window's worksheet object
+// prepares all or nothing, so an error leaves the previous sheet, its labels
+// and the buttons exactly as they were.
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <initializer_list>
+#include <memory>
+
+#include "common/AppContext.h"
+#include "common/ErrorBox.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zarvik {
+
+struct PrintedWindowDesign {
+    struct Label {
+        const char* name;
+        int left;
+        int top;
+        QString caption;
+    };
+    struct Button {
+        const char* name;
+        QRect geometry;
+    };
+
+    QString objectName;
+    QString caption;
+    QSize clientSize;
+    QRect banner;  // Panel1, the publisher's web address
+    bool blueBanner;
+    Label teacherLabel;
+    QRect teacherEdit;  // Edit1
+    Label dateLabel;
+    QRect dateEdit;  // Edit2
+    Button prepare;  // "Yeni Hazırla"
+    Button look;     // "Bak"
+    Button print;    // "Yazdır"
+    QRect releasePanel;  // Panel2
+    QString releaseText;
+};
+
+class PrintedWorksheetWindow : public QWidget {
+    Q_OBJECT
+  public:
+    PrintedWorksheetWindow(AppContext& context, const PrintedWindowDesign& design,
+                           QWidget* parent);
+    ~PrintedWorksheetWindow() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+    // The shared controls, added where the window's own controls leave room
+    // for them (their order is the window's tab order): the teacher and date
+    // fields with their labels, then the three buttons and the release panel.
+    void addTeacherAndDate();
+    void addButtonRow();
+
+    // The handlers of the three buttons.
+    virtual void ButtonHazirlaClick() = 0;
+    virtual void ButtonBakClick() = 0;
+    virtual void ButtonYazdirClick() = 0;
+
+    // Runs the preparation through the error box; only a preparation that
+    // finished enables "Bak" and "Yazdır".
+    template <typename Prepare>
+    void runPreparation(Prepare&& prepare) {
+        runGuarded(this, [&] {
+            prepare();
+            setPageButtonsEnabled(true);
+        });
+    }
+    void setPageButtonsEnabled(bool enabled);
+    // Tab order through the given controls, in this order.
+    void setTabOrders(std::initializer_list<QWidget*> order);
+    void setAllButtonsEnabled(bool enabled);
+
+    // The preview and the printer (or what tests put in their place).
+    PageOutput& pageOutput();
+    AppContext& context() { return context_; }
+    QString teacherName() const;
+    QString dateText() const;
+
+    QLabel* Panel1 = nullptr;
+    QLabel* Panel2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QPushButton* ButtonHazirla = nullptr;
+    QPushButton* ButtonBak = nullptr;
+    QPushButton* ButtonYazdir = nullptr;
+
+  private:
+    AppContext& context_;
+    PrintedWindowDesign design_;
+    std::unique_ptr<PageOutput> desktopOutput_;
+    bool shownBefore_ = false;
+};
+
+}  // namespace zarvik
