@@ -24,10 +24,6 @@ class RandomDraw {
 
     uint32_t low() const { return low_; }
     uint32_t high() const { return high_; }
-    void setState(uint32_t low, uint32_t high) {
-        low_ = low;
-        high_ = high;
-    }
 
     // 0..32767; changes the low half only.
     int32_t shortStep() {
