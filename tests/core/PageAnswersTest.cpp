@@ -100,8 +100,9 @@ TEST(NumberAnswers, EveryKindAgainstItsPrintedText) {
                             const long long rounded = answer.toLongLong();
                             ASSERT_EQ(rounded % unit, 0);
                             ASSERT_LE(std::llabs(rounded - shown[0]) * 2, unit);
-                            if (std::llabs(rounded - shown[0]) * 2 == unit)
+                            if (std::llabs(rounded - shown[0]) * 2 == unit) {
                                 ASSERT_GT(rounded, shown[0]);
+                            }
                             break;
                         }
                     }
@@ -140,9 +141,15 @@ TEST(ColumnAnswers, ArithmeticAgainstThePrintedProblems) {
                     ASSERT_EQ(QString::number(n[1]), sheet.FirstTexts[k]);
                     ASSERT_EQ(QString::number(n[2]), sheet.SecondTexts[k]);
                     const QString op = QString::fromUtf16(c.op);
-                    if (op == u"Toplama"_qs) ASSERT_EQ(n[3], n[1] + n[2]);
-                    if (op == u"Çıkarma"_qs) ASSERT_EQ(n[3], n[1] - n[2]);
-                    if (op == u"Çarpma"_qs) ASSERT_EQ(n[3], n[1] * n[2]);
+                    if (op == u"Toplama"_qs) {
+                        ASSERT_EQ(n[3], n[1] + n[2]);
+                    }
+                    if (op == u"Çıkarma"_qs) {
+                        ASSERT_EQ(n[3], n[1] - n[2]);
+                    }
+                    if (op == u"Çarpma"_qs) {
+                        ASSERT_EQ(n[3], n[1] * n[2]);
+                    }
                     if (op == u"Bölme"_qs) {
                         const long long remainder = n.size() > 4 ? n[4] : 0;
                         ASSERT_EQ(n[3] * n[2] + remainder, n[1]) << lines[k - 1].toStdString();
@@ -197,12 +204,16 @@ TEST(FractionAnswers, ResultsCrossMultiplyAndAreInLowestTerms) {
                     const long long whole = m.captured(9).toLongLong();
                     ad = m.captured(11).isEmpty() ? 1 : m.captured(11).toLongLong();
                     an = whole * ad + (m.captured(10).isEmpty() ? 0 : m.captured(10).toLongLong());
-                    if (!m.captured(10).isEmpty()) ASSERT_LT(m.captured(10).toLongLong(), ad);
+                    if (!m.captured(10).isEmpty()) {
+                        ASSERT_LT(m.captured(10).toLongLong(), ad);
+                    }
                 }
                 ASSERT_EQ(an * ed, en * ad) << line.toStdString();  // cross-multiplied
                 ASSERT_EQ(std::gcd(std::llabs(an % ad), ad), an % ad == 0 ? ad : 1)
                     << "not in lowest terms: " << line.toStdString();
-                if (sign == u"-"_qs) ASSERT_GT(en, 0) << "the first operand is the larger";
+                if (sign == u"-"_qs) {
+                    ASSERT_GT(en, 0) << "the first operand is the larger";
+                }
             }
         }
     }
