@@ -18,7 +18,9 @@ void writeDigit(LineWriter& out, int32_t digit, QString& kept) {
 }
 
 void recordReading(LineWriter& out, QString& digits) {
-    out.report({0, {}, std::move(digits), {}, {}});
+    TextExercise exercise;
+    exercise.digits = std::move(digits);
+    out.report(std::move(exercise));
     digits.clear();
 }
 
@@ -44,11 +46,12 @@ void writeConversion(LineWriter& out, const ConversionLine& line, const QByteArr
     out.put(wanted);
     out.endLine();
     if (out.exercises()) {
-        out.report({0,
-                    {line.amount, line.hasFraction ? line.fraction : -1, numerator, denominator},
-                    {},
-                    fromCp1254(given),
-                    fromCp1254(wanted)});
+        TextExercise exercise;
+        exercise.values = {line.amount, line.hasFraction ? line.fraction : -1, numerator,
+                           denominator};
+        exercise.givenUnit = fromCp1254(given);
+        exercise.wantedUnit = fromCp1254(wanted);
+        out.report(std::move(exercise));
     }
 }
 

@@ -26,10 +26,10 @@ ParameterList words(const QString& caption, const QStringList& items) {
 
 }  // namespace
 
-// Each row: code, menu group, menu item, the two lists, the check box's
-// caption, the description; then the generator, the answer function, the
-// check once all fields are read and the one between the lists and the count.
-// Menu order. Captions and descriptions keep their spaces and line breaks.
+// Menu order. Each row: code, menu group, menu item, the two lists, the check
+// box's caption, the description; then the generator, the answer function,
+// the check once all fields are read and the one between the lists and the
+// count. Captions and descriptions keep their spaces and line breaks.
 // clang-format off
 const std::vector<TextKind>& textKinds() {
     static const std::vector<TextKind> kinds{
