@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
@@ -11,26 +13,71 @@
 #include "common/Cp1254.h"
 #include "common/Errors.h"
 #include "common/OutputFile.h"
+#include "text_worksheets/TextCatalogue.h"
 #include "text_worksheets/TextWorksheet.h"
 
 namespace zarvik::cli {
 
 namespace {
 
-const char kHelp[] =
+// Runs of consecutive codes, ascending: "101-106, 201-205".
+QString codeRuns(std::vector<int32_t> codes) {
+    std::sort(codes.begin(), codes.end());
+    QStringList runs;
+    for (size_t i = 0; i < codes.size();) {
+        size_t last = i;
+        while (last + 1 < codes.size() && codes[last + 1] == codes[last] + 1)
+            ++last;
+        runs << (last == i ? QString::number(codes[i])
+                           : QStringLiteral("%1-%2").arg(codes[i]).arg(codes[last]));
+        i = last + 1;
+    }
+    return runs.join(u", ");
+}
+
+// "101-106 addition, ...": the menu groups by their codes, three a line.
+QString kindGroupsHelp() {
+    struct Group {
+        int32_t firstCode;
+        QString text;
+    };
+    std::vector<Group> groups;
+    for (size_t g = 0; g < textMenuGroups().size(); ++g) {
+        std::vector<int32_t> codes;
+        for (const TextKind& kind : textKinds())
+            if (kind.group == static_cast<int>(g)) codes.push_back(kind.code);
+        if (codes.empty()) continue;
+        groups.push_back({*std::min_element(codes.begin(), codes.end()),
+                          codeRuns(codes) + u' ' + textMenuGroups()[g].englishName});
+    }
+    std::sort(groups.begin(), groups.end(),
+              [](const Group& a, const Group& b) { return a.firstCode < b.firstCode; });
+    QString help;
+    for (size_t i = 0; i < groups.size(); ++i) {
+        help += i % 3 == 0 ? QStringLiteral("                  ") : QStringLiteral(" ");
+        help += groups[i].text;
+        help += i + 1 == groups.size() ? QStringLiteral("\n")
+                : i % 3 == 2           ? QStringLiteral(",\n")
+                                       : QStringLiteral(",");
+    }
+    return help;
+}
+
+const char kUsage[] =
     "Usage: zarvik-cli text KIND [--count TEXT] [--p1 TEXT] [--p2 TEXT] [--check]\n"
     "                            [--time T] [-o FILE]\n"
     "\n"
     "Prepares a text worksheet, one exercise a line, in Windows-1254 with CR LF line\n"
     "ends, exactly as the \"Yan Yana!\" window writes Zarvik.txt.\n"
     "\n"
-    "KIND            the kind of exercise, as numbered in the window's menu:\n"
-    "                  101-106 addition, 201-205 subtraction, 301-308 multiplication,\n"
-    "                  401-404 division, 501-502 reading numbers, 601-603 measures and time\n"
+    "KIND            the kind of exercise, as numbered in the window's menu:\n";
+
+const char kFieldOptions[] =
     "--count TEXT    what is typed in the \"Alıştırma sayısı\" (number of exercises) box\n"
     "--p1 TEXT       what is typed or picked in the first list of the kind\n"
-    "--p2 TEXT       what is typed or picked in the second list of the kind\n"
-    "--check         tick the kind's check box (101, 201, 401, 402)\n"
+    "--p2 TEXT       what is typed or picked in the second list of the kind\n";
+
+const char kOtherOptions[] =
     "                A box left out is empty, as after choosing a kind in the window;\n"
     "                a value may be given as '--p1 -3' or '--p1=-3' and may be empty.\n"
     "--time T        draw as a run started at calendar time T (seconds since 1970);\n"
@@ -41,6 +88,16 @@ const char kHelp[] =
     "\n"
     "Exit status: 0 done, 1 the worksheet could not be prepared (the reason is on\n"
     "standard error, and an existing file is left as it was), 2 bad usage.\n";
+
+QString helpText() {
+    QStringList checked;
+    for (const TextKind& kind : textKinds())
+        if (kind.checkShown()) checked << QString::number(kind.code);
+    return QString::fromUtf8(kUsage) + kindGroupsHelp() + QString::fromUtf8(kFieldOptions) +
+           QStringLiteral("--check         tick the kind's check box (%1)\n")
+               .arg(checked.join(u", ")) +
+           QString::fromUtf8(kOtherOptions);
+}
 
 const char kTextClassSetHelp[] =
     "Several sheets go into one file, separated by a line \"----\"; with -o DIR/ each\n"
@@ -62,10 +119,10 @@ class AnswerLines : public TextExerciseSink {
     QStringList lines;
     void exercise(TextExercise&& exercise) override {
         const TextAnswer answer = textAnswer(exercise);
-        const bool reading = exercise.kind == 501 || exercise.kind == 502;
         lines << QStringLiteral("%1) %2%3%4")
                      .arg(lines.size() + 1)
-                     .arg(answer.exercise, reading ? QStringLiteral(": ") : QStringLiteral(" = "),
+                     .arg(answer.exercise,
+                          answer.reading ? QStringLiteral(": ") : QStringLiteral(" = "),
                           answer.answer);
     }
 };
@@ -144,9 +201,9 @@ int runTextCommand(const QStringList& arguments) {
     parser.addOption({QStringLiteral("time"), QStringLiteral("seed time"), QStringLiteral("T")});
     parser.addOption({QStringLiteral("o"), QStringLiteral("output file"), QStringLiteral("FILE")});
     addClassSetOptions(parser);
-    if (!parseArguments(parser, arguments,
-                        QString::fromUtf8(kHelp) + QString::fromUtf8(kClassSetHelp) +
-                            QString::fromUtf8(kTextClassSetHelp)))
+    if (!parseArguments(
+            parser, arguments,
+            helpText() + QString::fromUtf8(kClassSetHelp) + QString::fromUtf8(kTextClassSetHelp)))
         return kSuccess;
 
     const QStringList positional = parser.positionalArguments();
@@ -155,10 +212,13 @@ int runTextCommand(const QStringList& arguments) {
                                               : QStringLiteral("only one KIND may be given.")};
     bool ok = false;
     const int kind = positional.front().toInt(&ok);
-    if (!ok || !isTextKind(kind))
-        throw UsageError{QStringLiteral("'%1' is not a kind of the menu (101-106, 201-205, "
-                                        "301-308, 401-404, 501-502, 601-603).")
-                             .arg(positional.front())};
+    if (!ok || !isTextKind(kind)) {
+        std::vector<int32_t> codes;
+        for (const TextKind& menuKind : textKinds())
+            codes.push_back(menuKind.code);
+        throw UsageError{QStringLiteral("'%1' is not a kind of the menu (%2).")
+                             .arg(positional.front(), codeRuns(codes))};
+    }
 
     const FixedTextFields fields(
         optionText(parser, QStringLiteral("count")), optionText(parser, QStringLiteral("p1")),

@@ -16,6 +16,26 @@ QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, const QS
     return label;
 }
 
+QLabel* makeColouredLabel(QWidget* parent, const char* name, int left, int top, const QString& text,
+                          const QColor& colour) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    label->setText(text);
+    label->adjustSize();
+    setTextColour(label, colour);
+    return label;
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
 QLabel* makePanel(QWidget* parent, const char* name, const QRect& geometry, const QString& text) {
     auto* panel = new QLabel(text, parent);
     panel->setObjectName(QString::fromLatin1(name));
@@ -46,11 +66,31 @@ QComboBox* makeList(QWidget* parent, const char* name, const QRect& geometry,
     return box;
 }
 
+QComboBox* makeEditableList(QWidget* parent, const char* name, const QRect& geometry,
+                            const QString& text) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(true);
+    // Typed text is a value for the generator, not a new item.
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setMaxVisibleItems(9);
+    list->setGeometry(geometry);
+    list->setEditText(text);
+    return list;
+}
+
 QLineEdit* makeEdit(QWidget* parent, const char* name, const QRect& geometry) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setGeometry(geometry);
     return edit;
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    return box;
 }
 
 QPushButton* makeButtonWidget(QWidget* parent, const char* name, const QRect& geometry,

@@ -1,49 +1,45 @@
-// Kinds 101..106: addition exercises.
+// Addition exercises.
+
+#include <algorithm>
 
 #include "text_worksheets/GeneratorSupport.h"
 
 namespace zarvik::text {
 
-namespace {
-const QString kLargestValue = QStringLiteral("Sayıların en büyük değeri");
-const QString kFirstDigits = QStringLiteral("1. sayının basamak sayısı");
-const QString kSecondDigits = QStringLiteral("2. sayının basamak sayısı");
-const QString kMostNumbers = QStringLiteral("Bir işlemde en fazla kaç sayı bulunsun?");
-const QString kMostDigits = QStringLiteral("Sayılar en fazla kaç basamaklı olsun?");
-}  // namespace
-
-void kind101(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t largest = readField(fields.comboBox1());
-    const int32_t count = readField(fields.edit1());
-    const bool zeroAllowed = fields.checkBox1();
+void checkSingleDigitAddition(const TextKind& kind, const TextValues& values) {
+    const int32_t largest = values.first;
     // draw(1) and draw(-1) only ever give 0, which an unticked box redraws for ever.
-    if (!zeroAllowed && (largest == 0 || largest == -2))
-        refuse(kLargestValue, largest, QStringLiteral("kutu işaretli değilken 1 ile 9 arası"));
-    if (largest == INT32_MAX) refuse(kLargestValue, largest, QStringLiteral("1 ile 9 arası"));
-    const int32_t bound = largest + 1;
-    forEachExercise(count, [&] {
+    if (!values.checked && (largest == 0 || largest == -2))
+        refuse(kind.first, largest, QStringLiteral("kutu işaretli değilken 1 ile 9 arası"));
+    if (largest == INT32_MAX) refuse(kind.first, largest, QStringLiteral("1 ile 9 arası"));
+}
+
+void singleDigitAddition(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const bool zeroAllowed = values.checked;
+    const int32_t bound = values.first + 1;
+    forEachExercise(values.count, [&] {
         int32_t a = random.draw(bound);
         while (!zeroAllowed && a == 0)
             a = random.draw(bound);
         int32_t b = random.draw(bound);
         while (!zeroAllowed && b == 0)
             b = random.draw(bound);
-        writeTwoNumbers(out, 101, a, '+', b);
+        writeTwoNumbers(out, a, '+', b);
     });
 }
 
-void kind102(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t firstDigits = readField(fields.comboBox1());
-    int32_t secondDigits = readField(fields.comboBox2());
-    const int32_t askedSecondDigits = secondDigits;
-    if (firstDigits < secondDigits) secondDigits = firstDigits;
-    const int32_t count = readField(fields.edit1());
+void checkAdditionWithoutCarry(const TextKind& kind, const TextValues& values) {
     // The digits are kept in stores of ten; a count of -n draws up to n digits.
-    if (firstDigits > 10 || firstDigits < -10)
-        refuse(kFirstDigits, firstDigits, QStringLiteral("1 ile 9 arası"));
-    if (askedSecondDigits > 10)
-        refuse(kSecondDigits, askedSecondDigits, QStringLiteral("1 ile 9 arası"));
-    forEachExercise(count, [&] {
+    if (values.first > 10 || values.first < -10)
+        refuse(kind.first, values.first, QStringLiteral("1 ile 9 arası"));
+    // The second count is refused as asked, before it is capped to the first.
+    if (values.second > 10) refuse(kind.second, values.second, QStringLiteral("1 ile 9 arası"));
+}
+
+void additionWithoutCarry(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t firstDigits = values.first;
+    const int32_t secondDigits = std::min(values.first, values.second);
+    forEachExercise(values.count, [&] {
         const int32_t p = random.draw(firstDigits) + 1;
         int32_t q = random.draw(secondDigits) + 1;
         if (q > p) q = p;
@@ -68,13 +64,12 @@ void kind102(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             out.putNumber(b[j]);
         out.put('=');
         out.endLine();
-        if (out.exercises()) out.record(102, {digitsValue(a, p), digitsValue(b, q)});
+        if (out.exercises()) out.record({digitsValue(a, p), digitsValue(b, q)});
     });
 }
 
-void kind103(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t count = readField(fields.edit1());
-    forEachExercise(count, [&] {
+void simpleAdditionWithCarry(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    forEachExercise(values.count, [&] {
         int32_t units = random.draw(10);
         while (units == 0)
             units = random.draw(10);
@@ -90,46 +85,46 @@ void kind103(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(second);
         out.put('=');
         out.endLine();
-        out.record(103, {10 * tens + units, second});
+        out.record({10 * tens + units, second});
     });
 }
 
-void kind104(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t firstDigits = readField(fields.comboBox1());
-    const int32_t secondDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
+void checkMixedAddition(const TextKind& kind, const TextValues& values) {
     // 10^0 = 1 only ever gives 0, which is redrawn for ever.
-    if (firstDigits == 0 || firstDigits >= 10)
-        refuse(kFirstDigits, firstDigits, QStringLiteral("1 ile 9 arası"));
-    if (secondDigits == 0 || secondDigits >= 10)
-        refuse(kSecondDigits, secondDigits, QStringLiteral("1 ile 9 arası"));
-    const int32_t firstBound = power10(firstDigits);
-    const int32_t secondBound = power10(secondDigits);
-    forEachExercise(count, [&] {
+    if (values.first == 0 || values.first >= 10)
+        refuse(kind.first, values.first, QStringLiteral("1 ile 9 arası"));
+    if (values.second == 0 || values.second >= 10)
+        refuse(kind.second, values.second, QStringLiteral("1 ile 9 arası"));
+}
+
+void mixedAddition(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t firstBound = power10(values.first);
+    const int32_t secondBound = power10(values.second);
+    forEachExercise(values.count, [&] {
         int32_t a = random.draw(firstBound);
         while (a == 0)
             a = random.draw(firstBound);
         int32_t b = random.draw(secondBound);
         while (b == 0 || b > a)
             b = random.draw(secondBound);
-        writeTwoNumbers(out, 104, a, '+', b);
+        writeTwoNumbers(out, a, '+', b);
     });
 }
 
-void kind105(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t mostNumbers = readField(fields.comboBox1());
-    const int32_t mostDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
-    if (mostNumbers == INT32_MIN)
-        refuse(kMostNumbers, mostNumbers, QStringLiteral("3 ile 9 arası"));
+void checkAdditionOfSeveralNumbers(const TextKind& kind, const TextValues& values) {
+    if (values.first == INT32_MIN)
+        refuse(kind.first, values.first, QStringLiteral("3 ile 9 arası"));
     // A term has rd(E - 1) + 2 digits: 2..E, or 2..2-E for E <= 0.
-    if (mostDigits >= 10 || mostDigits <= -8)
-        refuse(kMostDigits, mostDigits, QStringLiteral("2 ile 9 arası"));
-    const int32_t termsBound = mostNumbers - 1;
-    const int32_t digitsBound = mostDigits - 1;
-    forEachExercise(count, [&] {
+    if (values.second >= 10 || values.second <= -8)
+        refuse(kind.second, values.second, QStringLiteral("2 ile 9 arası"));
+}
+
+void additionOfSeveralNumbers(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t termsBound = values.first - 1;
+    const int32_t digitsBound = values.second - 1;
+    forEachExercise(values.count, [&] {
         const int32_t terms = random.draw(termsBound) + 2;
-        TextExercise exercise{105, {}, {}, {}, {}};
+        TextExercise exercise;
         for (int32_t j = 1; j <= terms; ++j) {
             const int32_t digits = random.draw(digitsBound) + 2;
             const int32_t term = random.draw(power10(digits));
@@ -142,19 +137,18 @@ void kind105(const TextFields& fields, RandomDraw& random, LineWriter& out) {
                 out.endLine();
             }
         }
-        if (out.exercises()) out.exercises()->exercise(std::move(exercise));
+        out.report(std::move(exercise));
     });
 }
 
-void kind106(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const DecimalFields read = readDecimalFields(fields, DecimalCaptions::Most);
-    const int32_t wholeDigits = read.wholeDigits, fractionDigits = read.fractionDigits;
-    forEachExercise(read.count, [&] {
+void decimalAddition(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t wholeDigits = values.first, fractionDigits = values.second;
+    forEachExercise(values.count, [&] {
         const int32_t w1 = drawPart(random, wholeDigits);
         const int32_t f1 = drawPart(random, fractionDigits);
         const int32_t w2 = drawPart(random, wholeDigits);
         const int32_t f2 = drawPart(random, fractionDigits);
-        writeTwoDecimals(out, 106, w1, f1, '+', w2, f2);
+        writeTwoDecimals(out, w1, f1, '+', w2, f2);
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Shared pieces of the 28 text generators: reading fields, powers of ten as
-// the generators form them, wrapping arithmetic on field values, and the
+// Shared pieces of the text generators: powers of ten as the generators form
+// them, wrapping arithmetic on field values, the lines they write, and the
 // refusal of field values that would loop for ever or leave 32 bits.
 
 #include <QString>
@@ -8,16 +8,12 @@
 #include <stdexcept>
 
 #include "common/Errors.h"
-#include "common/FieldNumber.h"
 #include "common/RandomDraw.h"
 #include "text_worksheets/LineWriter.h"
+#include "text_worksheets/TextGenerators.h"
 #include "text_worksheets/TextWorksheet.h"
 
 namespace zarvik::text {
-
-inline int32_t readField(const QString& text) {
-    return fieldNumber(text);
-}
 
 // 10^e as a floating-point power truncated to an integer: 0 below e = 0, exact
 // for 0..9. Exponents of 10 and more are refused before drawing starts.
@@ -66,18 +62,18 @@ inline int64_t digitsValue(const int32_t* digits, int32_t count) {
 }
 
 // "a+b=" (or -, X, ÷) as a line, reported as the kind's exercise.
-inline void writeTwoNumbers(LineWriter& out, int32_t kind, int64_t a, char sign, int64_t b) {
+inline void writeTwoNumbers(LineWriter& out, int64_t a, char sign, int64_t b) {
     out.putNumber(a);
     out.put(sign);
     out.putNumber(b);
     out.put('=');
     out.endLine();
-    out.record(kind, {a, b});
+    out.record({a, b});
 }
 
 // "w1,f1+w2,f2=": two decimal numbers, each fraction written as drawn.
-inline void writeTwoDecimals(LineWriter& out, int32_t kind, int32_t w1, int32_t f1, char sign,
-                             int32_t w2, int32_t f2) {
+inline void writeTwoDecimals(LineWriter& out, int32_t w1, int32_t f1, char sign, int32_t w2,
+                             int32_t f2) {
     out.putNumber(w1);
     out.put(',');
     out.putNumber(f1);
@@ -87,12 +83,12 @@ inline void writeTwoDecimals(LineWriter& out, int32_t kind, int32_t w1, int32_t 
     out.putNumber(f2);
     out.put('=');
     out.endLine();
-    out.record(kind, {w1, f1, w2, f2});
+    out.record({w1, f1, w2, f2});
 }
 
 // "w,fX100=": a decimal number and a power of ten.
-inline void writeDecimalAndPower(LineWriter& out, int32_t kind, int32_t whole, int32_t fraction,
-                                 char sign, int32_t power) {
+inline void writeDecimalAndPower(LineWriter& out, int32_t whole, int32_t fraction, char sign,
+                                 int32_t power) {
     out.putNumber(whole);
     out.put(',');
     out.putNumber(fraction);
@@ -100,26 +96,12 @@ inline void writeDecimalAndPower(LineWriter& out, int32_t kind, int32_t whole, i
     out.putNumber(power);
     out.put('=');
     out.endLine();
-    out.record(kind, {whole, fraction, power});
+    out.record({whole, fraction, power});
 }
 
 [[noreturn]] void refuse(const QString& field, int32_t value, const QString& accepted);
-
-// Digit counts whose power of ten would leave 32 bits (|value| of 10 or more
-// where the count becomes an exponent of 1..|value|).
-void refuseLongParts(const QString& field, int32_t value);
-
-// The decimal kinds read a whole part's and a fraction's digit counts, then
-// the count, and refuse counts whose power of ten would leave 32 bits.
-struct DecimalFields {
-    int32_t wholeDigits;
-    int32_t fractionDigits;
-    int32_t count;
-};
-// Captions of the addition and subtraction kinds ("en çok") or of the
-// multiplication and division kinds ("en fazla").
-enum class DecimalCaptions { Most, Utmost };
-DecimalFields readDecimalFields(const TextFields& fields, DecimalCaptions captions);
+// The same, naming the list by its caption as the window shows it on one line.
+[[noreturn]] void refuse(const ParameterList& list, int32_t value, const QString& accepted);
 
 // The count loop: for i = 1 to count, nothing when count <= 0.
 template <typename Exercise>
@@ -127,35 +109,5 @@ void forEachExercise(int32_t count, Exercise&& exercise) {
     for (int64_t i = 1; i <= count; ++i)
         exercise();
 }
-
-// The generators, one per kind code.
-void kind101(const TextFields&, RandomDraw&, LineWriter&);
-void kind102(const TextFields&, RandomDraw&, LineWriter&);
-void kind103(const TextFields&, RandomDraw&, LineWriter&);
-void kind104(const TextFields&, RandomDraw&, LineWriter&);
-void kind105(const TextFields&, RandomDraw&, LineWriter&);
-void kind106(const TextFields&, RandomDraw&, LineWriter&);
-void kind201(const TextFields&, RandomDraw&, LineWriter&);
-void kind202(const TextFields&, RandomDraw&, LineWriter&);
-void kind203(const TextFields&, RandomDraw&, LineWriter&);
-void kind204(const TextFields&, RandomDraw&, LineWriter&);
-void kind205(const TextFields&, RandomDraw&, LineWriter&);
-void kind301(const TextFields&, RandomDraw&, LineWriter&);
-void kind302(const TextFields&, RandomDraw&, LineWriter&);
-void kind303(const TextFields&, RandomDraw&, LineWriter&);
-void kind304(const TextFields&, RandomDraw&, LineWriter&);
-void kind305(const TextFields&, RandomDraw&, LineWriter&);
-void kind306(const TextFields&, RandomDraw&, LineWriter&);
-void kind307(const TextFields&, RandomDraw&, LineWriter&);
-void kind308(const TextFields&, RandomDraw&, LineWriter&);
-void kind401(const TextFields&, RandomDraw&, LineWriter&);
-void kind402(const TextFields&, RandomDraw&, LineWriter&);
-void kind403(const TextFields&, RandomDraw&, LineWriter&);
-void kind404(const TextFields&, RandomDraw&, LineWriter&);
-void kind501(const TextFields&, RandomDraw&, LineWriter&);
-void kind502(const TextFields&, RandomDraw&, LineWriter&);
-void kind601(const TextFields&, RandomDraw&, LineWriter&);
-void kind602(const TextFields&, RandomDraw&, LineWriter&);
-void kind603(const TextFields&, RandomDraw&, LineWriter&);
 
 }  // namespace zarvik::text

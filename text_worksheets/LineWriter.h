@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "text_worksheets/TextWorksheet.h"
@@ -15,8 +16,9 @@ namespace zarvik {
 
 class LineWriter {
   public:
-    explicit LineWriter(ByteSink& sink, TextExerciseSink* exercises = nullptr)
-        : sink_(sink), exercises_(exercises) {}
+    // kind: the code of the kind being written, for the exercises it reports.
+    LineWriter(int32_t kind, ByteSink& sink, TextExerciseSink* exercises = nullptr)
+        : kind_(kind), sink_(sink), exercises_(exercises) {}
     LineWriter(const LineWriter&) = delete;
     LineWriter& operator=(const LineWriter&) = delete;
 
@@ -49,8 +51,14 @@ class LineWriter {
 
     // Where drawn exercises are reported for answer keys; usually nowhere.
     TextExerciseSink* exercises() const { return exercises_; }
-    void record(int32_t kind, std::initializer_list<int64_t> values) {
-        if (exercises_) exercises_->exercise({kind, std::vector<int64_t>(values), {}, {}, {}});
+    void record(std::initializer_list<int64_t> values) {
+        if (exercises_) exercises_->exercise({kind_, std::vector<int64_t>(values), {}, {}, {}});
+    }
+    // An exercise built by the generator, reported as one of this kind.
+    void report(TextExercise&& exercise) {
+        if (!exercises_) return;
+        exercise.kind = kind_;
+        exercises_->exercise(std::move(exercise));
     }
 
     // Hands everything gathered so far to the sink.
@@ -61,6 +69,7 @@ class LineWriter {
 
   private:
     static constexpr size_t kCapacity = 64 * 1024;
+    int32_t kind_;
     ByteSink& sink_;
     TextExerciseSink* exercises_;
     size_t used_ = 0;

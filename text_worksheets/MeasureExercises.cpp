@@ -1,4 +1,4 @@
-// Kinds 501, 502 (reading numbers) and 601..603 (measures and time).
+// Numbers to read, conversions of measures and of time.
 
 #include <algorithm>
 #include <array>
@@ -17,8 +17,10 @@ void writeDigit(LineWriter& out, int32_t digit, QString& kept) {
     if (out.exercises()) kept += QChar(u'0' + digit);
 }
 
-void recordReading(LineWriter& out, int32_t kind, QString& digits) {
-    if (out.exercises()) out.exercises()->exercise({kind, {}, std::move(digits), {}, {}});
+void recordReading(LineWriter& out, QString& digits) {
+    TextExercise exercise;
+    exercise.digits = std::move(digits);
+    out.report(std::move(exercise));
     digits.clear();
 }
 
@@ -30,7 +32,7 @@ struct ConversionLine {
 
 // The answer is the amount times numerator / denominator.
 void writeConversion(LineWriter& out, const ConversionLine& line, const QByteArray& given,
-                     const QByteArray& wanted, const char* dots, int32_t kind, int64_t numerator,
+                     const QByteArray& wanted, const char* dots, int64_t numerator,
                      int64_t denominator) {
     out.putNumber(line.amount);
     if (line.hasFraction) {
@@ -44,23 +46,22 @@ void writeConversion(LineWriter& out, const ConversionLine& line, const QByteArr
     out.put(wanted);
     out.endLine();
     if (out.exercises()) {
-        out.exercises()->exercise(
-            {kind,
-             {line.amount, line.hasFraction ? line.fraction : -1, numerator, denominator},
-             {},
-             fromCp1254(given),
-             fromCp1254(wanted)});
+        TextExercise exercise;
+        exercise.values = {line.amount, line.hasFraction ? line.fraction : -1, numerator,
+                           denominator};
+        exercise.givenUnit = fromCp1254(given);
+        exercise.wantedUnit = fromCp1254(wanted);
+        out.report(std::move(exercise));
     }
 }
 
 }  // namespace
 
-void kind501(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t mostDigits = readField(fields.comboBox1());
-    const int32_t count = readField(fields.edit1());
+void naturalNumberReading(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t mostDigits = values.first;
     const int32_t half = mostDigits / 2;
     QString digitsText;
-    forEachExercise(count, [&] {
+    forEachExercise(values.count, [&] {
         const int32_t digits = random.draw(mostDigits - half) + half + 1;
         for (int32_t position = 1; position <= digits; ++position) {
             int32_t digit = zeroFavouringDigit(random);
@@ -68,16 +69,15 @@ void kind501(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             writeDigit(out, digit, digitsText);
         }
         out.endLine();
-        recordReading(out, 501, digitsText);
+        recordReading(out, digitsText);
     });
 }
 
-void kind502(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t wholeDigits = readField(fields.comboBox1());
-    const int32_t fractionDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
+void decimalNumberReading(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t wholeDigits = values.first;
+    const int32_t fractionDigits = values.second;
     QString digitsText;
-    forEachExercise(count, [&] {
+    forEachExercise(values.count, [&] {
         const int32_t n = random.draw(wholeDigits) + 1;
         for (int32_t position = 1; position <= n; ++position) {
             int32_t digit = zeroFavouringDigit(random);
@@ -93,14 +93,13 @@ void kind502(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             writeDigit(out, digit, digitsText);
         }
         out.endLine();
-        recordReading(out, 502, digitsText);
+        recordReading(out, digitsText);
     });
 }
 
-void kind601(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const QString measure = fields.comboBox1();
-    const bool wholeNumbers = fields.comboBox2() == QStringLiteral("Doğal Sayılı");
-    const int32_t count = readField(fields.edit1());
+void unitConversion(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const QString& measure = values.firstWord;
+    const bool wholeNumbers = values.secondWord == QStringLiteral("Doğal Sayılı");
     const char* symbol = measure == QStringLiteral("Metre")   ? "m"
                          : measure == QStringLiteral("Litre") ? "l"
                                                               : "g";
@@ -109,7 +108,7 @@ void kind601(const TextFields& fields, RandomDraw& random, LineWriter& out) {
     for (size_t step = 1; step <= 7; ++step)
         unitNames[step] = QByteArray(kPrefixes[step]) + symbol;
 
-    forEachExercise(count, [&] {
+    forEachExercise(values.count, [&] {
         const int32_t a = random.draw(7) + 1;
         int32_t b = random.draw(7) + 1;
         while (b == a)
@@ -142,17 +141,16 @@ void kind601(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         // Each step is ten times the one before.
         const int64_t up = power10(std::max(a - b, 0)), down = power10(std::max(b - a, 0));
         writeConversion(out, line, unitNames[static_cast<size_t>(a)],
-                        unitNames[static_cast<size_t>(b)], "..........", 601, up, down);
+                        unitNames[static_cast<size_t>(b)], "..........", up, down);
     });
 }
 
-void kind602(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const bool lengths = fields.comboBox1() == QStringLiteral("Metre");
-    const int32_t count = readField(fields.edit1());
+void simpleUnitConversion(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const bool lengths = values.firstWord == QStringLiteral("Metre");
     static const std::array<QByteArray, 4> kLengths = {"", "cm", "m", "km"};
     static const std::array<QByteArray, 4> kMasses = {"", "g", "kg", "t"};
     const auto& ladder = lengths ? kLengths : kMasses;
-    forEachExercise(count, [&] {
+    forEachExercise(values.count, [&] {
         const int32_t a = random.draw(3) + 1;
         int32_t b;
         do {
@@ -171,12 +169,11 @@ void kind602(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         // cm to m is a hundred, every other neighbour a thousand.
         const int64_t step = lengths && std::min(a, b) == 1 ? 100 : 1000;
         writeConversion(out, line, ladder[static_cast<size_t>(a)], ladder[static_cast<size_t>(b)],
-                        "..........", 602, b < a ? step : 1, b < a ? 1 : step);
+                        "..........", b < a ? step : 1, b < a ? 1 : step);
     });
 }
 
-void kind603(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t count = readField(fields.edit1());
+void timeConversion(const TextValues& values, RandomDraw& random, LineWriter& out) {
     struct Pair {
         const char16_t* given;
         const char16_t* wanted;
@@ -210,7 +207,7 @@ void kind603(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             }
         return encoded;
     }();
-    forEachExercise(count, [&] {
+    forEachExercise(values.count, [&] {
         const int32_t group = random.draw(8) + 1;
         size_t pairIndex = 2;
         if (random.draw(2) == 1) pairIndex = random.draw(2) == 1 ? 0 : 1;
@@ -219,7 +216,7 @@ void kind603(const TextFields& fields, RandomDraw& random, LineWriter& out) {
             group % 2 == 1 ? random.draw(20) + 2 : pair.factor * (random.draw(9) + 2);
         ConversionLine line{amount, false, 0};
         // Odd groups go to the smaller unit, even groups to the larger.
-        writeConversion(out, line, pair.given, pair.wanted, ".....", 603,
+        writeConversion(out, line, pair.given, pair.wanted, ".....",
                         group % 2 == 1 ? pair.factor : 1, group % 2 == 1 ? 1 : pair.factor);
     });
 }

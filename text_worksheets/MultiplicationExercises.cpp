@@ -1,4 +1,4 @@
-// Kinds 301..308: multiplication exercises, written with a capital X.
+// Multiplication exercises, written with a capital X.
 
 #include <algorithm>
 
@@ -6,46 +6,39 @@
 
 namespace zarvik::text {
 
-namespace {
-const QString kTableLargest = QStringLiteral("Çarpım tablosunda en büyük sayı kaç olsun?");
-const QString kFactorLargest = QStringLiteral("Çarpılan sayıların en büyük değeri kaç olsun?");
-const QString kFirstMostDigits = QStringLiteral("1. sayı en fazla kaç basamaklı olsun?");
-const QString kSecondMostDigits = QStringLiteral("2. sayı en fazla kaç basamaklı olsun?");
-const QString kSecondLargest = QStringLiteral("2. sayının değeri en fazla kaç olsun?");
-const QString kNaturalDigits = QStringLiteral("Doğal sayı en fazla kaç basamaklı olsun?");
+void checkLargestFactor(const TextKind& kind, const TextValues& values) {
+    if (values.first == INT32_MIN)
+        refuse(kind.first, values.first, QStringLiteral("2 ile 9 arası"));
+}
 
-}  // namespace
-
-void kind301(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t largest = readField(fields.comboBox1());
-    const int32_t count = readField(fields.edit1());
-    if (largest == INT32_MIN) refuse(kTableLargest, largest, QStringLiteral("2 ile 9 arası"));
-    forEachExercise(count, [&] {
+void timesTable(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t largest = values.first;
+    forEachExercise(values.count, [&] {
         const int32_t a = random.draw(largest - 1) + 2;
         const int32_t b = random.draw(10) + 1;
-        writeTwoNumbers(out, 301, a, 'X', b);
+        writeTwoNumbers(out, a, 'X', b);
     });
 }
 
-void kind302(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t largest = readField(fields.comboBox1());
-    const int32_t count = readField(fields.edit1());
-    if (largest == INT32_MIN) refuse(kFactorLargest, largest, QStringLiteral("2 ile 9 arası"));
-    forEachExercise(count, [&] {
+void singleDigitMultiplication(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t largest = values.first;
+    forEachExercise(values.count, [&] {
         const int32_t a = random.draw(largest - 1) + 2;
         const int32_t b = random.draw(largest - 1) + 2;
-        writeTwoNumbers(out, 302, a, 'X', b);
+        writeTwoNumbers(out, a, 'X', b);
     });
 }
 
-void kind303(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t mostDigits = readField(fields.comboBox1());
-    const int32_t multiplierDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
+void checkMultiplicationWithoutCarry(const TextKind& kind, const TextValues& values) {
     // The first factor is kept in a store of six digits: 2..L, or 2..2-L for L <= 0.
-    if (mostDigits > 6 || mostDigits < -4)
-        refuse(kFirstMostDigits, mostDigits, QStringLiteral("1 ile 5 arası"));
-    forEachExercise(count, [&] {
+    if (values.first > 6 || values.first < -4)
+        refuse(kind.first, values.first, QStringLiteral("1 ile 5 arası"));
+}
+
+void multiplicationWithoutCarry(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t mostDigits = values.first;
+    const int32_t multiplierDigits = values.second;
+    forEachExercise(values.count, [&] {
         int32_t multiplier;
         int32_t limit;
         if (multiplierDigits == 2) {
@@ -75,74 +68,75 @@ void kind303(const TextFields& fields, RandomDraw& random, LineWriter& out) {
         out.putNumber(multiplier);
         out.put('=');
         out.endLine();
-        out.record(303, {first, multiplier});
+        out.record({first, multiplier});
     });
 }
 
-void kind304(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t mostDigits = readField(fields.comboBox1());
-    const int32_t largest = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
+void checkMultiplicationBySingleDigit(const TextKind& kind, const TextValues& values) {
     // No first factor has a negative number of digits.
-    if (mostDigits < 0 || mostDigits >= 10)
-        refuse(kFirstMostDigits, mostDigits, QStringLiteral("1 ile 9 arası"));
-    if (largest == INT32_MIN) refuse(kSecondLargest, largest, QStringLiteral("1 ile 9 arası"));
-    const int32_t firstBound = power10(mostDigits) - 1;
-    forEachExercise(count, [&] {
+    if (values.first < 0 || values.first >= 10)
+        refuse(kind.first, values.first, QStringLiteral("1 ile 9 arası"));
+    if (values.second == INT32_MIN)
+        refuse(kind.second, values.second, QStringLiteral("1 ile 9 arası"));
+}
+
+void multiplicationBySingleDigit(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t largest = values.second;
+    const int32_t firstBound = power10(values.first) - 1;
+    forEachExercise(values.count, [&] {
         const int32_t a = random.draw(firstBound) + 1;
         const int32_t b = random.draw(largest - 1) + 2;
-        writeTwoNumbers(out, 304, a, 'X', b);
+        writeTwoNumbers(out, a, 'X', b);
     });
 }
 
-void kind305(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t firstDigits = readField(fields.comboBox1());
-    const int32_t secondDigits = readField(fields.comboBox2());
-    const int32_t count = readField(fields.edit1());
-    if (firstDigits >= 10) refuse(kFirstMostDigits, firstDigits, QStringLiteral("1 ile 9 arası"));
-    if (secondDigits >= 10)
-        refuse(kSecondMostDigits, secondDigits, QStringLiteral("1 ile 9 arası"));
-    const int32_t firstBound = power10(firstDigits) - 10;
-    const int32_t secondBound = power10(secondDigits) - 10;
-    forEachExercise(count, [&] {
+void checkMultiDigitMultiplication(const TextKind& kind, const TextValues& values) {
+    if (values.first >= 10) refuse(kind.first, values.first, QStringLiteral("1 ile 9 arası"));
+    if (values.second >= 10) refuse(kind.second, values.second, QStringLiteral("1 ile 9 arası"));
+}
+
+void multiDigitMultiplication(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t firstBound = power10(values.first) - 10;
+    const int32_t secondBound = power10(values.second) - 10;
+    forEachExercise(values.count, [&] {
         const int32_t a = random.draw(firstBound) + 10;
         const int32_t b = random.draw(secondBound) + 10;
-        writeTwoNumbers(out, 305, a, 'X', b);
+        writeTwoNumbers(out, a, 'X', b);
     });
 }
 
-void kind306(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const DecimalFields read = readDecimalFields(fields, DecimalCaptions::Utmost);
-    const int32_t wholeDigits = read.wholeDigits, fractionDigits = read.fractionDigits;
-    forEachExercise(read.count, [&] {
+void decimalMultiplication(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t wholeDigits = values.first, fractionDigits = values.second;
+    forEachExercise(values.count, [&] {
         const int32_t w1 = drawPart(random, wholeDigits);
         const int32_t f1 = drawPart(random, fractionDigits);
         const int32_t w2 = drawPart(random, wholeDigits);
         const int32_t f2 = drawPart(random, fractionDigits);
-        writeTwoDecimals(out, 306, w1, f1, 'X', w2, f2);
+        writeTwoDecimals(out, w1, f1, 'X', w2, f2);
     });
 }
 
-void kind307(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const DecimalFields read = readDecimalFields(fields, DecimalCaptions::Utmost);
-    const int32_t wholeDigits = read.wholeDigits, fractionDigits = read.fractionDigits;
-    forEachExercise(read.count, [&] {
+void decimalMultiplicationByPowerOfTen(const TextValues& values, RandomDraw& random,
+                                       LineWriter& out) {
+    const int32_t wholeDigits = values.first, fractionDigits = values.second;
+    forEachExercise(values.count, [&] {
         const int32_t whole = drawPart(random, wholeDigits);
         const int32_t fraction = drawPart(random, fractionDigits);
         const int32_t power = power10(random.draw(3) + 1);
-        writeDecimalAndPower(out, 307, whole, fraction, 'X', power);
+        writeDecimalAndPower(out, whole, fraction, 'X', power);
     });
 }
 
-void kind308(const TextFields& fields, RandomDraw& random, LineWriter& out) {
-    const int32_t mostDigits = readField(fields.comboBox1());
-    const int32_t count = readField(fields.edit1());
-    if (mostDigits >= 10) refuse(kNaturalDigits, mostDigits, QStringLiteral("1 ile 9 arası"));
-    const int32_t bound = power10(mostDigits);
-    forEachExercise(count, [&] {
+void checkMultiplicationByPowerOfTen(const TextKind& kind, const TextValues& values) {
+    if (values.first >= 10) refuse(kind.first, values.first, QStringLiteral("1 ile 9 arası"));
+}
+
+void multiplicationByPowerOfTen(const TextValues& values, RandomDraw& random, LineWriter& out) {
+    const int32_t bound = power10(values.first);
+    forEachExercise(values.count, [&] {
         const int32_t a = random.draw(bound);
         const int32_t power = power10(random.draw(3) + 1);
-        writeTwoNumbers(out, 308, a, 'X', power);
+        writeTwoNumbers(out, a, 'X', power);
     });
 }
 

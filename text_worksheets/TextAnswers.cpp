@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "common/AnswerFormat.h"
+#include "text_worksheets/TextGenerators.h"
 #include "text_worksheets/TextWorksheet.h"
 
 namespace zarvik {
@@ -52,84 +53,101 @@ QString convert(const Decimal& amount, int64_t numerator, int64_t denominator) {
 
 }  // namespace
 
-TextAnswer textAnswer(const TextExercise& exercise) {
+namespace text {
+
+TextAnswer sumAnswer(const TextExercise& exercise) {
     const std::vector<int64_t>& v = exercise.values;
-    switch (exercise.kind) {
-        case 101:
-        case 102:
-        case 103:
-        case 104:
-        case 105:
-            return {joined(v, u"+"),
-                    QString::number(std::accumulate(v.begin(), v.end(), int64_t{0}))};
-        case 106:
-            return decimalPair(
-                v, u"+", [](Decimal a, Decimal b) { return answers::format(answers::add(a, b)); });
-        case 201:
-        case 202:
-        case 203:
-        case 204:
-            return {joined(v, u"-"), QString::number(v[0] - v[1])};
-        case 205:
-            return decimalPair(v, u"-", [](Decimal a, Decimal b) {
-                return answers::format(answers::subtract(a, b));
-            });
-        case 301:
-        case 302:
-        case 303:
-        case 304:
-        case 305:
-        case 308:
-            return {joined(v, u"X"), QString::number(v[0] * v[1])};
-        case 306:
-            return decimalPair(v, u"X", [](Decimal a, Decimal b) {
-                return answers::format(answers::multiply(a, b));
-            });
-        case 307:
-            return {written(v[0], v[1]) + u'X' + QString::number(v[2]),
-                    answers::format(
-                        answers::multiply(Decimal::fromWritten(v[0], v[1]), Decimal::whole(v[2])))};
-        case 401:
-        case 402: {
-            const int64_t quotient = v[0] / v[1], remainder = v[0] % v[1];
-            QString answer = QString::number(quotient);
-            if (remainder) answer += QStringLiteral(", kalan %1").arg(remainder);
-            return {joined(v, u"÷"), answer};
-        }
-        case 403:
-            return decimalPair(v, u"÷", [](Decimal a, Decimal b) { return answers::divide(a, b); });
-        case 404:
-            return {written(v[0], v[1]) + u'÷' + QString::number(v[2]),
-                    convert(Decimal::fromWritten(v[0], v[1]), 1, v[2])};
-        case 501:
-            try {
-                return {exercise.digits, answers::numberWords(exercise.digits)};
-            } catch (const std::invalid_argument&) {
-                return {exercise.digits, QStringLiteral("(okunuşu için çok uzun)")};
-            }
-        case 502: {
-            const qsizetype comma = exercise.digits.indexOf(u',');
-            try {
-                return {exercise.digits,
-                        answers::decimalWords(QStringView(exercise.digits).left(comma),
-                                              QStringView(exercise.digits).mid(comma + 1))};
-            } catch (const std::invalid_argument&) {
-                return {exercise.digits, QStringLiteral("(okunuşu için çok uzun)")};
-            }
-        }
-        case 601:
-        case 602:
-        case 603: {
-            const bool hasFraction = v[1] >= 0;
-            const Decimal amount =
-                hasFraction ? Decimal::fromWritten(v[0], v[1]) : Decimal::whole(v[0]);
-            const QString given = (hasFraction ? written(v[0], v[1]) : QString::number(v[0])) +
-                                  u' ' + exercise.givenUnit;
-            return {given, convert(amount, v[2], v[3]) + u' ' + exercise.wantedUnit};
-        }
-        default:
-            throw std::invalid_argument("not a text worksheet kind");
+    return {joined(v, u"+"), QString::number(std::accumulate(v.begin(), v.end(), int64_t{0}))};
+}
+
+TextAnswer decimalSumAnswer(const TextExercise& exercise) {
+    return decimalPair(exercise.values, u"+",
+                       [](Decimal a, Decimal b) { return answers::format(answers::add(a, b)); });
+}
+
+TextAnswer differenceAnswer(const TextExercise& exercise) {
+    const std::vector<int64_t>& v = exercise.values;
+    return {joined(v, u"-"), QString::number(v[0] - v[1])};
+}
+
+TextAnswer decimalDifferenceAnswer(const TextExercise& exercise) {
+    return decimalPair(exercise.values, u"-", [](Decimal a, Decimal b) {
+        return answers::format(answers::subtract(a, b));
+    });
+}
+
+TextAnswer productAnswer(const TextExercise& exercise) {
+    const std::vector<int64_t>& v = exercise.values;
+    return {joined(v, u"X"), QString::number(v[0] * v[1])};
+}
+
+TextAnswer decimalProductAnswer(const TextExercise& exercise) {
+    return decimalPair(exercise.values, u"X", [](Decimal a, Decimal b) {
+        return answers::format(answers::multiply(a, b));
+    });
+}
+
+TextAnswer decimalTimesPowerAnswer(const TextExercise& exercise) {
+    const std::vector<int64_t>& v = exercise.values;
+    return {
+        written(v[0], v[1]) + u'X' + QString::number(v[2]),
+        answers::format(answers::multiply(Decimal::fromWritten(v[0], v[1]), Decimal::whole(v[2])))};
+}
+
+TextAnswer quotientAnswer(const TextExercise& exercise) {
+    const std::vector<int64_t>& v = exercise.values;
+    const int64_t quotient = v[0] / v[1], remainder = v[0] % v[1];
+    QString answer = QString::number(quotient);
+    if (remainder) answer += QStringLiteral(", kalan %1").arg(remainder);
+    return {joined(v, u"÷"), answer};
+}
+
+TextAnswer decimalQuotientAnswer(const TextExercise& exercise) {
+    return decimalPair(exercise.values, u"÷",
+                       [](Decimal a, Decimal b) { return answers::divide(a, b); });
+}
+
+TextAnswer decimalOverPowerAnswer(const TextExercise& exercise) {
+    const std::vector<int64_t>& v = exercise.values;
+    return {written(v[0], v[1]) + u'÷' + QString::number(v[2]),
+            convert(Decimal::fromWritten(v[0], v[1]), 1, v[2])};
+}
+
+TextAnswer naturalNumberWords(const TextExercise& exercise) {
+    try {
+        return {exercise.digits, answers::numberWords(exercise.digits), true};
+    } catch (const std::invalid_argument&) {
+        return {exercise.digits, QStringLiteral("(okunuşu için çok uzun)"), true};
     }
+}
+
+TextAnswer decimalNumberWords(const TextExercise& exercise) {
+    const qsizetype comma = exercise.digits.indexOf(u',');
+    try {
+        return {exercise.digits,
+                answers::decimalWords(QStringView(exercise.digits).left(comma),
+                                      QStringView(exercise.digits).mid(comma + 1)),
+                true};
+    } catch (const std::invalid_argument&) {
+        return {exercise.digits, QStringLiteral("(okunuşu için çok uzun)"), true};
+    }
+}
+
+TextAnswer conversionAnswer(const TextExercise& exercise) {
+    const std::vector<int64_t>& v = exercise.values;
+    const bool hasFraction = v[1] >= 0;
+    const Decimal amount = hasFraction ? Decimal::fromWritten(v[0], v[1]) : Decimal::whole(v[0]);
+    const QString given =
+        (hasFraction ? written(v[0], v[1]) : QString::number(v[0])) + u' ' + exercise.givenUnit;
+    return {given, convert(amount, v[2], v[3]) + u' ' + exercise.wantedUnit};
+}
+
+}  // namespace text
+
+TextAnswer textAnswer(const TextExercise& exercise) {
+    const TextKind* kind = findTextKind(exercise.kind);
+    if (!kind) throw std::invalid_argument("not a text worksheet kind");
+    return kind->answer(exercise);
 }
 
 }  // namespace zarvik

@@ -1,8 +1,6 @@
 #include "text_worksheets/TextWorksheet.h"
 
-#include <algorithm>
-#include <array>
-
+#include "common/FieldNumber.h"
 #include "common/OutputFile.h"
 #include "text_worksheets/GeneratorSupport.h"
 
@@ -10,27 +8,26 @@ namespace zarvik {
 
 namespace {
 
-using Generator = void (*)(const TextFields&, RandomDraw&, LineWriter&);
+// A shown list of numbers is read as a number, a list of words as picked.
+void readList(const ParameterList& list, const QString& text, int32_t& number, QString& word) {
+    if (!list.shown()) return;
+    if (list.words)
+        word = text;
+    else
+        number = fieldNumber(text);
+}
 
-struct KindEntry {
-    int32_t kind;
-    Generator generator;
-};
-
-constexpr std::array<KindEntry, 28> kKinds = {{
-    {101, text::kind101}, {102, text::kind102}, {103, text::kind103}, {104, text::kind104},
-    {105, text::kind105}, {106, text::kind106}, {201, text::kind201}, {202, text::kind202},
-    {203, text::kind203}, {204, text::kind204}, {205, text::kind205}, {301, text::kind301},
-    {302, text::kind302}, {303, text::kind303}, {304, text::kind304}, {305, text::kind305},
-    {306, text::kind306}, {307, text::kind307}, {308, text::kind308}, {401, text::kind401},
-    {402, text::kind402}, {403, text::kind403}, {404, text::kind404}, {501, text::kind501},
-    {502, text::kind502}, {601, text::kind601}, {602, text::kind602}, {603, text::kind603},
-}};
-
-Generator generatorFor(int32_t kind) {
-    const auto it = std::find_if(kKinds.begin(), kKinds.end(),
-                                 [kind](const KindEntry& entry) { return entry.kind == kind; });
-    return it == kKinds.end() ? nullptr : it->generator;
+// The fields in the order the window reads them, each check as soon as what
+// it needs is read: a field's conversion error comes before any refusal.
+TextValues readValues(const TextKind& kind, const TextFields& fields) {
+    TextValues values;
+    readList(kind.first, fields.comboBox1(), values.first, values.firstWord);
+    readList(kind.second, fields.comboBox2(), values.second, values.secondWord);
+    if (kind.checkLists) kind.checkLists(kind, values);
+    values.count = fieldNumber(fields.edit1());
+    values.checked = kind.checkShown() && fields.checkBox1();
+    if (kind.check) kind.check(kind, values);
+    return values;
 }
 
 class FileSink : public ByteSink {
@@ -55,36 +52,36 @@ void refuse(const QString& field, int32_t value, const QString& accepted) {
             .arg(accepted));
 }
 
-void refuseLongParts(const QString& field, int32_t value) {
-    if (value >= 10 || value <= -10) refuse(field, value, QStringLiteral("1 ile 9 arası"));
+void refuse(const ParameterList& list, int32_t value, const QString& accepted) {
+    refuse(list.caption.simplified(), value, accepted);
 }
 
-DecimalFields readDecimalFields(const TextFields& fields, DecimalCaptions captions) {
-    const QString most =
-        captions == DecimalCaptions::Most ? QStringLiteral("en çok") : QStringLiteral("en fazla");
-    DecimalFields read;
-    read.wholeDigits = readField(fields.comboBox1());
-    read.fractionDigits = readField(fields.comboBox2());
-    read.count = readField(fields.edit1());
-    refuseLongParts(QStringLiteral("Sayıların tam kısmı %1 kaç basamaklı olsun?").arg(most),
-                    read.wholeDigits);
-    refuseLongParts(QStringLiteral("Sayıların kesir kısmı %1 kaç basamaklı olsun?").arg(most),
-                    read.fractionDigits);
-    return read;
+namespace {
+// Digit counts whose power of ten would leave 32 bits (|value| of 10 or more
+// where the count becomes an exponent of 1..|value|).
+void refuseLongPart(const ParameterList& list, int32_t value) {
+    if (value >= 10 || value <= -10) refuse(list, value, QStringLiteral("1 ile 9 arası"));
+}
+}  // namespace
+
+void checkDecimalParts(const TextKind& kind, const TextValues& values) {
+    refuseLongPart(kind.first, values.first);
+    refuseLongPart(kind.second, values.second);
 }
 
 }  // namespace text
 
 bool isTextKind(int32_t kind) {
-    return generatorFor(kind) != nullptr;
+    return findTextKind(kind) != nullptr;
 }
 
-void generateTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& random,
+void generateTextWorksheet(int32_t code, const TextFields& fields, RandomDraw& random,
                            ByteSink& out, TextExerciseSink* exercises) {
-    const Generator generator = generatorFor(kind);
-    if (!generator) return;
-    LineWriter writer(out, exercises);
-    generator(fields, random, writer);
+    const TextKind* kind = findTextKind(code);
+    if (!kind) return;
+    const TextValues values = readValues(*kind, fields);
+    LineWriter writer(code, out, exercises);
+    kind->generate(values, random, writer);
     writer.flush();
 }
 

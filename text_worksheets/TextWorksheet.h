@@ -1,7 +1,8 @@
 #pragma once
-// The 28 text worksheet kinds (codes 101..603): each generator reads the
-// window's fields in its own order, draws its exercises and writes one line per
-// exercise in Windows-1254 with CR LF line ends.
+// The text worksheets: the fields of the chosen kind (a row of textKinds())
+// are read in the window's order and checked, then its generator draws the
+// exercises and writes one line per exercise in Windows-1254 with CR LF line
+// ends.
 
 #include <QString>
 #include <cstdint>
@@ -68,10 +69,11 @@ class TextExerciseSink {
 struct TextAnswer {
     QString exercise;
     QString answer;
+    bool reading = false;  // a number to read: the answer is its words, not a result
 };
 TextAnswer textAnswer(const TextExercise& exercise);
 
-// True for the 28 kind codes of the menu.
+// True for the kind codes of the menu (textKinds()).
 bool isTextKind(int32_t kind);
 
 // Runs the kind's generator. Throws ConversionError, DivisionByZero or

@@ -30,39 +30,6 @@ const QString kWorksheetFile = QStringLiteral("Zarvik.txt");
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kRed(0xFF, 0x00, 0x00);
 
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
-
-// An auto-sized label at its designed top-left corner.
-QLabel* makeLabel(QWidget* parent, const char* name, int left, int top, const QString& text,
-                  const QColor& colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->move(left, top);
-    label->setText(text);
-    label->adjustSize();
-    setTextColour(label, colour);
-    return label;
-}
-
-QComboBox* makeList(QWidget* parent, const char* name, int top, const QString& text) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setEditable(true);
-    // Typed text is a value for the generator, not a new item.
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setMaxVisibleItems(9);
-    list->setGeometry(8, top, 65, 21);
-    list->setEditText(text);
-    return list;
-}
-
 void fillList(QComboBox* list, const zarvik::ParameterList& parameter) {
     list->setEditText(QString());
     list->clear();
@@ -113,38 +80,37 @@ void TFormZarvikEski::buildControls() {
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(228, 356);
 
-    Label8 = makeLabel(client, "Label8", 8, 0, QStringLiteral("Açıklama:"), kRed);
+    using zarvik::makeColouredLabel;
+    Label8 = makeColouredLabel(client, "Label8", 8, 0, QStringLiteral("Açıklama:"), kRed);
     QFont underlined = Label8->font();
     underlined.setUnderline(true);
     Label8->setFont(underlined);
     Label8->adjustSize();
-    Label1 = makeLabel(client, "Label1", 8, 16, QStringLiteral("Label1"), kNavy);
-    Label2 = makeLabel(client, "Label2", 8, 104,
-                       QStringLiteral("Aşağıdaki boşlukları eksiksiz doldurunuz!"), kRed);
+    Label1 = makeColouredLabel(client, "Label1", 8, 16, QStringLiteral("Label1"), kNavy);
+    Label2 = makeColouredLabel(client, "Label2", 8, 104,
+                               QStringLiteral("Aşağıdaki boşlukları eksiksiz doldurunuz!"), kRed);
 
-    Edit1 = new QLineEdit(client);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(8, 136, 65, 21);
+    Edit1 = zarvik::makeEdit(client, "Edit1", QRect(8, 136, 65, 21));
     Edit1->setMaxLength(9);
     Edit1->setText(QStringLiteral("0"));
-    Label3 = makeLabel(client, "Label3", 80, 136, QStringLiteral("Alıştırma sayısı"), kNavy);
+    Label3 =
+        makeColouredLabel(client, "Label3", 80, 136, QStringLiteral("Alıştırma sayısı"), kNavy);
 
-    ComboBox1 = makeList(client, "ComboBox1", 168, QStringLiteral("0"));
-    Label4 = makeLabel(client, "Label4", 80, 168, QStringLiteral("Label4"), kNavy);
-    ComboBox2 = makeList(client, "ComboBox2", 200, QStringLiteral("1"));
-    Label5 = makeLabel(client, "Label5", 80, 200, QStringLiteral("Label5"), kNavy);
+    ComboBox1 =
+        zarvik::makeEditableList(client, "ComboBox1", QRect(8, 168, 65, 21), QStringLiteral("0"));
+    Label4 = makeColouredLabel(client, "Label4", 80, 168, QStringLiteral("Label4"), kNavy);
+    ComboBox2 =
+        zarvik::makeEditableList(client, "ComboBox2", QRect(8, 200, 65, 21), QStringLiteral("1"));
+    Label5 = makeColouredLabel(client, "Label5", 80, 200, QStringLiteral("Label5"), kNavy);
 
-    CheckBox1 = new QCheckBox(client);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setGeometry(56, 224, 17, 33);
-    Label6 = makeLabel(client, "Label6", 80, 232, QStringLiteral("Label6"), kNavy);
+    CheckBox1 = zarvik::makeCheckBox(client, "CheckBox1", QRect(56, 224, 17, 33));
+    Label6 = makeColouredLabel(client, "Label6", 80, 232, QStringLiteral("Label6"), kNavy);
 
-    Label7 = makeLabel(client, "Label7", 24, 256, QStringLiteral("Label7"), kRed);
+    Label7 = makeColouredLabel(client, "Label7", 24, 256, QStringLiteral("Label7"), kRed);
 
-    Button1 = new QPushButton(QStringLiteral("Ödev Hazırla >>"), client);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(64, 304, 97, 25);
-    setTextColour(Button1, kRed);
+    Button1 = zarvik::makeButtonWidget(client, "Button1", QRect(64, 304, 97, 25),
+                                       QStringLiteral("Ödev Hazırla >>"));
+    zarvik::setTextColour(Button1, kRed);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     setTabOrder(Edit1, ComboBox1);

@@ -10,6 +10,7 @@
 
 #include "TurkishWords.h"
 #include "common/Cp1254.h"
+#include "text_worksheets/TextKinds.h"
 #include "text_worksheets/TextWorksheet.h"
 
 using namespace zarvik;
@@ -123,6 +124,33 @@ Ratio metricValue(const QString& unit) {
 }
 
 }  // namespace
+
+// Every row, including one added later: its exercises come back under its
+// own code (the dispatch hands the writer the row's code), its answer
+// function gives the line's own exercise, and only numbers to read, whose
+// lines have no "=", are answered in words.
+TEST(TextAnswers, EveryKindAnswersItsOwnLines) {
+    const auto middle = [](const ParameterList& list) {
+        return list.shown() ? list.items[list.items.size() / 2] : QString();
+    };
+    for (const TextKind& kind : textKinds()) {
+        SCOPED_TRACE(kind.code);
+        const FixedTextFields fields(u"12"_qs, middle(kind.first), middle(kind.second),
+                                     kind.checkShown());
+        for (int seed = 0; seed < 3; ++seed) {
+            const auto lines = run(kind.code, fields, 1500000000 + seed);
+            ASSERT_EQ(lines.size(), 12u);
+            for (const auto& [line, exercise] : lines) {
+                ASSERT_EQ(exercise.kind, kind.code);
+                const TextAnswer answer = textAnswer(exercise);
+                ASSERT_FALSE(answer.exercise.isEmpty());
+                ASSERT_FALSE(answer.answer.isEmpty());
+                EXPECT_TRUE(line.startsWith(answer.exercise)) << line.toStdString();
+                EXPECT_EQ(answer.reading, !line.contains(u'=')) << line.toStdString();
+            }
+        }
+    }
+}
 
 TEST(TextAnswers, ArithmeticKindsRecomputedFromTheLines) {
     const std::vector<std::pair<int, FixedTextFields>> kinds = {

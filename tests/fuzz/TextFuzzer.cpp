@@ -11,15 +11,13 @@
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <vector>
 
 #include "common/Errors.h"
+#include "text_worksheets/TextKinds.h"
 #include "text_worksheets/TextWorksheet.h"
 
 namespace {
-
-constexpr int32_t kKinds[28] = {101, 102, 103, 104, 105, 106, 201, 202, 203, 204,
-                                205, 301, 302, 303, 304, 305, 306, 307, 308, 401,
-                                402, 403, 404, 501, 502, 601, 602, 603};
 
 struct OutputLimit {};
 
@@ -63,8 +61,10 @@ QString takeText(const uint8_t*& data, size_t& size) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint32_t selector = take<uint32_t>(data, size);
     // Mostly menu kinds, sometimes any code at all.
-    const int32_t kind = (selector & 0xF0000000u) == 0xF0000000u ? static_cast<int32_t>(selector)
-                                                                 : kKinds[selector % 28];
+    const std::vector<zarvik::TextKind>& kinds = zarvik::textKinds();
+    const int32_t kind = (selector & 0xF0000000u) == 0xF0000000u
+                             ? static_cast<int32_t>(selector)
+                             : kinds[selector % kinds.size()].code;
     const int64_t seed = take<int64_t>(data, size);
     const bool checked = take<uint8_t>(data, size) & 1;
     zarvik::FixedTextFields fields;
