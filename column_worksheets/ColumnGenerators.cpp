@@ -6,6 +6,7 @@
 
 #include "column_worksheets/ColumnPages.h"
 #include "column_worksheets/ColumnSheet.h"
+#include "common/Digits.h"
 
 namespace zarvik {
 
@@ -37,15 +38,6 @@ constexpr int kSimpleLineExtra = 22;
 const QString kPlus = QStringLiteral("+");
 const QString kMinus = QStringLiteral("-");
 const QString kTimes = QStringLiteral("x");
-
-// The question ranges keep every exponent within 0..9.
-int32_t powerOfTen(int32_t exponent) {
-    static constexpr std::array<int32_t, 10> kPowers = {
-        1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
-    if (exponent < 0 || exponent > 9)
-        throw std::logic_error("power of ten out of range: " + std::to_string(exponent));
-    return kPowers[static_cast<size_t>(exponent)];
-}
 
 int32_t ask(GeneratorRun& run, QStringView prompt, const NumberQuestionRule& rule) {
     return askNumber(run.questions, prompt.toString(), rule.defaultText.toString(), rule.lowest,

@@ -1,30 +1,24 @@
 #include "common/AnswerFormat.h"
 
 #include <QStringList>
+
 #include <numeric>
 #include <stdexcept>
+#include "common/Digits.h"
 
 namespace zarvik::answers {
 
 namespace {
 
-const char16_t* const kUnits[10] = {u"",    u"bir",  u"iki",  u"üç",    u"dört",
-                                    u"beş", u"altı", u"yedi", u"sekiz", u"dokuz"};
-const char16_t* const kTens[10] = {u"",     u"on",     u"yirmi",  u"otuz",   u"kırk",
-                                   u"elli", u"altmış", u"yetmiş", u"seksen", u"doksan"};
-// Groups of three digits from the right: units, thousands, millions, ...
-const char16_t* const kGroupNames[7] = {u"",        u"bin",       u"milyon",   u"milyar",
-                                        u"trilyon", u"katrilyon", u"kentilyon"};
-
 // Words of 0..999, empty for 0; "yüz", not "bir yüz".
 QString groupWords(int value) {
-    QStringList words;
+    QStringList parts;
     const int hundreds = value / 100, tens = value / 10 % 10, units = value % 10;
-    if (hundreds > 1) words << QString::fromUtf16(kUnits[hundreds]);
-    if (hundreds > 0) words << QStringLiteral("yüz");
-    if (tens > 0) words << QString::fromUtf16(kTens[tens]);
-    if (units > 0) words << QString::fromUtf16(kUnits[units]);
-    return words.join(u' ');
+    if (hundreds > 1) parts << words::kOnes[hundreds].toString();
+    if (hundreds > 0) parts << words::kHundred.toString();
+    if (tens > 0) parts << words::kTens[tens].toString();
+    if (units > 0) parts << words::kOnes[units].toString();
+    return parts.join(u' ');
 }
 
 QString toText(__int128 value) {
@@ -41,10 +35,7 @@ QString toText(__int128 value) {
 }
 
 __int128 power10(int e) {
-    __int128 p = 1;
-    for (int i = 0; i < e; ++i)
-        p *= 10;
-    return p;
+    return exactPowerOfTen<__int128>(e);
 }
 
 Decimal align(Decimal value, int scale) {
@@ -58,23 +49,24 @@ QString numberWords(QStringView digits) {
     while (start < digits.size() && digits[start] == u'0')
         ++start;
     const QStringView significant = digits.mid(start);
-    if (significant.isEmpty()) return QStringLiteral("sıfır");
+    if (significant.isEmpty()) return words::kZero.toString();
     const qsizetype groups = (significant.size() + 2) / 3;
-    if (groups > 7) throw std::invalid_argument("number too long for words");
-    QStringList words;
+    if (groups > qsizetype(words::kGroups.size()))
+        throw std::invalid_argument("number too long for words");
+    QStringList parts;
     qsizetype end = significant.size() % 3 == 0 ? 3 : significant.size() % 3;
     qsizetype begin = 0;
     for (qsizetype g = groups - 1; g >= 0; --g) {
         const int value = significant.mid(begin, end - begin).toInt();
         if (value != 0) {
             // One thousand is "bin", never "bir bin".
-            if (!(g == 1 && value == 1)) words << groupWords(value);
-            if (g > 0) words << QString::fromUtf16(kGroupNames[g]);
+            if (!(g == 1 && value == 1)) parts << groupWords(value);
+            if (g > 0) parts << words::kGroups[g].toString();
         }
         begin = end;
         end += 3;
     }
-    return words.join(u' ');
+    return parts.join(u' ');
 }
 
 QString numberWords(uint64_t value) {

@@ -2,15 +2,12 @@
 
 #include <algorithm>
 
+#include "common/Digits.h"
 #include "common/FieldNumber.h"
 
 namespace zarvik {
 
 namespace {
-
-// 10^e for e = 0..9, the only powers a digit count of 1..9 needs.
-constexpr std::array<int32_t, 10> kPowerOfTen = {1,      10,      100,      1000,      10000,
-                                                 100000, 1000000, 10000000, 100000000, 1000000000};
 
 const QString kTooSmallMessage = QStringLiteral(
     "Bu alıştırmalarda 1 sayısından daha küçük değer kabul edilemeyeceğinden \n"
@@ -19,17 +16,29 @@ const QString kTooLargeMessage = QStringLiteral(
     "Bu alıştırmalarda 9 sayısından daha büyük değer kabul edilemeyeceğinden \n"
     "dolayı basamak sayısı 9 olarak işleme konmuştur");
 
-// Indexed by digit; the digit 0 has no word.
-constexpr std::array<QStringView, 10> kUnitsWords = {u"",    u"bir",  u"iki",  u"üç",    u"dört",
-                                                     u"beş", u"altı", u"yedi", u"sekiz", u"dokuz"};
-constexpr std::array<QStringView, 10> kTensWords = {u"",        u"on ",    u"yirmi ",  u"otuz ",
-                                                    u"kırk ",   u"elli ",  u"altmış ", u"yetmiş ",
-                                                    u"seksen ", u"doksan "};
-constexpr std::array<QStringView, 10> kHundredsWords = {
-    u"",         u"yüz ",      u"iki yüz ",  u"üç yüz ",    u"dört yüz ",
-    u"beş yüz ", u"altı yüz ", u"yedi yüz ", u"sekiz yüz ", u"dokuz yüz "};
-// Indexed by group, 1 for the lowest three digits.
-constexpr std::array<QStringView, 5> kGroupNames = {u"", u"", u" bin ", u" milyon ", u" milyar "};
+// The words of "Sayı Yazma" as it joins them: tens and hundreds end in a
+// space, group names stand between two spaces.
+struct WritingWords {
+    std::array<QString, 10> tens;
+    std::array<QString, 10> hundreds;
+    std::array<QString, 5> groups;  // indexed by group, 1 for the lowest three digits
+
+    WritingWords() {
+        for (size_t d = 1; d < 10; ++d) {
+            tens[d] = words::kTens[d].toString() + u' ';
+            hundreds[d] = (d > 1 ? words::kOnes[d].toString() + u' ' : QString()) +
+                          words::kHundred.toString() + u' ';
+        }
+        for (size_t g = 2; g < groups.size(); ++g)
+            groups[g] = u' ' + words::kGroups[g - 1].toString() + u' ';
+    }
+};
+
+const WritingWords& writingWords() {
+    static const WritingWords table;
+    return table;
+}
+
 // Indexed by place, 1 for the tens; places 5 and above all name the hundred thousands.
 constexpr std::array<QStringView, 6> kPlaceNames = {u"",         u"(onlar)",    u"(yüzler)",
                                                     u"(binler)", u"(onbinler)", u"(yüzbinler)"};
@@ -49,14 +58,6 @@ int32_t digitCount(QStringView digitsText, MessageSink& messages) {
     return digits;
 }
 
-// Up to three draws, stopping at the first 0: a 0 about a quarter of the time.
-int32_t zeroFavouringDigit(RandomDraw& random) {
-    int32_t digit = random.draw(10);
-    if (digit != 0) digit = random.draw(10);
-    if (digit != 0) digit = random.draw(10);
-    return digit;
-}
-
 int32_t twoDrawDigit(RandomDraw& random) {
     const int32_t digit = random.draw(10);
     return digit != 0 ? random.draw(10) : digit;
@@ -70,7 +71,7 @@ int32_t numberOfDigits(int32_t count, RandomDraw& random, DigitDraw drawDigit) {
     for (int32_t i = 1; i <= count; ++i) {
         int32_t digit = drawDigit(random);
         if (i == count && digit == 0) digit = random.draw(8) + 2;
-        number += digit * kPowerOfTen[i - 1];
+        number += digit * powerOfTen(i - 1);
     }
     return number;
 }
@@ -105,7 +106,7 @@ void generateReading(NumberSheet& sheet, RandomDraw& random) {
             do {
                 const int32_t count = half + random.draw(half + 1) + (d % 2);
                 number = numberOfDigits(count, random, zeroFavouringDigit);
-            } while (number < kPowerOfTen[half]);
+            } while (number < powerOfTen(half));
             sheet.exercises[p] = {QString::number(number), {number}, 0};
         }
     }
@@ -115,8 +116,9 @@ void generateReading(NumberSheet& sheet, RandomDraw& random) {
 void generateWriting(NumberSheet& sheet, RandomDraw& random) {
     const int32_t d = sheet.digits;
     const int32_t groups = (d + 2) / 3;
+    const WritingWords& table = writingWords();
     for (int p = 1; p <= kNumberExercises; ++p) {
-        QString words;
+        QString text;
         int32_t value = 0;
         for (int32_t g = groups; g >= 1; --g) {
             const int32_t u = twoDrawDigit(random);
@@ -130,23 +132,26 @@ void generateWriting(NumberSheet& sheet, RandomDraw& random) {
             // The last exercise of each column keeps its lowest group to units.
             if ((p == 24 || p == 48) && (d == 5 || d == 6) && g == 1)
                 withTens = withHundreds = false;
-            const QStringView hundreds = withHundreds ? kHundredsWords[h] : QStringView();
-            const QStringView tens = withTens ? kTensWords[t] : QStringView();
+            const QStringView hundreds =
+                withHundreds ? QStringView(table.hundreds[static_cast<size_t>(h)]) : QStringView();
+            const QStringView tens =
+                withTens ? QStringView(table.tens[static_cast<size_t>(t)]) : QStringView();
             // "bin" alone is one thousand; Turkish says no "bir" before it.
             const bool bareThousand = g == 2 && hundreds.isEmpty() && tens.isEmpty() && u == 1;
-            const QStringView units = bareThousand ? QStringView() : kUnitsWords[u];
-            words += hundreds;
-            words += tens;
-            words += units;
-            words += kGroupNames[g];
-            if (words.isEmpty()) words = QStringLiteral("sıfır");
+            const QStringView units =
+                bareThousand ? QStringView() : words::kOnes[static_cast<size_t>(u)];
+            text += hundreds;
+            text += tens;
+            text += units;
+            text += table.groups[static_cast<size_t>(g)];
+            if (text.isEmpty()) text = words::kZero.toString();
 
             int32_t groupValue = (withHundreds ? h * 100 : 0) + (withTens ? t * 10 : 0) + u;
             // A group name with no words before it reads as one of that group.
             if (g >= 2 && groupValue == 0) groupValue = 1;
-            value += groupValue * kPowerOfTen[3 * (g - 1)];
+            value += groupValue * powerOfTen(3 * (g - 1));
         }
-        sheet.exercises[p - 1] = {words, {value}, 0};
+        sheet.exercises[p - 1] = {text, {value}, 0};
     }
     sheet.leftWide = groups >= 3;
     sheet.title = QStringLiteral("Aşağıdaki sayıları rakamla yazınız.");
@@ -154,8 +159,8 @@ void generateWriting(NumberSheet& sheet, RandomDraw& random) {
 
 void generateComparing(NumberSheet& sheet, RandomDraw& random) {
     const int32_t d = sheet.digits;
-    const int32_t limit = kPowerOfTen[d];
-    const int32_t smallest = kPowerOfTen[d / 2];
+    const int32_t limit = powerOfTen(d);
+    const int32_t smallest = powerOfTen(d / 2);
     // From four digits on, a number far shorter than the others is drawn again, twice at most.
     const auto drawNumber = [&] {
         int32_t n = random.draw(limit) + 1;
@@ -176,7 +181,7 @@ void generateComparing(NumberSheet& sheet, RandomDraw& random) {
 void generateOrdering(NumberSheet& sheet, RandomDraw& random) {
     const int32_t d = sheet.digits;
     for (int p = 1; p <= kNumberExercises; ++p) {
-        std::vector<int32_t> numbers = fiveNumbers(random, kPowerOfTen[d]);
+        std::vector<int32_t> numbers = fiveNumbers(random, powerOfTen(d));
         // The last exercise of each column stays at most 10000 for long numbers.
         if (d > 4 && (p == 24 || p == 48)) numbers = fiveNumbers(random, 10000);
         sheet.exercises[p - 1] = {joinNumbers(numbers, kListSeparator), numbers, 0};
@@ -189,7 +194,7 @@ void generateOrdering(NumberSheet& sheet, RandomDraw& random) {
 
 void generateOddEven(NumberSheet& sheet, RandomDraw& random) {
     for (NumberExercise& exercise : sheet.exercises) {
-        const std::vector<int32_t> numbers = fiveNumbers(random, kPowerOfTen[sheet.digits]);
+        const std::vector<int32_t> numbers = fiveNumbers(random, powerOfTen(sheet.digits));
         exercise = {joinNumbers(numbers, kListSeparator), numbers, 0};
     }
     sheet.titleChoice = random.draw(2) == 1;

@@ -98,8 +98,8 @@ void checkMixedAddition(const TextKind& kind, const TextValues& values) {
 }
 
 void mixedAddition(const TextValues& values, RandomDraw& random, LineWriter& out) {
-    const int32_t firstBound = power10(values.first);
-    const int32_t secondBound = power10(values.second);
+    const int32_t firstBound = powerOfTen(values.first);
+    const int32_t secondBound = powerOfTen(values.second);
     forEachExercise(values.count, [&] {
         int32_t a = random.draw(firstBound);
         while (a == 0)
@@ -127,7 +127,7 @@ void additionOfSeveralNumbers(const TextValues& values, RandomDraw& random, Line
         TextExercise exercise;
         for (int32_t j = 1; j <= terms; ++j) {
             const int32_t digits = random.draw(digitsBound) + 2;
-            const int32_t term = random.draw(power10(digits));
+            const int32_t term = random.draw(powerOfTen(digits));
             out.putNumber(term);
             if (out.exercises()) exercise.values.push_back(term);
             if (j < terms) {

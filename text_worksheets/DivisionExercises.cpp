@@ -64,8 +64,8 @@ void checkLongDivision(const TextKind& kind, const TextValues& values) {
 }
 
 void longDivision(const TextValues& values, RandomDraw& random, LineWriter& out) {
-    const int32_t divisorBound = power10(divisorDigits(values)) - 2;
-    const int32_t dividendLimit = power10(values.first);  // 0 for a negative count
+    const int32_t divisorBound = powerOfTen(divisorDigits(values)) - 2;
+    const int32_t dividendLimit = powerOfTen(values.first);  // 0 for a negative count
     forEachExercise(values.count, [&] {
         const int32_t b = random.draw(divisorBound) + 2;
         const int32_t quotientBound = dividendLimit / b;
@@ -98,7 +98,7 @@ void decimalDivisionByPowerOfTen(const TextValues& values, RandomDraw& random, L
     forEachExercise(values.count, [&] {
         const int32_t whole = drawPart(random, wholeDigits);
         const int32_t fraction = drawPart(random, fractionDigits);
-        const int32_t power = power10(random.draw(3) + 1);
+        const int32_t power = powerOfTen(random.draw(3) + 1);
         writeDecimalAndPower(out, whole, fraction, divisionSign(), power);
     });
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "common/Digits.h"
 #include "common/Errors.h"
 #include "common/RandomDraw.h"
 #include "text_worksheets/LineWriter.h"
@@ -14,16 +15,6 @@
 #include "text_worksheets/TextWorksheet.h"
 
 namespace zarvik::text {
-
-// 10^e as a floating-point power truncated to an integer: 0 below e = 0, exact
-// for 0..9. Exponents of 10 and more are refused before drawing starts.
-inline int32_t power10(int64_t e) {
-    static constexpr int32_t kPowers[10] = {1,      10,      100,      1000,      10000,
-                                            100000, 1000000, 10000000, 100000000, 1000000000};
-    if (e < 0) return 0;
-    if (e > 9) throw std::logic_error("power of ten beyond 32 bits reached a generator");
-    return kPowers[e];
-}
 
 // Field values are 32-bit and the arithmetic on them wraps, as it did where
 // these generators come from; values for which wrapping would matter are
@@ -42,15 +33,7 @@ inline int64_t largestDraw(int64_t n) {
 // e = draw(digits) + 1, then the number draw(10^e).
 inline int32_t drawPart(RandomDraw& random, int32_t digits) {
     const int32_t e = random.draw(digits) + 1;
-    return random.draw(power10(e));
-}
-
-// A digit drawn up to three times, stopping at the first 0.
-inline int32_t zeroFavouringDigit(RandomDraw& random) {
-    int32_t digit = random.draw(10);
-    if (digit != 0) digit = random.draw(10);
-    if (digit != 0) digit = random.draw(10);
-    return digit;
+    return random.draw(powerOfTen(e));
 }
 
 // The value of digits kept units first.

@@ -118,28 +118,28 @@ void unitConversion(const TextValues& values, RandomDraw& random, LineWriter& ou
             if (b < a) {
                 const int32_t x = random.draw(3);
                 const int32_t e = random.draw(3) + 2;
-                line.amount = random.draw(power10(e));
+                line.amount = random.draw(powerOfTen(e));
                 if (x == 0) line.amount *= 10;
             } else {
                 // At most three steps up, and an amount the step divides exactly.
                 if (b - a > 3) b = a + random.draw(3) + 1;
                 const int32_t e = random.draw(3) + 2;
-                const int32_t v = random.draw(power10(e));
-                line.amount = v * power10(random.draw(3) + (b - a));
+                const int32_t v = random.draw(powerOfTen(e));
+                line.amount = v * powerOfTen(random.draw(3) + (b - a));
             }
         } else {
             const int32_t x = random.draw(3);
             const int32_t e = random.draw(3) + 2;
-            line.amount = random.draw(power10(e));
+            line.amount = random.draw(powerOfTen(e));
             if (x == 0) line.amount *= 10;
             if (random.draw(2) != 0) {
                 const int32_t e2 = random.draw(2) + 1;
                 line.hasFraction = true;
-                line.fraction = random.draw(power10(e2));
+                line.fraction = random.draw(powerOfTen(e2));
             }
         }
         // Each step is ten times the one before.
-        const int64_t up = power10(std::max(a - b, 0)), down = power10(std::max(b - a, 0));
+        const int64_t up = powerOfTen(std::max(a - b, 0)), down = powerOfTen(std::max(b - a, 0));
         writeConversion(out, line, unitNames[static_cast<size_t>(a)],
                         unitNames[static_cast<size_t>(b)], "..........", up, down);
     });
@@ -160,11 +160,11 @@ void simpleUnitConversion(const TextValues& values, RandomDraw& random, LineWrit
         if (b < a) {
             const int32_t x = random.draw(3);
             const int32_t e = random.draw(3) + 1;
-            line.amount = x != 0 ? random.draw(power10(e)) : 10 * random.draw(power10(e) + 1);
+            line.amount = x != 0 ? random.draw(powerOfTen(e)) : 10 * random.draw(powerOfTen(e) + 1);
         } else {
             const int32_t e = random.draw(3) + 1;
-            const int32_t v = random.draw(power10(e) + 1);
-            line.amount = v * power10(random.draw(2) + 3);
+            const int32_t v = random.draw(powerOfTen(e) + 1);
+            line.amount = v * powerOfTen(random.draw(2) + 3);
         }
         // cm to m is a hundred, every other neighbour a thousand.
         const int64_t step = lengths && std::min(a, b) == 1 ? 100 : 1000;

@@ -82,7 +82,7 @@ void checkMultiplicationBySingleDigit(const TextKind& kind, const TextValues& va
 
 void multiplicationBySingleDigit(const TextValues& values, RandomDraw& random, LineWriter& out) {
     const int32_t largest = values.second;
-    const int32_t firstBound = power10(values.first) - 1;
+    const int32_t firstBound = powerOfTen(values.first) - 1;
     forEachExercise(values.count, [&] {
         const int32_t a = random.draw(firstBound) + 1;
         const int32_t b = random.draw(largest - 1) + 2;
@@ -96,8 +96,8 @@ void checkMultiDigitMultiplication(const TextKind& kind, const TextValues& value
 }
 
 void multiDigitMultiplication(const TextValues& values, RandomDraw& random, LineWriter& out) {
-    const int32_t firstBound = power10(values.first) - 10;
-    const int32_t secondBound = power10(values.second) - 10;
+    const int32_t firstBound = powerOfTen(values.first) - 10;
+    const int32_t secondBound = powerOfTen(values.second) - 10;
     forEachExercise(values.count, [&] {
         const int32_t a = random.draw(firstBound) + 10;
         const int32_t b = random.draw(secondBound) + 10;
@@ -122,7 +122,7 @@ void decimalMultiplicationByPowerOfTen(const TextValues& values, RandomDraw& ran
     forEachExercise(values.count, [&] {
         const int32_t whole = drawPart(random, wholeDigits);
         const int32_t fraction = drawPart(random, fractionDigits);
-        const int32_t power = power10(random.draw(3) + 1);
+        const int32_t power = powerOfTen(random.draw(3) + 1);
         writeDecimalAndPower(out, whole, fraction, 'X', power);
     });
 }
@@ -132,10 +132,10 @@ void checkMultiplicationByPowerOfTen(const TextKind& kind, const TextValues& val
 }
 
 void multiplicationByPowerOfTen(const TextValues& values, RandomDraw& random, LineWriter& out) {
-    const int32_t bound = power10(values.first);
+    const int32_t bound = powerOfTen(values.first);
     forEachExercise(values.count, [&] {
         const int32_t a = random.draw(bound);
-        const int32_t power = power10(random.draw(3) + 1);
+        const int32_t power = powerOfTen(random.draw(3) + 1);
         writeTwoNumbers(out, a, 'X', power);
     });
 }

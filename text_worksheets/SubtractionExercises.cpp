@@ -68,7 +68,7 @@ void checkMixedSubtraction(const TextKind& kind, const TextValues& values) {
 void mixedSubtraction(const TextValues& values, RandomDraw& random, LineWriter& out) {
     const int32_t mostDigits = values.first;
     // 10^D - 1 is taken in floating point before truncation: 0 for every D <= 0.
-    const int32_t bound = mostDigits <= 0 ? 0 : power10(mostDigits) - 1;
+    const int32_t bound = mostDigits <= 0 ? 0 : powerOfTen(mostDigits) - 1;
     forEachExercise(values.count, [&] {
         const int32_t a = random.draw(bound) + 1;
         const int32_t b = random.draw(a) + 1;
