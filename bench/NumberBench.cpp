@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "common/PageRenderer.h"
-#include "numbers/NumberPrintLayout.h"
+#include "common/TextFit.h"
 #include "numbers/NumberWorksheet.h"
 
 using namespace zarvik;
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     std::printf("preparation (clear, draw, number, cells), Sayı Yazma D=9: %.1f us\n",
                 microsecondsPer(2000, [&](int) { sheet.prepare(wide, random, messages); }));
     std::printf("fitting to paper, Sayı Yazma D=9 two columns: %.1f us\n",
-                microsecondsPer(200, [&](int) { numberPageForPrint(sheet.page()); }));
+                microsecondsPer(200, [&](int) { fitPageTexts(sheet.page()); }));
 
     // 1000 different sheets into one PDF, fitted as they are printed.
     const int pages = 1000;
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
                                             QStringLiteral("İki Sütun"), QString(),
                                             QStringLiteral("07/03/2009")},
                       random, messages);
-        printed.push_back(numberPageForPrint(sheet.page()));
+        printed.push_back(fitPageTexts(sheet.page()));
     }
     QElapsedTimer timer;
     timer.start();

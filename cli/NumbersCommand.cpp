@@ -6,7 +6,6 @@
 #include "cli/Commands.h"
 #include "common/PageRenderer.h"
 #include "numbers/NumberAnswers.h"
-#include "numbers/NumberPrintLayout.h"
 #include "numbers/NumberWorksheet.h"
 
 namespace zarvik::cli {
@@ -109,8 +108,7 @@ int runNumbersCommand(const QStringList& arguments) {
             set.answerKey && sheet.sheet()
                 ? numberAnswers(*sheet.sheet(), choices.columns == kOneColumn)
                 : QStringList();
-        sheets.addSheet(k, numberPageForPrint(sheet.page()), jsonOf(sheet), plainTextOf(sheet),
-                        answers);
+        sheets.addSheet(k, sheet.page(), jsonOf(sheet), plainTextOf(sheet), answers);
     }
     sheets.finish();
     return kSuccess;

@@ -1,6 +1,9 @@
 #include "column_worksheets/ColumnPages.h"
 
+#include <algorithm>
+
 #include "common/Names.h"
+#include "common/PageCells.h"
 
 namespace zarvik {
 
@@ -18,35 +21,38 @@ CellFont arial(int points) {
     return CellFont{QStringLiteral("Arial"), points, false, false};
 }
 
-Cell placed(QString name, CellKind kind, int left, int top, int width, int height) {
-    Cell cell;
-    cell.name = std::move(name);
-    cell.kind = kind;
-    cell.left = fromDesignUnits(left);
-    cell.top = fromDesignUnits(top);
-    cell.width = fromDesignUnits(width);
-    cell.height = fromDesignUnits(height);
-    return cell;
+// The tables are on the window's 1/96 inch grid; this is the one place where
+// their units become the page's.
+CellBox box(QString name, int left, int top, int width, int height) {
+    return CellBox{std::move(name), fromDesignUnits(left), fromDesignUnits(top),
+                   fromDesignUnits(width), fromDesignUnits(height)};
 }
 
 // Labels are sized to their caption by the renderer; the width here is only a
 // first estimate of the caption at the label's font.
-Cell label(const LabelPlace& place, const QString& caption, const CellFont& font) {
-    const int estimatedWidth = static_cast<int>(caption.size()) * font.pointSize * 3 / 4;
-    Cell cell = placed(place.name.toString(), CellKind::Label, place.left, place.top,
-                       estimatedWidth, kFrameLabelHeight);
-    cell.font = font;
-    cell.text = caption;
-    return cell;
+CellBox labelBox(const LabelPlace& place, QStringView caption) {
+    const int estimatedWidth = static_cast<int>(caption.size()) * kFrameLabelFont.pointSize * 3 / 4;
+    return box(place.name.toString(), place.left, place.top, estimatedWidth, kFrameLabelHeight);
 }
 
-Cell ribbon(const ImagePlace& place, QStringView picture, const PictureSize& size) {
-    Cell cell = placed(place.name.toString(), CellKind::Image, place.left, place.top, place.width,
-                       place.height);
-    cell.picture = picture.toString();
-    cell.pictureWidth = fromDesignUnits(size.width);
-    cell.pictureHeight = fromDesignUnits(size.height);
-    return cell;
+PictureBox ribbon(const ImagePlace& place, QStringView picture, const PictureSize& size) {
+    return PictureBox{box(place.name.toString(), place.left, place.top, place.width, place.height),
+                      picture.toString(), fromDesignUnits(size.width),
+                      fromDesignUnits(size.height)};
+}
+
+// White space kept between a number and the operator or frame next to it.
+constexpr int kGap = 1;
+// Numbers of a page share one size, never smaller than this.
+constexpr int kSmallestPoints = 6;
+// "+" is the widest of the operators + - x.
+const QString kWidestOperator = QStringLiteral("+");
+
+void fitInto(Cell& cell, int roomDesignUnits, const QString& beside = QString()) {
+    cell.fit.group = 1;
+    cell.fit.room = fromDesignUnits(roomDesignUnits);
+    cell.fit.beside = beside;
+    cell.fit.smallest = kSmallestPoints;
 }
 
 Page emptyPage(const QString& name, const ColumnWindowDesign& design,
@@ -63,14 +69,15 @@ Page emptyPage(const QString& name, const ColumnWindowDesign& design,
 
 void addHeaderAndFooter(Page& page, const ColumnWindowDesign& design,
                         const PageFrameDesign& frame) {
-    page.add(label(frame.nameLabel, QStringLiteral("Adı Soyadı:"), kFrameLabelFont));
-    page.add(label(frame.classLabel, QStringLiteral("Sınıfı:"), kFrameLabelFont));
-    page.add(label(frame.numberLabel, QStringLiteral("Nu.:"), kFrameLabelFont));
-    page.add(ribbon(frame.headerRibbon, kHeaderRibbonPicture, design.headerPicture));
-    page.add(ribbon(frame.footerRibbon, kFooterRibbonPicture, design.footerPicture));
-    page.add(label(frame.teacherLabel, kUnsetFooterCaption.toString(), kFrameLabelFont));
-    page.add(label(frame.dateLabel, kUnsetFooterCaption.toString(), kFrameLabelFont));
-    page.add(label(frame.publisherLabel, names::kPublisherWebAddress.toString(), kFrameLabelFont));
+    addPupilHeader(page, {kFrameLabelFont, labelBox(frame.nameLabel, kPupilNameCaption),
+                          labelBox(frame.classLabel, kPupilClassCaption),
+                          labelBox(frame.numberLabel, kPupilNumberCaption),
+                          ribbon(frame.headerRibbon, kHeaderRibbonPicture, design.headerPicture)});
+    addTeacherFooter(page, {kFrameLabelFont,
+                            ribbon(frame.footerRibbon, kFooterRibbonPicture, design.footerPicture),
+                            labelBox(frame.teacherLabel, kUnsetFooterCaption),
+                            labelBox(frame.dateLabel, kUnsetFooterCaption),
+                            labelBox(frame.publisherLabel, names::kPublisherWebAddress)});
 }
 
 QString numbered(QStringView prefix, int number) {
@@ -78,6 +85,10 @@ QString numbered(QStringView prefix, int number) {
 }
 
 }  // namespace
+
+void setGridNumberRoom(Cell& numberBox, int lineWidth) {
+    fitInto(numberBox, lineWidth - kGap, kWidestOperator);
+}
 
 QString gridFirstBoxName(int slot) {
     return numbered(u"QRRichText", 2 * slot - 1);
@@ -110,30 +121,23 @@ Page buildGridPage(const ColumnWindowDesign& design) {
         // As designed, line and operator start where the number boxes start.
         const int left = design.columnEdge(column) - kBoxWidth;
 
-        Cell first = placed(gridFirstBoxName(slot), CellKind::RichText, left, top, kBoxWidth,
-                            grid.boxHeight);
-        first.font = numberFont;
-        first.align = Align::Right;
-        page.add(std::move(first));
+        Cell& first =
+            page.add(richTextCell(box(gridFirstBoxName(slot), left, top, kBoxWidth, grid.boxHeight),
+                                  numberFont, Align::Right));
+        setGridNumberRoom(first, kBoxWidth);
 
         const int secondOffset = row == 8 ? grid.secondNumberOffsetRow8 : grid.secondNumberOffset;
-        Cell second = placed(gridSecondBoxName(slot), CellKind::RichText, left, top + secondOffset,
-                             kBoxWidth, grid.boxHeight);
-        second.font = numberFont;
-        second.align = Align::Right;
-        page.add(std::move(second));
+        Cell& second = page.add(richTextCell(
+            box(gridSecondBoxName(slot), left, top + secondOffset, kBoxWidth, grid.boxHeight),
+            numberFont, Align::Right));
+        setGridNumberRoom(second, kBoxWidth);
 
-        Cell sign =
-            placed(gridOperatorName(slot), CellKind::Label, left, top + grid.operatorOffset,
-                   grid.operatorWidth, row == 0 ? grid.operatorHeightRow0 : grid.operatorHeight);
-        sign.font = numberFont;
-        sign.text = QStringLiteral("+");
-        page.add(std::move(sign));
-
-        Cell line =
-            placed(gridLineName(slot), CellKind::Line, left, top + grid.lineOffset, kBoxWidth, 5);
-        line.penWidth = grid.linePen;
-        page.add(std::move(line));
+        page.add(labelCell(
+            box(gridOperatorName(slot), left, top + grid.operatorOffset, grid.operatorWidth,
+                row == 0 ? grid.operatorHeightRow0 : grid.operatorHeight),
+            numberFont, QStringLiteral("+")));
+        page.add(lineCell(box(gridLineName(slot), left, top + grid.lineOffset, kBoxWidth, 5),
+                          grid.linePen));
     }
     addHeaderAndFooter(page, design, design.gridPage);
     return page;
@@ -143,6 +147,12 @@ Page buildDivisionPage(const ColumnWindowDesign& design) {
     const DivisionGeometry& division = design.division;
     Page page = emptyPage(QStringLiteral("QuickRep2"), design, design.divisionPage);
     const CellFont numberFont = arial(division.fontPoints);
+    // The dividend grows left within its box; the divisor grows right up to
+    // the next frame (the narrowest column pitch).
+    int narrowestPitch = division.columnLefts[1] - division.columnLefts[0];
+    for (size_t c = 1; c + 1 < division.columnLefts.size(); ++c)
+        narrowestPitch =
+            std::min(narrowestPitch, division.columnLefts[c + 1] - division.columnLefts[c]);
     for (int slot = 1; slot <= division.slotCount; ++slot) {
         const int row = (slot - 1) / 5;
         const int left = division.columnLefts[static_cast<size_t>((slot - 1) % 5)];
@@ -150,20 +160,18 @@ Page buildDivisionPage(const ColumnWindowDesign& design) {
 
         // The dividend's right side is the bar of the division sign, the
         // divisor's bottom side the bar under the divisor.
-        Cell dividend = placed(divisionDividendBoxName(slot), CellKind::RichText, left, top,
-                               division.dividendWidth, division.dividendHeight);
-        dividend.font = numberFont;
-        dividend.align = Align::Right;
+        Cell& dividend = page.add(richTextCell(box(divisionDividendBoxName(slot), left, top,
+                                                   division.dividendWidth, division.dividendHeight),
+                                               numberFont, Align::Right));
         dividend.frame.right = true;
-        page.add(std::move(dividend));
+        fitInto(dividend, division.dividendWidth - 2 * kGap);
 
-        Cell divisor =
-            placed(divisionDivisorBoxName(slot), CellKind::RichText, left + division.dividendWidth,
-                   top, division.divisorWidth, division.divisorHeight);
-        divisor.font = numberFont;
-        divisor.align = Align::Left;
+        Cell& divisor =
+            page.add(richTextCell(box(divisionDivisorBoxName(slot), left + division.dividendWidth,
+                                      top, division.divisorWidth, division.divisorHeight),
+                                  numberFont, Align::Left));
         divisor.frame.bottom = true;
-        page.add(std::move(divisor));
+        fitInto(divisor, narrowestPitch - division.dividendWidth - 4 * kGap);
     }
     addHeaderAndFooter(page, design, design.divisionPage);
     return page;

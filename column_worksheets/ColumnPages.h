@@ -8,6 +8,7 @@
 
 #include "column_worksheets/ColumnDesign.h"
 #include "common/Page.h"
+#include "common/PageCells.h"
 
 namespace zarvik {
 
@@ -25,8 +26,9 @@ QString divisionDivisorBoxName(int slot);
 inline constexpr QStringView kHeaderRibbonPicture = u"ribbon-header";
 inline constexpr QStringView kFooterRibbonPicture = u"ribbon-footer";
 
-// The teacher and date labels' caption until the first preparation.
-inline constexpr QStringView kUnsetFooterCaption = u"...............";
+// A grid number shares the answer line's width with the operator; numbers
+// wider than that get one smaller size for the whole page when it is painted.
+void setGridNumberRoom(Cell& numberBox, int lineWidth);
 
 Page buildGridPage(const ColumnWindowDesign& design);
 Page buildDivisionPage(const ColumnWindowDesign& design);

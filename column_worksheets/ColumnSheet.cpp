@@ -35,28 +35,8 @@ const SlotNames& slotNames() {
     return names;
 }
 
-// Arial's figures are all 1139/2048 em wide and its "+" (the widest of + - x)
-// 1196/2048 em; Liberation Sans, which prints in Arial's place, keeps these
-// widths, so a number's printed width is known without a font engine.
-constexpr double kFigureEm = 1139.0 / 2048.0;
-constexpr double kOperatorEm = 1196.0 / 2048.0;
-constexpr double kDesignUnitsPerPoint = 96.0 / 72.0;
-// White space kept between a number and the operator or frame next to it.
-constexpr double kGap = 1;
-constexpr int kSmallestPoints = 6;
 // What an answer line leaves free before the previous column's numbers.
 constexpr int kColumnGap = 6;
-
-// The largest size up to the design's at which `ems` em fit in `room` units.
-int pointsToFit(int designPoints, double ems, double room) {
-    if (ems <= 0) return designPoints;
-    const int fitting = static_cast<int>(room / (ems * kDesignUnitsPerPoint));
-    return std::clamp(fitting, kSmallestPoints, designPoints);
-}
-
-void setPointSize(Page& page, const QString& name, int points) {
-    page.cell(name).font.pointSize = points;
-}
 
 size_t entryIndex(int entry) {
     if (entry < 1 || entry > ProblemTexts::kCount)
@@ -150,47 +130,10 @@ Page ColumnSheet::printedGridPage() const {
             page.setLeft(names.gridOperator[i], left);
         }
     }
-    // The lower number and the operator share the answer line's width.
-    qsizetype digits = 0;
     for (int slot = 1; slot <= kGridSlotCount; ++slot) {
         const auto i = static_cast<size_t>(slot);
-        digits = std::max({digits, page.cell(names.gridFirst[i]).text.size(),
-                           page.cell(names.gridSecond[i]).text.size()});
-    }
-    const int points = pointsToFit(grid.fontPoints, digits * kFigureEm + kOperatorEm, line - kGap);
-    for (int slot = 1; slot <= kGridSlotCount; ++slot) {
-        const auto i = static_cast<size_t>(slot);
-        setPointSize(page, names.gridFirst[i], points);
-        setPointSize(page, names.gridSecond[i], points);
-    }
-    return page;
-}
-
-Page ColumnSheet::printedDivisionPage() const {
-    Page page = divisionPage_;
-    const SlotNames& names = slotNames();
-    const DivisionGeometry& division = design_->division;
-    // The dividend grows left within its box; the divisor grows right up to
-    // the next frame (the narrowest column pitch).
-    int narrowestPitch = division.columnLefts[1] - division.columnLefts[0];
-    for (size_t c = 1; c + 1 < division.columnLefts.size(); ++c)
-        narrowestPitch =
-            std::min(narrowestPitch, division.columnLefts[c + 1] - division.columnLefts[c]);
-    qsizetype dividendDigits = 0;
-    qsizetype divisorDigits = 0;
-    for (int slot = 1; slot <= division.slotCount; ++slot) {
-        const auto i = static_cast<size_t>(slot);
-        dividendDigits = std::max(dividendDigits, page.cell(names.dividend[i]).text.size());
-        divisorDigits = std::max(divisorDigits, page.cell(names.divisor[i]).text.size());
-    }
-    const int points = std::min(pointsToFit(division.fontPoints, dividendDigits * kFigureEm,
-                                            division.dividendWidth - 2 * kGap),
-                                pointsToFit(division.fontPoints, divisorDigits * kFigureEm,
-                                            narrowestPitch - division.dividendWidth - 4 * kGap));
-    for (int slot = 1; slot <= division.slotCount; ++slot) {
-        const auto i = static_cast<size_t>(slot);
-        setPointSize(page, names.dividend[i], points);
-        setPointSize(page, names.divisor[i], points);
+        setGridNumberRoom(page.cell(names.gridFirst[i]), line);
+        setGridNumberRoom(page.cell(names.gridSecond[i]), line);
     }
     return page;
 }
@@ -198,11 +141,8 @@ Page ColumnSheet::printedDivisionPage() const {
 void ColumnSheet::setFooterLabels(const QString& teacherName, const QString& date) {
     for (auto [page, frame] : {std::pair{&gridPage_, &design_->gridPage},
                                std::pair{&divisionPage_, &design_->divisionPage}}) {
-        const QString teacherLabel = frame->teacherLabel.name.toString();
-        page->setCaption(teacherLabel, QString());
-        if (!teacherName.isEmpty())
-            page->setCaption(teacherLabel, QStringLiteral("Hazırlayan: ") + teacherName);
-        page->setCaption(frame->dateLabel.name.toString(), date);
+        setTeacherFooterCaptions(*page, frame->teacherLabel.name, frame->dateLabel.name,
+                                 teacherName, date);
     }
 }
 
@@ -230,7 +170,7 @@ bool ColumnSheet::usesDivisionPage(const QString& operation) {
 Page ColumnSheet::transferForOperation(const QString& operation) {
     if (usesDivisionPage(operation)) {
         TransferToDivisionPage();
-        return printedDivisionPage();
+        return divisionPage_;
     }
     TransferToGridPage();
     return printedGridPage();

@@ -100,16 +100,13 @@ class ColumnSheet {
                               const QString& teacherName, const QString& date, Questions& questions,
                               RandomDraw& random);
 
-    // The filled pages as they go on paper. The designs' cells and geometry
-    // are kept except where they would make numbers illegible:
-    // - numbers wider than their boxes get one common smaller point size per
-    //   page, so they stay whole, clear of the operator (grid) or the next
-    //   frame (division), and digits stay under one another;
-    // - an answer line wider than the column pitch (the half page's widest,
-    //   100 against 90) would put the operator on the previous column's
-    //   lower number; it is drawn as wide as the pitch allows.
+    // The grid page as it goes on paper. Its numbers carry their room (the
+    // answer line's width) so that numbers too wide for it get one common
+    // smaller size when painted; and an answer line wider than the column
+    // pitch (the half page's widest, 100 against 90) would put the operator
+    // on the previous column's lower number, so it is drawn as wide as the
+    // pitch allows. The division page needs no change: its rooms are fixed.
     Page printedGridPage() const;
-    Page printedDivisionPage() const;
 
     // "Bak" and "Yazdır": the division page for "Bölme", the grid page
     // otherwise, with the problem texts transferred onto it, as printed.

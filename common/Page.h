@@ -36,6 +36,20 @@ struct CellFont {
     bool underline = false;
 };
 
+// How a text too wide for its room is made to fit before it is painted
+// (fitPageTexts). The cells of one group get one point size: the largest, up
+// to the size of the group's first cell, at which each of their texts fits.
+struct TextFit {
+    int group = 0;    // 0: painted at its own size, however wide
+    double room = 0;  // the width the text may take
+    QString beside;   // a text sharing the room, e.g. the widest operator before a number
+    int smallest = 6;
+    // Below this size the text goes on two lines instead, at most
+    // largestOnTwoLines points; 0 keeps it on one line.
+    int smallestOnOneLine = 0;
+    int largestOnTwoLines = 0;
+};
+
 struct Cell {
     QString name;
     CellKind kind = CellKind::RichText;
@@ -54,6 +68,7 @@ struct Cell {
     QString picture;
     double pictureWidth = 0;
     double pictureHeight = 0;
+    TextFit fit;
 };
 
 class Page {

@@ -23,6 +23,7 @@
 
 #include "common/Errors.h"
 #include "common/OutputFile.h"
+#include "common/TextFit.h"
 
 // The pictures are compiled into zarvik_render; naming the initialiser here
 // makes every program that paints a page link it in and register it.
@@ -362,6 +363,10 @@ QString resolvedFontFamily(const QString& designFamily) {
 }
 
 void paintPage(const Page& page, QPainter& painter) {
+    if (hasTextFits(page)) {
+        paintPage(fitPageTexts(page), painter);
+        return;
+    }
     QPaintDevice* device = painter.device();
     const double dpiX = device->logicalDpiX();
     const double dpiY = device->logicalDpiY();

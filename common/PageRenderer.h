@@ -38,7 +38,8 @@ namespace zarvik {
 // are used as named.
 QString resolvedFontFamily(const QString& designFamily);
 
-// Paints the whole sheet (band at its margins) on a painter whose device is
+// Paints the whole sheet (band at its margins), its texts fitted first
+// (fitPageTexts), on a painter whose device is
 // one sheet of the page's paper, in the device's own resolution, with the
 // sheet's top-left corner at the painter's origin.
 void paintPage(const Page& page, QPainter& painter);

@@ -1,37 +1,32 @@
 #include "fractions/FractionPage.h"
 
-#include "common/Names.h"
+#include "common/PageCells.h"
 
 namespace zarvik::fractions {
 
 namespace {
 
-// Millimetres to the page model's tenths.
-constexpr double mm(double millimetres) {
-    return millimetres * 10.0;
-}
-
 constexpr int kRows = 13;
 
-// Tops of the three box levels of each row, mm.
+// Tops of the three box levels of each row.
 struct RowTops {
     double numerator;
     double middle;
     double denominator;
 };
 constexpr RowTops kRowTops[kRows] = {
-    {15.2, 16.9, 20.2},    {31.8, 33.4, 36.4},    {49.7, 51.3, 55.0},    {70.9, 73.6, 76.7},
-    {92.6, 94.2, 97.4},    {113.2, 115.4, 118.5}, {134.4, 137.1, 140.2}, {156.1, 157.7, 160.9},
-    {176.7, 178.9, 182.0}, {200.6, 202.1, 205.3}, {221.2, 223.3, 226.5}, {242.4, 245.0, 248.2},
-    {261.9, 263.5, 266.7},
+    {152, 169, 202},    {318, 334, 364},    {497, 513, 550},    {709, 736, 767},
+    {926, 942, 974},    {1132, 1154, 1185}, {1344, 1371, 1402}, {1561, 1577, 1609},
+    {1767, 1789, 1820}, {2006, 2021, 2053}, {2212, 2233, 2265}, {2424, 2450, 2482},
+    {2619, 2635, 2667},
 };
 
 enum class Level { Numerator, Middle, Denominator };
 
 struct RoleDesign {
-    // Lefts in mm: left column, right column rows 1-2, right column rows 3-13.
+    // Lefts: left column, right column rows 1-2, right column rows 3-13.
     double left[3];
-    double width;  // mm; the whole part is 4.3 in rows 1-2 (below)
+    double width;  // the whole part is narrower in rows 1-2 (below)
     Level level;
     bool fractionBar;  // bottom frame, and the numerator's full height
     Align align;
@@ -39,47 +34,34 @@ struct RoleDesign {
 
 // Indexed by BoxRole.
 constexpr RoleDesign kRoles[kBoxesPerExercise] = {
-    {{15.9, 109.1, 109.0}, 6.3, Level::Numerator, true, Align::Center},
-    {{15.9, 109.1, 109.0}, 6.3, Level::Denominator, false, Align::Center},
-    {{11.6, 104.8, 104.8}, 4.2, Level::Middle, false, Align::Right},
-    {{22.2, 115.8, 115.9}, 6.3, Level::Middle, false, Align::Center},
-    {{29.1, 122.4, 122.2}, 6.3, Level::Numerator, true, Align::Center},
-    {{29.1, 122.4, 122.2}, 6.3, Level::Denominator, false, Align::Center},
-    {{36.0, 128.7, 128.6}, 2.6, Level::Middle, false, Align::Center},
+    {{159, 1091, 1090}, 63, Level::Numerator, true, Align::Center},
+    {{159, 1091, 1090}, 63, Level::Denominator, false, Align::Center},
+    {{116, 1048, 1048}, 42, Level::Middle, false, Align::Right},
+    {{222, 1158, 1159}, 63, Level::Middle, false, Align::Center},
+    {{291, 1224, 1222}, 63, Level::Numerator, true, Align::Center},
+    {{291, 1224, 1222}, 63, Level::Denominator, false, Align::Center},
+    {{360, 1287, 1286}, 26, Level::Middle, false, Align::Center},
 };
 
-constexpr double kNumeratorHeight = 5.3;
-constexpr double kSmallHeightTop = 4.6;  // rows 1-2
-constexpr double kSmallHeight = 4.8;     // rows 3-13
-constexpr double kWholeWidthTop = 4.3;   // rows 1-2
+constexpr double kNumeratorHeight = 53;
+constexpr double kSmallHeightTop = 46;  // rows 1-2
+constexpr double kSmallHeight = 48;     // rows 3-13
+constexpr double kWholeWidthTop = 43;   // rows 1-2
 // The second numerator of exercise 2 sits a little higher than its row.
-constexpr double kExercise2SecondNumeratorTop = 14.9;
+constexpr double kExercise2SecondNumeratorTop = 149;
 
-Cell label(const char16_t* name, double left, double top, const QString& caption) {
-    Cell cell;
-    cell.name = QString::fromUtf16(name);
-    cell.kind = CellKind::Label;
-    cell.left = mm(left);
-    cell.top = mm(top);
-    cell.height = mm(5.3);
-    cell.font = CellFont{QStringLiteral("Comic Sans MS"), 10, true, false};
-    cell.text = caption;
-    return cell;
+const CellFont kFrameFont{QStringLiteral("Comic Sans MS"), 10, true, false};
+
+// The header and footer labels are one line of the frame font high.
+CellBox labelBox(const char16_t* name, double left, double top) {
+    return CellBox{QString::fromUtf16(name), left, top, 0, 53};
 }
 
-Cell image(const char16_t* name, double left, double top, double width, double height,
-           const char* picture) {
-    Cell cell;
-    cell.name = QString::fromUtf16(name);
-    cell.kind = CellKind::Image;
-    cell.left = mm(left);
-    cell.top = mm(top);
-    cell.width = mm(width);
-    cell.height = mm(height);
-    cell.picture = QString::fromLatin1(picture);
-    cell.pictureWidth = cell.width;
-    cell.pictureHeight = cell.height;
-    return cell;
+// The strips are drawn at their cell's size.
+PictureBox strip(const char16_t* name, double left, double top, double width, double height,
+                 const char* picture) {
+    return PictureBox{CellBox{QString::fromUtf16(name), left, top, width, height},
+                      QString::fromLatin1(picture), width, height};
 }
 
 Cell exerciseBox(int exercise, BoxRole role) {
@@ -89,21 +71,17 @@ Cell exerciseBox(int exercise, BoxRole role) {
     const bool topRows = row <= 2;
     const RowTops& tops = kRowTops[row - 1];
 
-    Cell cell;
-    cell.name = exerciseBoxName(exercise, role);
-    cell.kind = CellKind::RichText;
-    cell.left = mm(design.left[rightColumn ? (topRows ? 1 : 2) : 0]);
-    cell.width = mm(role == BoxRole::FirstWhole && topRows ? kWholeWidthTop : design.width);
     double top = design.level == Level::Numerator ? tops.numerator
                  : design.level == Level::Middle  ? tops.middle
                                                   : tops.denominator;
     if (exercise == 2 && role == BoxRole::SecondNumerator) top = kExercise2SecondNumeratorTop;
-    cell.top = mm(top);
-    cell.height =
-        mm(design.fractionBar ? kNumeratorHeight : (topRows ? kSmallHeightTop : kSmallHeight));
+    const CellBox box{
+        exerciseBoxName(exercise, role), design.left[rightColumn ? (topRows ? 1 : 2) : 0], top,
+        role == BoxRole::FirstWhole && topRows ? kWholeWidthTop : design.width,
+        design.fractionBar ? kNumeratorHeight : (topRows ? kSmallHeightTop : kSmallHeight)};
+    Cell cell = richTextCell(box, CellFont{QStringLiteral("Comic Sans MS"), 12, false, false},
+                             design.align);
     cell.frame.bottom = design.fractionBar;
-    cell.font = CellFont{QStringLiteral("Comic Sans MS"), 12, false, false};
-    cell.align = design.align;
     if (role == BoxRole::EqualsSign) cell.text = QStringLiteral("=");
     return cell;
 }
@@ -117,22 +95,20 @@ QString exerciseBoxName(int exercise, BoxRole role) {
 
 Page makeFractionPage() {
     Page page(QStringLiteral("QuickRep1"), Paper::A4);
-    page.marginTop = mm(5);
-    page.marginBottom = mm(5);
-    page.marginLeft = mm(2);
-    page.marginRight = mm(5);
-    page.bandWidth = mm(203.2);
-    page.bandHeight = mm(287.3);
+    page.marginTop = 50;
+    page.marginBottom = 50;
+    page.marginLeft = 20;
+    page.marginRight = 50;
+    page.bandWidth = 2032;
+    page.bandHeight = 2873;
 
-    const QString dots = QStringLiteral("...............");
-    page.add(label(u"QRLabel58", 13.2, 0.0, QStringLiteral("Adı Soyadı:")));
-    page.add(label(u"QRLabel59", 114.8, 0.0, QStringLiteral("Sınıfı:")));
-    page.add(label(u"QRLabel60", 152.9, 0.0, QStringLiteral("Nu.:")));
-    page.add(image(u"QRImage3", 7.9, 5.8, 190.8, 6.6, "strip-fraction-top"));
-    page.add(image(u"QRImage2", 6.3, 273.1, 188.6, 8.7, "strip-fraction-bottom"));
-    page.add(label(kTeacherLabel, 21.2, 281.5, dots));
-    page.add(label(kDateLabel, 114.3, 281.5, dots));
-    page.add(label(u"QRLabel52", 163.0, 281.5, names::kPublisherWebAddress.toString()));
+    addPupilHeader(page, {kFrameFont, labelBox(u"QRLabel58", 132, 0),
+                          labelBox(u"QRLabel59", 1148, 0), labelBox(u"QRLabel60", 1529, 0),
+                          strip(u"QRImage3", 79, 58, 1908, 66, "strip-fraction-top")});
+    addTeacherFooter(page,
+                     {kFrameFont, strip(u"QRImage2", 63, 2731, 1886, 87, "strip-fraction-bottom"),
+                      labelBox(kTeacherLabel, 212, 2815), labelBox(kDateLabel, 1143, 2815),
+                      labelBox(u"QRLabel52", 1630, 2815)});
 
     for (int exercise = 1; exercise <= kRowCount; ++exercise) {
         for (int role = 0; role < kBoxesPerExercise; ++role)
@@ -153,14 +129,8 @@ void fillFractionPage(Page& page, const ExerciseTable& table) {
     }
 }
 
-QString teacherCaption(const QString& teacherName) {
-    if (teacherName.isEmpty()) return QString();
-    return QStringLiteral("Hazırlayan: ") + teacherName;
-}
-
 void setFractionFooter(Page& page, const QString& teacherName, const QString& date) {
-    page.setCaption(QStringView(kTeacherLabel), teacherCaption(teacherName));
-    page.setCaption(QStringView(kDateLabel), date);
+    setTeacherFooterCaptions(page, kTeacherLabel, kDateLabel, teacherName, date);
 }
 
 }  // namespace zarvik::fractions

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "common/Page.h"
+#include "common/PageCells.h"
 #include "fractions/FractionGenerators.h"
 
 namespace zarvik::fractions {
@@ -34,9 +35,6 @@ Page makeFractionPage();
 // Copies the six texts of every row into its exercise's boxes; the equals
 // signs stay.
 void fillFractionPage(Page& page, const ExerciseTable& table);
-
-// "" for an empty name, else "Hazırlayan: " and the name as typed.
-QString teacherCaption(const QString& teacherName);
 
 // The footer of a preparation: the teacher line and the date as typed.
 void setFractionFooter(Page& page, const QString& teacherName, const QString& date);

@@ -1,6 +1,6 @@
 #include "numbers/NumberPage.h"
 
-#include "common/Names.h"
+#include "common/PageCells.h"
 #include "numbers/NumberGenerators.h"
 
 namespace zarvik {
@@ -13,6 +13,21 @@ constexpr double kCellHeight = 52.9;
 constexpr double kLeftColumn = 79.4;
 constexpr double kRightColumn = 979.0;
 
+// Space kept free before the right column's text.
+constexpr double kColumnGap = 20.0;
+// Widths are measured at one resolution and painted at others; keep a little slack.
+constexpr double kSlack = 0.97;
+
+void fitExercise(Cell& cell, double room) {
+    cell.fit.group = 1;
+    cell.fit.room = room * kSlack;
+    cell.fit.smallest = 5;
+    // Below 11 pt a single line is hard to read for a pupil; two lines are
+    // better, and two lines of 12 pt still end before the next row.
+    cell.fit.smallestOnOneLine = 11;
+    cell.fit.largestOnTwoLines = 12;
+}
+
 CellFont comicBold() {
     return {QStringLiteral("Comic Sans MS"), 10, true, false};
 }
@@ -20,43 +35,19 @@ CellFont arial14() {
     return {QStringLiteral("Arial"), 14, false, false};
 }
 
-Cell label(const char* name, double left, double top, double width, const QString& caption) {
-    Cell cell;
-    cell.name = QString::fromLatin1(name);
-    cell.kind = CellKind::Label;
-    cell.left = left;
-    cell.top = top;
-    cell.width = width;
-    cell.height = kCellHeight;
-    cell.font = comicBold();
-    cell.text = caption;
-    return cell;
+CellBox labelBox(const char* name, double left, double top, double width) {
+    return CellBox{QString::fromLatin1(name), left, top, width, kCellHeight};
 }
 
-Cell strip(const char* name, double left, double top, double height, const char* picture) {
-    Cell cell;
-    cell.name = QString::fromLatin1(name);
-    cell.kind = CellKind::Image;
-    cell.left = left;
-    cell.top = top;
-    cell.width = 1886.5;
-    cell.height = height;
-    cell.picture = QString::fromLatin1(picture);
-    cell.pictureWidth = cell.width;
-    cell.pictureHeight = cell.height;
-    return cell;
+// The strips are as wide as the band and drawn at their cell's size.
+PictureBox strip(const char* name, double left, double top, double height, const char* picture) {
+    constexpr double kStripWidth = 1886.5;
+    return PictureBox{CellBox{QString::fromLatin1(name), left, top, kStripWidth, height},
+                      QString::fromLatin1(picture), kStripWidth, height};
 }
 
 Cell richText(QString name, double left, double top, double width, double height) {
-    Cell cell;
-    cell.name = std::move(name);
-    cell.kind = CellKind::RichText;
-    cell.left = left;
-    cell.top = top;
-    cell.width = width;
-    cell.height = height;
-    cell.font = arial14();
-    return cell;
+    return richTextCell(CellBox{std::move(name), left, top, width, height}, arial14());
 }
 
 }  // namespace
@@ -68,6 +59,17 @@ QString numberRightCell(int row) {
     return QStringLiteral("QRRichText%1").arg(25 + row);
 }
 
+void setExerciseRooms(Page& page) {
+    for (int r = 1; r <= kNumberRows; ++r) {
+        Cell& left = page.cell(numberLeftCell(r));
+        Cell& right = page.cell(numberRightCell(r));
+        // A left text may run on into the empty right column, whatever its cell's width.
+        fitExercise(left, right.text.isEmpty() ? page.bandWidth - left.left
+                                               : right.left - kColumnGap - left.left);
+        fitExercise(right, page.bandWidth - right.left);
+    }
+}
+
 Page makeNumberPage() {
     Page page(QStringLiteral("QuickRepSayilar"), Paper::A4);
     page.marginTop = 50;
@@ -77,11 +79,10 @@ Page makeNumberPage() {
     page.bandWidth = 1900;
     page.bandHeight = 2895;
 
-    const QString dots = QStringLiteral("...............");
-    page.add(label("QRLabel55", 105.8, 0, 203.7, QStringLiteral("Adı Soyadı:")));
-    page.add(label("QRLabel56", 1121.8, 0, 111.1, QStringLiteral("Sınıfı:")));
-    page.add(label("QRLabel57", 1502.8, 0, 82.0, QStringLiteral("Nu.:")));
-    page.add(strip("QRImage1", 21.2, 58.2, 66.1, "strip-numbers-top"));
+    addPupilHeader(page,
+                   {comicBold(), labelBox("QRLabel55", 105.8, 0, 203.7),
+                    labelBox("QRLabel56", 1121.8, 0, 111.1), labelBox("QRLabel57", 1502.8, 0, 82.0),
+                    strip("QRImage1", 21.2, 58.2, 66.1, "strip-numbers-top")});
 
     Cell title = richText(kNumberTitleCell.toString(), 79.4, 145.5, 1764.8, kCellHeight);
     title.font.underline = true;
@@ -100,10 +101,11 @@ Page makeNumberPage() {
         page.add(richText(numberRightCell(r), kRightColumn, top, 873.1, kCellHeight));
     }
 
-    page.add(strip("QRImage2", 0, 2730.5, 87.3, "strip-numbers-bottom"));
-    page.add(label("QRLabel53", 148.2, 2815.2, 240.8, dots));
-    page.add(label("QRLabel54", 1079.5, 2815.2, 240.8, dots));
-    page.add(label("QRLabel52", 1566.3, 2815.2, 264.6, names::kPublisherWebAddress.toString()));
+    addTeacherFooter(page, {comicBold(), strip("QRImage2", 0, 2730.5, 87.3, "strip-numbers-bottom"),
+                            labelBox("QRLabel53", 148.2, 2815.2, 240.8),
+                            labelBox("QRLabel54", 1079.5, 2815.2, 240.8),
+                            labelBox("QRLabel52", 1566.3, 2815.2, 264.6)});
+    setExerciseRooms(page);
     return page;
 }
 

@@ -16,6 +16,15 @@ inline constexpr int kNumberLeftWideWidth = 1000;
 
 Page makeNumberPage();
 
+// An exercise at 14 pt may be far wider than its cell: number words of nine
+// digits, or five nine-digit numbers, measure twice a column. Every exercise
+// gets the room up to the next text in its row (or the band's right edge);
+// when the page is painted, texts wider than that get one smaller size for
+// the sheet, or two lines where one would get too small to read. Called again
+// whenever the texts change, as the room of a left text depends on whether its
+// right neighbour is empty.
+void setExerciseRooms(Page& page);
+
 // Cell names for row r = 1..24.
 QString numberLeftCell(int row);   // QRRichText1..24
 QString numberRightCell(int row);  // QRRichText26..49

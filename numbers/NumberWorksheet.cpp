@@ -1,5 +1,6 @@
 #include "numbers/NumberWorksheet.h"
 
+#include "common/PageCells.h"
 #include "numbers/NumberPage.h"
 
 namespace zarvik {
@@ -54,16 +55,15 @@ void NumberWorksheet::prepare(const NumberChoices& choices, RandomDraw& random,
         page_.setText(numberLeftCell(r), left_[r - 1]);
         page_.setText(numberRightCell(r), right_[r - 1]);
     }
+    setExerciseRooms(page_);
     if (sheet) {
         page_.setText(kNumberTitleCell, sheet->title);
         if (sheet->leftWide) setLeftWide(*sheet->leftWide);
     }
     sheet_ = std::move(sheet);
 
-    page_.setCaption(kNumberTeacherLabel, QString());
-    if (!choices.teacher.isEmpty())
-        page_.setCaption(kNumberTeacherLabel, QStringLiteral("Hazırlayan: ") + choices.teacher);
-    page_.setCaption(kNumberDateLabel, choices.date);
+    setTeacherFooterCaptions(page_, kNumberTeacherLabel, kNumberDateLabel, choices.teacher,
+                             choices.date);
 }
 
 }  // namespace zarvik

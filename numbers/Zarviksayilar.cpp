@@ -6,9 +6,9 @@
 
 #include "common/FieldNumber.h"
 #include "common/Names.h"
+#include "common/TextFit.h"
 #include "common/WindowControls.h"
 #include "numbers/NumberGenerators.h"
-#include "numbers/NumberPrintLayout.h"
 
 namespace {
 
@@ -113,12 +113,12 @@ void TFormZarvikSayilar::ButtonHazirlaClick() {
 
 void TFormZarvikSayilar::ButtonBakClick() {
     zarvik::runGuarded(
-        this, [&] { pageOutput().preview(this, zarvik::numberPageForPrint(worksheet_.page())); });
+        this, [&] { pageOutput().preview(this, zarvik::fitPageTexts(worksheet_.page())); });
 }
 
 void TFormZarvikSayilar::ButtonYazdirClick() {
     zarvik::runGuarded(this, [&] {
-        const zarvik::Page printed = zarvik::numberPageForPrint(worksheet_.page());
+        const zarvik::Page printed = zarvik::fitPageTexts(worksheet_.page());
         // Each copy is a print job of its own; the count is read again before each.
         for (int copy = 1; zarvik::fieldNumber(ComboBox4->currentText()) >= copy; ++copy)
             pageOutput().print(this, printed);

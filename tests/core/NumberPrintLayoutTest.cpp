@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include "common/PageRenderer.h"
+#include "common/TextFit.h"
 #include "numbers/NumberPage.h"
-#include "numbers/NumberPrintLayout.h"
 #include "numbers/NumberWorksheet.h"
 
 using namespace zarvik;
@@ -72,7 +72,7 @@ TEST(NumberPrintLayout, LongSheetsStayInTheirRoom) {
         SCOPED_TRACE(std::string(c.kind) + " " + c.digits + " " + c.columns);
         const NumberWorksheet sheet =
             prepared(QString::fromUtf8(c.kind), c.digits, QString::fromUtf8(c.columns));
-        const QImage image = rendered(numberPageForPrint(sheet.page()));
+        const QImage image = rendered(fitPageTexts(sheet.page()));
         // Right of the band: nothing but the footer's publisher label, below the rows.
         EXPECT_EQ(inkIn(image, 100 + 1900, kRowsTop, 2100, kRowsBottom), 0);
         // The strip just before the right column stays clear when it has text.
@@ -85,14 +85,17 @@ TEST(NumberPrintLayout, LongSheetsStayInTheirRoom) {
 TEST(NumberPrintLayout, UnfittedWideSheetWouldCollide) {
     // Guards the test above: without fitting, the same sheet does reach those places.
     const NumberWorksheet sheet = prepared("Sayı Yazma", "9", "İki Sütun");
-    const QImage image = rendered(sheet.page());
+    Page unfitted = sheet.page();
+    for (const Cell& cell : sheet.page().cells())
+        unfitted.cell(cell.name).fit = TextFit{};
+    const QImage image = rendered(unfitted);
     EXPECT_GT(inkIn(image, 100 + 979.0 - 15, kRowsTop, 100 + 979.0 - 3, kRowsBottom), 0);
     EXPECT_GT(inkIn(image, 100 + 1900, kRowsTop, 2100, kRowsBottom), 0);
 }
 
 TEST(NumberPrintLayout, OnlyFontAndLineBreaksChange) {
     const NumberWorksheet sheet = prepared("Sayı Yazma", "9", "İki Sütun");
-    const Page printed = numberPageForPrint(sheet.page());
+    const Page printed = fitPageTexts(sheet.page());
     int size = 0;
     bool wrapped = false;
     for (int r = 1; r <= 24; ++r) {
@@ -118,7 +121,7 @@ TEST(NumberPrintLayout, OnlyFontAndLineBreaksChange) {
 
     // A short sheet goes to paper untouched.
     const NumberWorksheet shortSheet = prepared("Sayı Okuma", "4", "İki Sütun");
-    const Page same = numberPageForPrint(shortSheet.page());
+    const Page same = fitPageTexts(shortSheet.page());
     for (size_t i = 0; i < same.cells().size(); ++i) {
         EXPECT_EQ(same.cells()[i].text, shortSheet.page().cells()[i].text);
         EXPECT_EQ(same.cells()[i].font.pointSize, shortSheet.page().cells()[i].font.pointSize);

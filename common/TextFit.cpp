@@ -1,29 +1,19 @@
-#include "numbers/NumberPrintLayout.h"
+#include "common/TextFit.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QMutex>
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 #include <vector>
 
 #include "common/PageRenderer.h"
-#include "numbers/NumberGenerators.h"
-#include "numbers/NumberPage.h"
 
 namespace zarvik {
 
 namespace {
-
-// Below this a single line is hard to read for a pupil; two lines are better.
-constexpr int kSmallestSingleLine = 11;
-// Two lines of this size still end before the next row (rows are 40 px apart).
-constexpr int kLargestTwoLines = 12;
-constexpr int kSmallestSize = 5;
-// Space kept free before the right column's text.
-constexpr double kColumnGap = 20.0;
-// Widths are measured at one resolution and painted at others; keep a little slack.
-constexpr double kSlack = 0.97;
 
 class TextMeasure {
   public:
@@ -61,22 +51,30 @@ class TextMeasure {
     std::vector<std::tuple<CellFont, int, QFontMetricsF>> cache_;
 };
 
+// The width a text takes in its room, with the text that shares it.
+double takenWidth(TextMeasure& measure, const QString& text, const Cell& cell, int pointSize) {
+    const double beside =
+        cell.fit.beside.isEmpty() ? 0.0 : measure.width(cell.fit.beside, cell.font, pointSize);
+    return measure.width(text, cell.font, pointSize) + beside;
+}
+
 // The largest size from `largest` down whose every line fits the room.
-int fittingSize(TextMeasure& measure, const QStringList& lines, const CellFont& font, double room,
-                int largest) {
+int fittingSize(TextMeasure& measure, const QStringList& lines, const Cell& cell, int largest) {
+    const double room = cell.fit.room;
+    const int smallest = cell.fit.smallest;
     // Widths grow in proportion to the size (unhinted outlines), so one
     // measurement gives the size; the loop only corrects a rounding.
     double widest = 0;
     for (const QString& line : lines)
-        widest = std::max(widest, measure.width(line, font, largest));
-    int size = widest <= room ? largest
-                              : std::max(kSmallestSize, static_cast<int>(largest * room / widest));
+        widest = std::max(widest, takenWidth(measure, line, cell, largest));
+    int size =
+        widest <= room ? largest : std::max(smallest, static_cast<int>(largest * room / widest));
     const auto fits = [&](int s) {
         for (const QString& line : lines)
-            if (measure.width(line, font, s) > room) return false;
+            if (takenWidth(measure, line, cell, s) > room) return false;
         return true;
     };
-    while (size > kSmallestSize && !fits(size))
+    while (size > smallest && !fits(size))
         --size;
     return size;
 }
@@ -114,59 +112,71 @@ QStringList twoLines(TextMeasure& measure, const QString& text, const CellFont& 
     return {text.left(bestSplit), QString(indentSpaces, u' ') + text.mid(bestSplit).trimmed()};
 }
 
-struct Layout {
-    Cell* cell;
-    double room;
-};
-
 // The largest size the text reaches on one line, or on two where one line
 // would get too small.
-int largestSize(const Cell& cell, double room, TextMeasure& measure) {
+int largestSize(const Cell& cell, TextMeasure& measure) {
     const int designSize = cell.font.pointSize;
-    const int single = fittingSize(measure, {cell.text}, cell.font, room, designSize);
-    if (single >= kSmallestSingleLine) return single;
+    const int single = fittingSize(measure, {cell.text}, cell, designSize);
+    if (cell.fit.smallestOnOneLine == 0 || single >= cell.fit.smallestOnOneLine) return single;
     const QStringList lines = twoLines(measure, cell.text, cell.font);
     if (lines.isEmpty()) return single;
-    return std::max(single, fittingSize(measure, lines, cell.font, room,
-                                        std::min(designSize, kLargestTwoLines)));
+    return std::max(single, fittingSize(measure, lines, cell,
+                                        std::min(designSize, cell.fit.largestOnTwoLines)));
 }
 
 // Sets the text at the given size, on two lines if one does not fit.
-void setAt(Cell& cell, double room, int size, TextMeasure& measure) {
+void setAt(Cell& cell, int size, TextMeasure& measure) {
     if (size == cell.font.pointSize) return;
-    if (measure.width(cell.text, cell.font, size) > room)
+    if (cell.fit.smallestOnOneLine != 0 &&
+        takenWidth(measure, cell.text, cell, size) > cell.fit.room)
         cell.text = twoLines(measure, cell.text, cell.font).join(u'\n');
     cell.font.pointSize = size;
 }
 
+void fitGroup(std::vector<Cell*>& group, TextMeasure& measure) {
+    int size = group.front()->font.pointSize;
+    // In reading order, as a pupil meets them.
+    std::stable_sort(group.begin(), group.end(), [](const Cell* a, const Cell* b) {
+        return a->top != b->top ? a->top < b->top : a->left < b->left;
+    });
+    for (const Cell* cell : group) {
+        if (cell->text.isEmpty()) continue;
+        if (takenWidth(measure, cell->text, *cell, size) <= cell->fit.room) continue;
+        size = std::min(size, largestSize(*cell, measure));
+    }
+    for (Cell* cell : group) {
+        setAt(*cell, size, measure);
+        cell->fit = TextFit{};
+    }
+}
+
 }  // namespace
 
-Page numberPageForPrint(const Page& page) {
-    Page printed = page;
-    // Made once: finding the font takes far longer than measuring with it. Left
+bool hasTextFits(const Page& page) {
+    return std::any_of(page.cells().begin(), page.cells().end(),
+                       [](const Cell& cell) { return cell.fit.group != 0; });
+}
+
+Page fitPageTexts(const Page& page) {
+    Page fitted = page;
+    if (!hasTextFits(page)) return fitted;
+    // Made once: finding a font takes far longer than measuring with it. Left
     // alive to the end so it never outlives the application's fonts.
+    static QMutex mutex;
     static TextMeasure& measure = *new TextMeasure;
-    std::vector<Layout> layouts;
-    for (int r = 1; r <= kNumberRows; ++r) {
-        Cell& left = printed.cell(numberLeftCell(r));
-        Cell& right = printed.cell(numberRightCell(r));
-        // A left text may run on into the empty right column, whatever its cell's width.
-        const double leftRoom =
-            right.text.isEmpty() ? page.bandWidth - left.left : right.left - kColumnGap - left.left;
-        layouts.push_back({&left, leftRoom * kSlack});
-        layouts.push_back({&right, (page.bandWidth - right.left) * kSlack});
+    QMutexLocker lock(&mutex);
+    std::vector<int> groups;
+    for (const Cell& cell : fitted.cells())
+        if (cell.fit.group != 0 &&
+            std::find(groups.begin(), groups.end(), cell.fit.group) == groups.end())
+            groups.push_back(cell.fit.group);
+    for (const int group : groups) {
+        std::vector<Cell*> cells;
+        for (const Cell& cell : fitted.cells())
+            if (cell.fit.group == group) cells.push_back(&fitted.cell(cell.name));
+        fitGroup(cells, measure);
     }
-    // One size for every exercise of the sheet, set by the text that needs the smallest.
-    int size = printed.cell(numberLeftCell(1)).font.pointSize;
-    for (Layout& layout : layouts) {
-        if (layout.cell->text.isEmpty()) continue;
-        if (measure.width(layout.cell->text, layout.cell->font, size) <= layout.room) continue;
-        size = std::min(size, largestSize(*layout.cell, layout.room, measure));
-    }
-    for (Layout& layout : layouts) {
-        if (!layout.cell->text.isEmpty()) setAt(*layout.cell, layout.room, size, measure);
-    }
-    return printed;
+    return fitted;
 }
 
 }  // namespace zarvik

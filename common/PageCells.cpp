@@ -1,0 +1,80 @@
+#include "common/PageCells.h"
+
+#include "common/Names.h"
+
+namespace zarvik {
+
+namespace {
+
+Cell placed(const CellBox& box, CellKind kind) {
+    Cell cell;
+    cell.name = box.name;
+    cell.kind = kind;
+    cell.left = box.left;
+    cell.top = box.top;
+    cell.width = box.width;
+    cell.height = box.height;
+    return cell;
+}
+
+Cell stripCell(const PictureBox& strip) {
+    return imageCell(strip.box, strip.picture, strip.pictureWidth, strip.pictureHeight);
+}
+
+}  // namespace
+
+Cell labelCell(const CellBox& box, const CellFont& font, const QString& caption) {
+    Cell cell = placed(box, CellKind::Label);
+    cell.font = font;
+    cell.text = caption;
+    return cell;
+}
+
+Cell richTextCell(const CellBox& box, const CellFont& font, Align align) {
+    Cell cell = placed(box, CellKind::RichText);
+    cell.font = font;
+    cell.align = align;
+    return cell;
+}
+
+Cell lineCell(const CellBox& box, int penWidth) {
+    Cell cell = placed(box, CellKind::Line);
+    cell.penWidth = penWidth;
+    return cell;
+}
+
+Cell imageCell(const CellBox& box, const QString& picture, double pictureWidth,
+               double pictureHeight) {
+    Cell cell = placed(box, CellKind::Image);
+    cell.picture = picture;
+    cell.pictureWidth = pictureWidth;
+    cell.pictureHeight = pictureHeight;
+    return cell;
+}
+
+void addPupilHeader(Page& page, const PupilHeader& header) {
+    page.add(labelCell(header.nameLabel, header.font, kPupilNameCaption.toString()));
+    page.add(labelCell(header.classLabel, header.font, kPupilClassCaption.toString()));
+    page.add(labelCell(header.numberLabel, header.font, kPupilNumberCaption.toString()));
+    page.add(stripCell(header.strip));
+}
+
+void addTeacherFooter(Page& page, const TeacherFooter& footer) {
+    page.add(stripCell(footer.strip));
+    page.add(labelCell(footer.teacherLabel, footer.font, kUnsetFooterCaption.toString()));
+    page.add(labelCell(footer.dateLabel, footer.font, kUnsetFooterCaption.toString()));
+    page.add(labelCell(footer.publisherLabel, footer.font, names::kPublisherWebAddress.toString()));
+}
+
+QString teacherCaption(const QString& teacherName) {
+    if (teacherName.isEmpty()) return QString();
+    return QStringLiteral("Hazırlayan: ") + teacherName;
+}
+
+void setTeacherFooterCaptions(Page& page, QStringView teacherLabel, QStringView dateLabel,
+                              const QString& teacherName, const QString& date) {
+    page.setCaption(teacherLabel, teacherCaption(teacherName));
+    page.setCaption(dateLabel, date);
+}
+
+}  // namespace zarvik
