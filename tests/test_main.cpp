@@ -1,9 +1,13 @@
-// Test entry point: a headless application object (offscreen unless the
-// environment says otherwise), then GoogleTest.
+// Test entry point: the application object each test binary needs (none
+// with a GUI for the core tests; offscreen unless the environment says
+// otherwise for pages and windows), then GoogleTest.
 
 #include <gtest/gtest.h>
 
-#ifdef ZARVIK_WIDGETS_TESTS
+#if defined(ZARVIK_CORE_TESTS)
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#elif defined(ZARVIK_WIDGETS_TESTS)
 #include <QApplication>
 using TestApplication = QApplication;
 #else
@@ -12,7 +16,9 @@ using TestApplication = QGuiApplication;
 #endif
 
 int main(int argc, char** argv) {
+#ifndef ZARVIK_CORE_TESTS
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
