@@ -8,7 +8,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/setup.sh"
-"$here/scripts/build.sh"
+# Warnings are errors here, so a warning never lands unnoticed.
+"$here/scripts/build.sh" "$here/build" -DZARVIK_WERROR=ON
 
 cupsd_pid=""
 stop_cupsd() {
