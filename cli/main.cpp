@@ -22,7 +22,8 @@ const char kUsage[] =
     "  fraction       a fraction worksheet page\n"
     "  numbers        a number worksheet page\n"
     "\n"
-    "Run 'zarvik-cli COMMAND --help' for a command's options.\n";
+    "Run 'zarvik-cli COMMAND --help' for a command's options,\n"
+    "'zarvik-cli --version' for the version.\n";
 
 }  // namespace
 
@@ -39,6 +40,10 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {
         printOut(QString::fromUtf8(kUsage));
+        return kSuccess;
+    }
+    if (command == QLatin1String("--version")) {
+        printOut(QStringLiteral("zarvik-cli " ZARVIK_VERSION "\n"));
         return kSuccess;
     }
 
