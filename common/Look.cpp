@@ -41,7 +41,7 @@ void installLook(QApplication& application) {
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QString::fromLatin1(kBannerFamily));
     QApplication::setFont(dialogFont());
     QApplication::setApplicationName(QStringLiteral("zarvik"));
-    QApplication::setDesktopFileName(QStringLiteral("zarvik"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.zarvik"));
     application.setWindowIcon(programIcon());
     // Qt's own buttons and boxes in Turkish ("Tamam", "İptal", "Evet", "Hayır").
     auto* translator = new QTranslator(&application);
