@@ -120,7 +120,9 @@ void TFormZarvikSayilar::ButtonYazdirClick() {
     zarvik::runGuarded(this, [&] {
         const zarvik::Page printed = zarvik::fitPageTexts(worksheet_.page());
         // Each copy is a print job of its own; the count is read again before each.
-        for (int copy = 1; zarvik::fieldNumber(ComboBox4->currentText()) >= copy; ++copy)
+        for (int copy = 1; zarvik::fieldNumber(ComboBox4->currentText(),
+                                               QStringLiteral("Yazdırma sayısı (Kopya)")) >= copy;
+             ++copy)
             pageOutput().print(this, printed);
     });
 }
