@@ -5,6 +5,8 @@
 #include <QPushButton>
 
 #include "common/FieldNumber.h"
+#include "common/FileNames.h"
+#include "common/FileNames.h"
 #include "common/Names.h"
 #include "common/TextFit.h"
 #include "common/WindowControls.h"
@@ -112,8 +114,15 @@ void TFormZarvikSayilar::ButtonHazirlaClick() {
 }
 
 void TFormZarvikSayilar::ButtonBakClick() {
-    zarvik::runGuarded(
-        this, [&] { pageOutput().preview(this, zarvik::fitPageTexts(worksheet_.page())); });
+    zarvik::runGuarded(this, [&] {
+        zarvik::Page page = zarvik::fitPageTexts(worksheet_.page());
+        // "Sayı Okuma" names itself: Sayi-Okuma.pdf.
+        page.suggestedFileName = zarvik::pdfFileName(
+            {worksheet_.sheet()
+                 ? zarvik::numberKindTexts()[static_cast<qsizetype>(worksheet_.sheet()->kind)]
+                 : QStringLiteral("Sayilar")});
+        pageOutput().preview(this, page);
+    });
 }
 
 void TFormZarvikSayilar::ButtonYazdirClick() {

@@ -86,11 +86,12 @@ bool isTextKind(int32_t kind) {
 }
 
 void generateTextWorksheet(int32_t code, const TextFields& fields, RandomDraw& random,
-                           ByteSink& out, TextExerciseSink* exercises) {
+                           ByteSink& out, TextExerciseSink* exercises, TextProgress* progress) {
     const TextKind* kind = findTextKind(code);
     if (!kind) return;
     const TextValues values = readValues(*kind, fields);
     LineWriter writer(code, out, exercises);
+    if (progress) writer.setProgress(progress, values.count);
     try {
         kind->generate(values, random, writer);
     } catch (DivisionByZero& e) {
@@ -103,13 +104,13 @@ void generateTextWorksheet(int32_t code, const TextFields& fields, RandomDraw& r
 }
 
 void writeTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                        const QString& path) {
+                        const QString& path, TextProgress* progress) {
     if (!isTextKind(kind)) return;
     // The old file is replaced only once the whole worksheet is ready.
     OutputFile file(path);
     file.device();  // a file that cannot be written is reported before anything is drawn
     FileSink sink(file);
-    generateTextWorksheet(kind, fields, random, sink);
+    generateTextWorksheet(kind, fields, random, sink, nullptr, progress);
     file.commit();
 }
 

@@ -128,11 +128,16 @@ TEST(TextCli, ExitStatuses) {
     const auto negative = runCli(
         {u"text"_qs, u"101"_qs, u"--count"_qs, u"2"_qs, u"--p1"_qs, u"-1"_qs, u"-o"_qs, u"-"_qs});
     EXPECT_EQ(negative.exitCode, 1);
-    EXPECT_EQ(negative.err, "Division by zero\n");
+    // The Turkish sentence names the list whose value leads there, then the exact text.
+    EXPECT_EQ(QString::fromUtf8(negative.err),
+              u"\"Sayıların en büyük değeri\" alanında seçilen değerle alıştırma hazırlanamıyor. "
+              "Bu alanda başka bir değer seçiniz.\nDivision by zero\n"_qs);
 
     const auto empty = runCli({u"text"_qs, u"102"_qs, u"--p1"_qs, u"3"_qs}, folder.path());
     EXPECT_EQ(empty.exitCode, 1);
-    EXPECT_EQ(empty.err, "'' is not a valid integer value\n");  // the empty second list
+    EXPECT_EQ(QString::fromUtf8(empty.err),  // the empty second list
+              u"\"2. sayının basamak sayısı\" kutusuna bir tam sayı yazınız.\n"
+              "'' is not a valid integer value\n"_qs);
     EXPECT_EQ(readFile(folder.filePath(u"Zarvik.txt"_qs)), kPrevious);
 
     for (const QStringList& bad : {QStringList{u"text"_qs},

@@ -342,14 +342,22 @@ TEST_F(TextWindow, FieldErrorsShowTheErrorBoxAndKeepTheOldFile) {
         const char16_t* count;
         const char16_t* first;
         const char16_t* second;
+        const char16_t* advice;  // the Turkish sentence, naming the field
         const char16_t* message;
     };
     const Case cases[] = {
-        {102, u"5", u"", u"3", u"'' is not a valid integer value"},
-        {103, u"", u"", u"", u"'' is not a valid integer value"},
-        {301, u"beş", u"5", u"", u"'beş' is not a valid integer value"},
+        {102, u"5", u"", u"3", u"\"1. sayının basamak sayısı\" kutusuna bir tam sayı yazınız.",
+         u"'' is not a valid integer value"},
+        {103, u"", u"", u"", u"\"Alıştırma sayısı\" kutusuna bir tam sayı yazınız.",
+         u"'' is not a valid integer value"},
+        {301, u"beş", u"5", u"", u"\"Alıştırma sayısı\" kutusuna bir tam sayı yazınız.",
+         u"'beş' is not a valid integer value"},
         // The first item of kind 303's list makes a draw's bound 0.
-        {303, u"5", u"1", u"1", u"Division by zero"},
+        {303, u"5", u"1", u"1",
+         u"\"1. sayı en fazla kaç basamaklı olsun?\" ve \"2. sayı en fazla kaç basamaklı "
+         u"olsun?\" alanlarında seçilen değerlerle alıştırma hazırlanamıyor. Bu alanlarda başka "
+         u"değerler seçiniz.",
+         u"Division by zero"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -364,7 +372,8 @@ TEST_F(TextWindow, FieldErrorsShowTheErrorBoxAndKeepTheOldFile) {
         button1()->click();
 
         ASSERT_EQ(boxes.texts.size(), 1);
-        EXPECT_EQ(boxes.texts[0], QString::fromUtf16(c.message));
+        EXPECT_EQ(boxes.texts[0], QString::fromUtf16(c.advice));
+        EXPECT_EQ(boxes.details[0], QString::fromUtf16(c.message));
         EXPECT_EQ(boxes.icons[0], QMessageBox::Critical);
         EXPECT_EQ(boxes.titles[0], zarvik::names::kApplicationTitle.toString());
         EXPECT_EQ(worksheet(), QByteArray("önceki ödev\r\n"));
