@@ -280,8 +280,11 @@ void TFormZarvikEski::Button1Click() {
         const Fields fields(*this);
         // The title timer draws too; paused, it cannot fall between the sheet's draws
         // while the progress dialog lets events through.
+        const bool ticking = Timer1->isActive();
         Timer1->stop();
-        const QScopeGuard restartTimer([this] { Timer1->start(); });
+        const QScopeGuard restartTimer([this, ticking] {
+            if (ticking) Timer1->start();
+        });
         try {
             ProgressBox progress(this);
             zarvik::writeTextWorksheet(kindCode_, fields, context_.random, kWorksheetFile,

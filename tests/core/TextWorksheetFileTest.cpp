@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -103,6 +106,44 @@ TEST_F(TextFile, UnwritablePlacesAreErrorsNamingTheFile) {
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(readFile(path), kPrevious);
     }
+}
+
+// A count of 999999999 once ran for minutes without a word; the progress is
+// told as the lines are written and may stop the run, and being told never
+// changes a draw.
+TEST_F(TextFile, ProgressIsToldAndCancellingKeepsThePreviousFile) {
+    struct Recorded : TextProgress {
+        std::vector<int64_t> done;
+        int64_t total = 0;
+        size_t stopAt = SIZE_MAX;
+        bool carryOn(int64_t d, int64_t t) override {
+            done.push_back(d);
+            total = t;
+            return done.size() < stopAt;
+        }
+    };
+    const FixedTextFields fields(u"20000"_qs, u"4"_qs, u"3"_qs);
+    RandomDraw plain{7, 0};
+    writeTextWorksheet(105, fields, plain, path);
+    const QByteArray expected = readFile(path);
+
+    writeBytes(path, kPrevious);
+    Recorded told;
+    writeTextWorksheet(105, fields, random, path, &told);
+    EXPECT_EQ(readFile(path), expected);
+    EXPECT_EQ(random.draw(1000000), plain.draw(1000000));
+    ASSERT_FALSE(told.done.empty());
+    EXPECT_EQ(told.total, 20000);
+    EXPECT_TRUE(std::is_sorted(told.done.begin(), told.done.end()));
+    EXPECT_LE(told.done.back(), 20000);
+
+    writeBytes(path, kPrevious);
+    Recorded stopping;
+    stopping.stopAt = 2;
+    EXPECT_THROW(writeTextWorksheet(105, fields, random, path, &stopping), Cancelled);
+    EXPECT_EQ(stopping.done.size(), 2u);
+    EXPECT_EQ(readFile(path), kPrevious);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{u"Zarvik.txt"_qs});
 }
 
 TEST(TextCli, WritesWhatTheCoreWrites) {

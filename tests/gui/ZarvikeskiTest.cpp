@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -334,6 +335,32 @@ TEST_F(TextWindow, TwoPressesGiveFreshExercises) {
     button1()->click();
     EXPECT_NE(worksheet(), first);
     EXPECT_EQ(opener.opened.size(), 2);
+}
+
+// A count of 999999999 once froze the window for minutes and wrote 7 GB. Past
+// half a second a progress dialog shows; closing it cancels, and the old
+// Zarvik.txt stays as it was.
+TEST_F(TextWindow, LongPreparationShowsProgressAndCancelKeepsTheOldFile) {
+    writeWorksheet("önceki ödev\r\n");
+    choose(105);
+    edit1()->setText(QStringLiteral("999999999"));
+    comboBox1()->setEditText(QStringLiteral("4"));
+    comboBox2()->setEditText(QStringLiteral("3"));
+    opener.opened.clear();
+    QElapsedTimer clock;
+    clock.start();
+    zarvik::test::ModalBoxes boxes;
+    button1()->click();
+    EXPECT_LT(clock.elapsed(), 30000);
+    ASSERT_EQ(boxes.texts.size(), 2);
+    EXPECT_EQ(boxes.texts[0], QStringLiteral("<QProgressDialog>"));
+    EXPECT_EQ(boxes.texts[1], QStringLiteral("Alıştırmaların hazırlanması iptal edildi.\n"
+                                             "Önceki Zarvik.txt dosyası olduğu gibi bırakıldı."));
+    EXPECT_EQ(worksheet(), QByteArray("önceki ödev\r\n"));
+    EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{QStringLiteral("Zarvik.txt")});
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_TRUE(label(7)->isHidden());
+    EXPECT_FALSE(timer()->isActive());  // left as the test set it
 }
 
 TEST_F(TextWindow, FieldErrorsShowTheErrorBoxAndKeepTheOldFile) {
