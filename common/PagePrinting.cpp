@@ -52,7 +52,11 @@ void openLarge(QPrintPreviewDialog& dialog) {
         dialog.resize(room.width() * 9 / 10, room.height() * 9 / 10);
         dialog.move(room.center() - dialog.rect().center());
     }
-    if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) view->fitToWidth();
+    // Through the dialog's own action, so its toolbar shows the fitting too.
+    if (auto* fitWidth = dialog.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
+    else if (auto* view = dialog.findChild<QPrintPreviewWidget*>())
+        view->fitToWidth();
 }
 
 }  // namespace
