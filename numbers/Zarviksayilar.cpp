@@ -6,7 +6,6 @@
 
 #include "common/FieldNumber.h"
 #include "common/FileNames.h"
-#include "common/FileNames.h"
 #include "common/Names.h"
 #include "common/TextFit.h"
 #include "common/WindowControls.h"
