@@ -1,12 +1,13 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QLocale>
 
-#include "common/Look.h"
 #include "app/Zarvikana.h"
 #include "column_worksheets/Zarvikaltalta.h"
 #include "column_worksheets/Zarvikaltaltatamsayfa.h"
 #include "common/ErrorBox.h"
+#include "common/Look.h"
 #include "fractions/Zarvikkesir.h"
 #include "numbers/Zarviksayilar.h"
 #include "text_worksheets/Zarvikeski.h"
@@ -57,6 +58,8 @@ StartedWindows::~StartedWindows() {
 int runProgram(int argc, char** argv) {
     ZarvikApplication application(argc, argv);
     installLook(application);
+    // Dates and numbers in Qt's dialogs read as in Turkey ("9 Ara"), whatever LANG says.
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     // Only the launcher's closing ends the run; the other windows just hide.
     QApplication::setQuitOnLastWindowClosed(false);
     try {

@@ -35,15 +35,15 @@ ClassSet readClassSet(const QCommandLineParser& parser) {
         bool ok = false;
         set.sheets = parser.value(QStringLiteral("sheets")).toInt(&ok);
         if (!ok || set.sheets < 1 || set.sheets > 100000)
-            throw UsageError{QStringLiteral("--sheets needs a number of sheets from 1 to 100000, "
-                                            "not '%1'.")
+            throw UsageError{QStringLiteral("--sheets 1 ile 100000 arası bir sayfa sayısı ister, "
+                                            "'%1' değil.")
                                  .arg(parser.value(QStringLiteral("sheets")))};
     }
     if (parser.isSet(QStringLiteral("names"))) {
         set.names = readClassList(parser.value(QStringLiteral("names")));
         if (parser.isSet(QStringLiteral("sheets")) && set.sheets != set.names.size())
-            throw UsageError{QStringLiteral("--sheets %1 disagrees with the %2 names of the class "
-                                            "list; leave --sheets out.")
+            throw UsageError{QStringLiteral("--sheets %1, sınıf listesindeki %2 adla uyuşmuyor; "
+                                            "--sheets yazmayınız.")
                                  .arg(set.sheets)
                                  .arg(set.names.size())};
         set.sheets = static_cast<int>(set.names.size());
@@ -70,11 +70,12 @@ void checkPrintedOutput(const QString& output, bool isSet, const ClassSet& set) 
     if (!isSet) return;
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
-        throw UsageError{QStringLiteral("-o needs a .pdf or .png file, not '%1'.").arg(output)};
+        throw UsageError{
+            QStringLiteral("-o bir .pdf ya da .png dosyası ister, '%1' değil.").arg(output)};
     if (suffix == QLatin1String("png") && (set.sheets > 1 || set.answerKey))
         throw UsageError{
-            QStringLiteral("a PNG file holds one page; write several sheets or an "
-                           "answer key to a .pdf file.")};
+            QStringLiteral("bir PNG dosyasına tek sayfa sığar; birkaç sayfayı ya da cevap "
+                           "anahtarını bir .pdf dosyasına yazınız.")};
 }
 
 PrintedSheets::PrintedSheets(const ClassSet& set, const QString& output, bool json)

@@ -1,11 +1,36 @@
 #include "cli/CliSupport.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <cstdio>
 
 #include "common/DateText.h"
 
 namespace zarvik::cli {
+
+namespace {
+
+// QCommandLineParser explains in English; its three kinds of complaint, in Turkish.
+QString turkishParseError(const QCommandLineParser& parser) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().constFirst();
+        return QStringLiteral("'%1%2' diye bir seçenek yok.")
+            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+    }
+    static const QRegularExpression missingValue(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    const QRegularExpressionMatch missing = missingValue.match(parser.errorText());
+    if (missing.hasMatch())
+        return QStringLiteral("'%1' seçeneğinden sonra bir değer yazınız.")
+            .arg(missing.captured(1));
+    static const QRegularExpression extraValue(
+        QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    const QRegularExpressionMatch extra = extraValue.match(parser.errorText());
+    if (extra.hasMatch())
+        return QStringLiteral("'%1' seçeneği değer almaz.").arg(extra.captured(1));
+    return parser.errorText();
+}
+
+}  // namespace
 
 bool parseArguments(QCommandLineParser& parser, const QStringList& arguments,
                     const QString& helpText) {
@@ -13,7 +38,7 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& arguments,
     parser.addOption({QStringLiteral("help"), QStringLiteral("Show this help.")});
     // QCommandLineParser expects the program name first.
     if (!parser.parse(QStringList{QStringLiteral("zarvik-cli")} + arguments))
-        throw UsageError{parser.errorText()};
+        throw UsageError{turkishParseError(parser)};
     if (parser.isSet(QStringLiteral("help"))) {
         printOut(helpText);
         return false;
@@ -29,7 +54,9 @@ void seedRandomDraw(const QCommandLineParser& parser, RandomDraw& random) {
     const QString text = parser.value(QStringLiteral("time"));
     bool ok = false;
     const qlonglong seconds = text.toLongLong(&ok);
-    if (!ok) throw UsageError{QStringLiteral("--time needs whole seconds, not '%1'.").arg(text)};
+    if (!ok)
+        throw UsageError{
+            QStringLiteral("--time saniye olarak bir tam sayı ister, '%1' değil.").arg(text)};
     random.seed(static_cast<int64_t>(seconds));
 }
 
@@ -51,7 +78,7 @@ QString pageDate(const QCommandLineParser& parser) {
 
 void refusePositionalArguments(const QCommandLineParser& parser) {
     if (!parser.positionalArguments().isEmpty())
-        throw UsageError{QStringLiteral("unexpected argument '%1'.")
+        throw UsageError{QStringLiteral("'%1' fazladan yazılmış.")
                              .arg(parser.positionalArguments().constFirst())};
 }
 

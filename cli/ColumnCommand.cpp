@@ -106,23 +106,23 @@ int runColumnCommand(const QStringList& arguments) {
     const ColumnWindowDesign* design = nullptr;
     if (pageName == QLatin1String("a5")) design = &halfPageDesign();
     if (pageName == QLatin1String("a4")) design = &fullPageDesign();
-    if (!design) throw UsageError{QStringLiteral("--page must be a5 or a4")};
+    if (!design) throw UsageError{QStringLiteral("--page a5 ya da a4 olmalı.")};
     for (const char* required : {"op", "prop"})
         if (!parser.isSet(QString::fromLatin1(required)))
-            throw UsageError{QStringLiteral("--%1 is required").arg(QString::fromLatin1(required))};
+            throw UsageError{QStringLiteral("--%1 yazılmamış.").arg(QString::fromLatin1(required))};
     const QString operation = parser.value(QStringLiteral("op"));
     const QString property = parser.value(QStringLiteral("prop"));
 
     const bool json = parser.isSet(QStringLiteral("json"));
     const QString output = optionText(parser, QStringLiteral("o"));
     if (parser.isSet(QStringLiteral("o")) && output.isEmpty())
-        throw UsageError{QStringLiteral("-o needs a file name")};
+        throw UsageError{QStringLiteral("-o bir dosya adı ister.")};
     const ClassSet set = readClassSet(parser);
     if (output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
         (set.sheets > 1 || set.answerKey))
         throw UsageError{
-            QStringLiteral("a PNG file holds one page; write several sheets or an "
-                           "answer key to a .pdf file")};
+            QStringLiteral("bir PNG dosyasına tek sayfa sığar; birkaç sayfayı ya da cevap "
+                           "anahtarını bir .pdf dosyasına yazınız.")};
 
     RandomDraw random;
     seedRandomDraw(parser, random);
@@ -143,8 +143,8 @@ int runColumnCommand(const QStringList& arguments) {
             throw UsageError{QStringLiteral("--answers: ") + e.message()};
         }
         if (!kind && k == 1)
-            printErr(QStringLiteral("zarvik-cli column: no generator for \"%1\" / \"%2\"; the "
-                                    "sheet is empty\n")
+            printErr(QStringLiteral("zarvik-cli column: \"%1\" / \"%2\" için alıştırma yok; "
+                                    "sayfa boş.\n")
                          .arg(operation, property));
         sheets.addSheet(k, output.isEmpty() ? Page() : sheet.transferForOperation(operation),
                         sheetJson(sheet, operation), problemLines(sheet),

@@ -78,8 +78,8 @@ int runFractionCommand(const QStringList& arguments) {
         return kSuccess;
 
     refusePositionalArguments(parser);
-    if (!parser.isSet(op)) throw UsageError{QStringLiteral("--op is required.")};
-    if (!parser.isSet(type)) throw UsageError{QStringLiteral("--type is required.")};
+    if (!parser.isSet(op)) throw UsageError{QStringLiteral("--op yazılmamış.")};
+    if (!parser.isSet(type)) throw UsageError{QStringLiteral("--type yazılmamış.")};
     const QString outputPath = optionText(parser, QStringLiteral("o"));
     const ClassSet set = readClassSet(parser);
     checkPrintedOutput(outputPath, parser.isSet(QStringLiteral("o")), set);

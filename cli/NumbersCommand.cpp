@@ -77,12 +77,12 @@ int runNumbersCommand(const QStringList& arguments) {
         return kSuccess;
 
     refusePositionalArguments(parser);
-    if (!parser.isSet(kind)) throw UsageError{QStringLiteral("--kind is required.")};
-    if (!parser.isSet(digits)) throw UsageError{QStringLiteral("--digits is required.")};
+    if (!parser.isSet(kind)) throw UsageError{QStringLiteral("--kind yazılmamış.")};
+    if (!parser.isSet(digits)) throw UsageError{QStringLiteral("--digits yazılmamış.")};
     const QString columnsText = parser.value(columns);
     if (columnsText != kOneColumn && columnsText != kTwoColumns)
-        throw UsageError{QStringLiteral("--columns must be \"Tek Sütun\" or \"İki Sütun\", not "
-                                        "'%1'.")
+        throw UsageError{QStringLiteral("--columns \"Tek Sütun\" ya da \"İki Sütun\" olmalı, "
+                                        "'%1' değil.")
                              .arg(columnsText)};
     const QString outputPath = optionText(parser, QStringLiteral("o"));
     const ClassSet set = readClassSet(parser);

@@ -208,15 +208,15 @@ int runTextCommand(const QStringList& arguments) {
 
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        throw UsageError{positional.isEmpty() ? QStringLiteral("KIND is missing.")
-                                              : QStringLiteral("only one KIND may be given.")};
+        throw UsageError{positional.isEmpty() ? QStringLiteral("KIND (alıştırma türü) yazılmamış.")
+                                              : QStringLiteral("yalnız bir KIND yazılabilir.")};
     bool ok = false;
     const int kind = positional.front().toInt(&ok);
     if (!ok || !isTextKind(kind)) {
         std::vector<int32_t> codes;
         for (const TextKind& menuKind : textKinds())
             codes.push_back(menuKind.code);
-        throw UsageError{QStringLiteral("'%1' is not a kind of the menu (%2).")
+        throw UsageError{QStringLiteral("'%1' menüdeki türlerden biri değil (%2).")
                              .arg(positional.front(), codeRuns(codes))};
     }
 

@@ -62,15 +62,16 @@ int main(int argc, char** argv) {
         if (command == QLatin1String("fraction")) return runFractionCommand(arguments);
         if (command == QLatin1String("column")) return runColumnCommand(arguments);
         if (command == QLatin1String("numbers")) return runNumbersCommand(arguments);
-        printErr(QStringLiteral("zarvik-cli: unknown command '%1'\n\n").arg(command) +
+        printErr(QStringLiteral("zarvik-cli: '%1' diye bir komut yok.\n\n").arg(command) +
                  QString::fromUtf8(kUsage));
         return kUsageError;
     } catch (const UsageError& e) {
-        printErr(QStringLiteral("zarvik-cli %1: %2\nRun 'zarvik-cli %1 --help' for usage.\n")
+        printErr(QStringLiteral("zarvik-cli %1: %2\nKullanımı için: zarvik-cli %1 --help\n")
                      .arg(command, e.message));
         return kUsageError;
     } catch (const zarvik::Error& e) {
-        printErr(e.message() + u'\n');
+        // A Turkish sentence first, then the exact text on its own line.
+        printErr((e.advice().isEmpty() ? QString() : e.advice() + u'\n') + e.message() + u'\n');
         return kGenerationError;
     }
 }

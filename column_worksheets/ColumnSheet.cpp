@@ -5,12 +5,30 @@
 
 #include "column_worksheets/ColumnGenerators.h"
 #include "column_worksheets/ColumnPages.h"
+#include "common/Errors.h"
 
 namespace zarvik {
 
 namespace {
 
 const QString kDivisionOperation = QStringLiteral("Bölme");
+
+// Keeps the number questions a generator asked, so a draw with the bound 0
+// can name the answers that led to it.
+class AskedQuestions : public Questions {
+  public:
+    explicit AskedQuestions(Questions& questions) : questions_(questions) {}
+    QString askText(const QString& prompt, const QString& defaultText) override {
+        prompts << prompt;
+        return questions_.askText(prompt, defaultText);
+    }
+    bool askYesNo(const QString& question) override { return questions_.askYesNo(question); }
+
+    QStringList prompts;
+
+  private:
+    Questions& questions_;
+};
 
 // Cell names by slot, built once: transfers run before every preview and print.
 struct SlotNames {
@@ -155,8 +173,22 @@ const ColumnKind* ColumnSheet::prepare(const QString& operation, const QString& 
     next.clearProblems();
     const ColumnKind* kind = findColumnKind(operation, property);
     if (kind) {
-        GeneratorRun run{questions, random, next, design_->generators};
-        kind->generate(run);
+        AskedQuestions asked(questions);
+        GeneratorRun run{asked, random, next, design_->generators};
+        try {
+            kind->generate(run);
+        } catch (DivisionByZero& e) {
+            if (asked.prompts.size() == 1)
+                e.setAdvice(
+                    QStringLiteral("\"%1\" sorusuna verilen cevapla alıştırma "
+                                   "hazırlanamıyor. Başka bir sayı yazıp yeniden deneyiniz.")
+                        .arg(asked.prompts.front()));
+            else if (asked.prompts.size() > 1)
+                e.setAdvice(QStringLiteral("\"%1\" sorularına verilen cevaplarla alıştırma "
+                                           "hazırlanamıyor. Başka sayılar yazıp yeniden deneyiniz.")
+                                .arg(asked.prompts.join(QStringLiteral("\", \""))));
+            throw;
+        }
     }
     next.setFooterLabels(teacherName, date);
     *this = std::move(next);

@@ -5,6 +5,7 @@
 
 #include "column_worksheets/ColumnGenerators.h"
 #include "column_worksheets/DialogQuestions.h"
+#include "common/FileNames.h"
 #include "common/WindowControls.h"
 
 using namespace zarvik;
@@ -84,7 +85,11 @@ void ColumnWorksheetWindow::ButtonHazirlaClick() {
 
 void ColumnWorksheetWindow::ButtonBakClick() {
     runGuarded(this, [&] {
-        pageOutput().preview(this, sheet_.transferForOperation(ComboBox1->currentText()));
+        zarvik::Page page = sheet_.transferForOperation(ComboBox1->currentText());
+        page.suggestedFileName = zarvik::pdfFileName(
+            {ComboBox1->currentText(),
+             page.paper() == zarvik::Paper::A5 ? QStringLiteral("A5") : QStringLiteral("A4")});
+        pageOutput().preview(this, page);
     });
 }
 

@@ -34,7 +34,8 @@ bool ScriptedQuestions::askYesNo(const QString& question) {
     if (oneOf(item, {u"y", u"yes", u"e", u"evet"})) return true;
     if (oneOf(item, {u"n", u"no", u"h", u"hayır", u"hayir", u"HAYIR"})) return false;
     throw AnswerScriptError(
-        QStringLiteral("'%1' is not an answer to \"%2\" (y, yes, e, evet or n, no, h, hayır)")
+        QStringLiteral("'%1', \"%2\" sorusunun cevabı değil (y, yes, e, evet ya da n, no, h, "
+                       "hayır yazınız)")
             .arg(item, question));
 }
 

@@ -1,29 +1,68 @@
 #pragma once
 // The errors a preparation can stop with. Each carries the exact text that the
-// window's error box and zarvik-cli show; what() is that text in UTF-8.
+// window's error box and zarvik-cli show; what() is that text in UTF-8. Errors
+// whose text is not Turkish also carry advice: a Turkish sentence, shown first,
+// saying which field to mend and what to type there.
 
 #include <QString>
+#include <QStringList>
 #include <stdexcept>
+#include <utility>
 
 namespace zarvik {
 
 class Error : public std::runtime_error {
   public:
-    explicit Error(const QString& message) : std::runtime_error(message.toStdString()) {}
+    explicit Error(const QString& message, QString advice = {})
+        : std::runtime_error(message.toStdString()), advice_(std::move(advice)) {}
     QString message() const { return QString::fromUtf8(what()); }
+    // Empty when the message is already a Turkish sentence.
+    const QString& advice() const { return advice_; }
+    // Where the field behind the error is known, the catcher names it.
+    void setAdvice(QString advice) { advice_ = std::move(advice); }
+
+  private:
+    QString advice_;
 };
 
 // A field's text is not a signed 32-bit decimal integer.
 class ConversionError : public Error {
   public:
     explicit ConversionError(const QString& text)
-        : Error(QStringLiteral("'%1' is not a valid integer value").arg(text)) {}
+        : Error(QStringLiteral("'%1' is not a valid integer value").arg(text),
+                text.isEmpty()
+                    ? QStringLiteral("Boş kalan kutuya bir tam sayı yazınız.")
+                    : QStringLiteral("\"%1\" bir tam sayı değil. Bu yazının yerine bir tam sayı "
+                                     "yazınız.")
+                          .arg(text)) {}
+    // "\"Alıştırma sayısı\" kutusuna bir tam sayı yazınız."
+    static QString adviceFor(const QString& field) {
+        return QStringLiteral("\"%1\" kutusuna bir tam sayı yazınız.").arg(field);
+    }
 };
 
 // A random draw with the bound 0.
 class DivisionByZero : public Error {
   public:
-    DivisionByZero() : Error(QStringLiteral("Division by zero")) {}
+    DivisionByZero()
+        : Error(QStringLiteral("Division by zero"),
+                QStringLiteral("Seçilen değerlerle alıştırma hazırlanamıyor. Başka değerler "
+                               "seçip yeniden deneyiniz.")) {}
+    // The fields whose values lead to the bound 0, by their captions.
+    static QString adviceFor(const QStringList& fields) {
+        QStringList quoted;
+        for (const QString& field : fields)
+            quoted << u'"' + field + u'"';
+        if (quoted.size() == 1)
+            return QStringLiteral(
+                       "%1 alanında seçilen değerle alıştırma hazırlanamıyor. Bu "
+                       "alanda başka bir değer seçiniz.")
+                .arg(quoted.front());
+        return QStringLiteral(
+                   "%1 alanlarında seçilen değerlerle alıştırma hazırlanamıyor. Bu "
+                   "alanlarda başka değerler seçiniz.")
+            .arg(quoted.join(QStringLiteral(" ve ")));
+    }
 };
 
 // A field value that would make a generator loop for ever or leave 32 bits;
@@ -35,6 +74,12 @@ class InputRefused : public Error {
 
 // A worksheet file or page that cannot be written.
 class FileError : public Error {
+  public:
+    using Error::Error;
+};
+
+// The teacher stopped a long preparation; nothing was written.
+class Cancelled : public Error {
   public:
     using Error::Error;
 };

@@ -24,4 +24,13 @@ int32_t fieldNumber(QStringView text) {
     return static_cast<int32_t>(value);
 }
 
+int32_t fieldNumber(QStringView text, const QString& caption) {
+    try {
+        return fieldNumber(text);
+    } catch (ConversionError& e) {
+        e.setAdvice(ConversionError::adviceFor(caption));
+        throw;
+    }
+}
+
 }  // namespace zarvik

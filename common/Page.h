@@ -88,6 +88,8 @@ class Page {
     double marginRight = 0;
     double bandWidth = 0;
     double bandHeight = 0;
+    // What the save-as-PDF dialog proposes (pdfFileName); empty: "Zarvik.pdf".
+    QString suggestedFileName;
 
     // Building a design. Names are unique within a page.
     Cell& add(Cell cell);

@@ -9,9 +9,10 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -34,12 +35,28 @@ QString jobTitle(QWidget* parent, const Page& page) {
     return window + QStringLiteral(" - ") + page.name();
 }
 
-QString askPdfPathWithDialog(QWidget* parent) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("PDF olarak kaydet"),
-                                        QDir(folder).filePath(QStringLiteral("Zarvik.pdf")),
-                                        QStringLiteral("PDF dosyaları (*.pdf)"));
+// In the folder the program was started from, where Zarvik.txt goes too. Qt's
+// own dialog, which speaks Turkish whatever the desktop's language.
+QString askPdfPathWithDialog(QWidget* parent, const Page& page) {
+    const QString name =
+        page.suggestedFileName.isEmpty() ? QStringLiteral("Zarvik.pdf") : page.suggestedFileName;
+    return QFileDialog::getSaveFileName(
+        parent, QStringLiteral("PDF olarak kaydet"), QDir::current().filePath(name),
+        QStringLiteral("PDF dosyaları (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
+}
+
+// Most of the screen, the page as wide as the window allows: readable at once.
+void openLarge(QPrintPreviewDialog& dialog) {
+    if (const QScreen* screen = dialog.screen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(room.width() * 9 / 10, room.height() * 9 / 10);
+        dialog.move(room.center() - dialog.rect().center());
+    }
+    // Through the dialog's own action, so its toolbar shows the fitting too.
+    if (auto* fitWidth = dialog.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
+    else if (auto* view = dialog.findChild<QPrintPreviewWidget*>())
+        view->fitToWidth();
 }
 
 }  // namespace
@@ -70,7 +87,7 @@ void DesktopPageOutput::preview(QWidget* parent, const Page& page) {
     save->setObjectName(QString::fromLatin1(kSavePdfActionName));
     save->setToolTip(QStringLiteral("Sayfayı PDF dosyası olarak kaydet"));
     QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog, &page] {
-        const QString path = askPdfPath ? askPdfPath(&dialog) : askPdfPathWithDialog(&dialog);
+        const QString path = askPdfPath ? askPdfPath(&dialog) : askPdfPathWithDialog(&dialog, page);
         savePageAsPdf(&dialog, page, path);
     });
     // First on the toolbar, so that a narrow window never hides it.
@@ -81,6 +98,7 @@ void DesktopPageOutput::preview(QWidget* parent, const Page& page) {
     } else {
         dialog.addAction(save);
     }
+    openLarge(dialog);
     dialog.exec();
 }
 

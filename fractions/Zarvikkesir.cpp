@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "common/FileNames.h"
 #include "common/WindowControls.h"
 
 using namespace zarvik::fractions;
@@ -116,7 +117,12 @@ void TFormZarvikKesir::ButtonHazirlaClick() {
 }
 
 void TFormZarvikKesir::ButtonBakClick() {
-    zarvik::runGuarded(this, [&] { pageOutput().preview(this, worksheet_.page()); });
+    zarvik::runGuarded(this, [&] {
+        zarvik::Page page = worksheet_.page();
+        page.suggestedFileName =
+            zarvik::pdfFileName({QStringLiteral("Kesir"), ComboBox1->currentText()});
+        pageOutput().preview(this, page);
+    });
 }
 
 void TFormZarvikKesir::ButtonYazdirClick() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Digits.h"
+#include "common/Errors.h"
 #include "common/FieldNumber.h"
 
 namespace zarvik {
@@ -46,7 +47,7 @@ constexpr std::array<QStringView, 6> kPlaceNames = {u"",         u"(onlar)",    
 const QString kListSeparator = QStringLiteral(", ");
 
 int32_t digitCount(QStringView digitsText, MessageSink& messages) {
-    const int32_t digits = fieldNumber(digitsText);
+    const int32_t digits = fieldNumber(digitsText, QStringLiteral("Basamak"));
     if (digits < 1) {
         messages.showMessage(kTooSmallMessage);
         return 3;
@@ -138,8 +139,13 @@ void generateWriting(NumberSheet& sheet, RandomDraw& random) {
                 withTens ? QStringView(table.tens[static_cast<size_t>(t)]) : QStringView();
             // "bin" alone is one thousand; Turkish says no "bir" before it.
             const bool bareThousand = g == 2 && hundreds.isEmpty() && tens.isEmpty() && u == 1;
-            const QStringView units =
-                bareThousand ? QStringView() : words::kOnes[static_cast<size_t>(u)];
+            // A top group of millions with no word of its own reads as one million,
+            // as its value does: a bare "milyon" is no Turkish number.
+            const bool bareMillion =
+                g == groups && g >= 3 && hundreds.isEmpty() && tens.isEmpty() && u == 0;
+            const QStringView units = bareThousand  ? QStringView()
+                                      : bareMillion ? words::kOnes[1]
+                                                    : words::kOnes[static_cast<size_t>(u)];
             text += hundreds;
             text += tens;
             text += units;
@@ -257,6 +263,13 @@ NumberSheet generateNumbers(NumberKind kind, QStringView digitsText, RandomDraw&
     NumberSheet sheet;
     sheet.kind = kind;
     sheet.digits = digitCount(digitsText, messages);
+    // Rounding needs a place to round to: numbers of one digit would come out
+    // of one or two, so these counts are refused before anything is drawn.
+    if (kind == NumberKind::Rounding && sheet.digits < kSmallestRoundingDigits)
+        throw InputRefused(QStringLiteral("\"Sayı Yuvarlama\" alıştırmaları %1 basamaklı sayılarla "
+                                          "hazırlanamaz. \"Basamak\" kutusunda en az %2 seçiniz.")
+                               .arg(sheet.digits)
+                               .arg(kSmallestRoundingDigits));
     kKinds[static_cast<size_t>(kind)].generate(sheet, random);
     return sheet;
 }

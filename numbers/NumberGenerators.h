@@ -22,6 +22,8 @@ enum class NumberKind { Reading, Writing, Comparing, Ordering, OddEven, Rounding
 
 inline constexpr int kNumberExercises = 48;
 inline constexpr int kNumberRows = 24;
+// "Sayı Yuvarlama" with fewer digits is refused.
+inline constexpr int32_t kSmallestRoundingDigits = 3;
 
 struct NumberExercise {
     // The exercise as the generator writes it, before numbering.
@@ -54,7 +56,7 @@ std::optional<NumberKind> numberKindFromText(QStringView text);
 // Reads the digit count from digitsText (ConversionError when it is not a
 // number), corrects a count outside 1..9 to 3 or 9 with a message, then draws
 // the kind's exercises and title. "Sayı Yuvarlama" with one or two digits
-// throws DivisionByZero.
+// throws InputRefused before anything is drawn.
 NumberSheet generateNumbers(NumberKind kind, QStringView digitsText, RandomDraw& random,
                             MessageSink& messages);
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "common/FieldNumber.h"
+#include "common/FileNames.h"
 #include "common/Names.h"
 #include "common/TextFit.h"
 #include "common/WindowControls.h"
@@ -112,15 +113,24 @@ void TFormZarvikSayilar::ButtonHazirlaClick() {
 }
 
 void TFormZarvikSayilar::ButtonBakClick() {
-    zarvik::runGuarded(
-        this, [&] { pageOutput().preview(this, zarvik::fitPageTexts(worksheet_.page())); });
+    zarvik::runGuarded(this, [&] {
+        zarvik::Page page = zarvik::fitPageTexts(worksheet_.page());
+        // "Sayı Okuma" names itself: Sayi-Okuma.pdf.
+        page.suggestedFileName = zarvik::pdfFileName(
+            {worksheet_.sheet()
+                 ? zarvik::numberKindTexts()[static_cast<qsizetype>(worksheet_.sheet()->kind)]
+                 : QStringLiteral("Sayilar")});
+        pageOutput().preview(this, page);
+    });
 }
 
 void TFormZarvikSayilar::ButtonYazdirClick() {
     zarvik::runGuarded(this, [&] {
         const zarvik::Page printed = zarvik::fitPageTexts(worksheet_.page());
         // Each copy is a print job of its own; the count is read again before each.
-        for (int copy = 1; zarvik::fieldNumber(ComboBox4->currentText()) >= copy; ++copy)
+        for (int copy = 1; zarvik::fieldNumber(ComboBox4->currentText(),
+                                               QStringLiteral("Yazdırma sayısı (Kopya)")) >= copy;
+             ++copy)
             pageOutput().print(this, printed);
     });
 }

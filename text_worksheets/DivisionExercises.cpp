@@ -49,10 +49,14 @@ void basicDivision(const TextValues& values, RandomDraw& random, LineWriter& out
     });
 }
 
-void checkLongDivisionLists(const TextKind&, const TextValues& values) {
+void checkLongDivisionLists(const TextKind& kind, const TextValues& values) {
     // The divisor's digit count is worked out while the fields are read, so a
     // dividend digit count of 0 fails here, before the count field is read.
-    if (values.first == 0) throw DivisionByZero();
+    if (values.first == 0) {
+        DivisionByZero error;
+        error.setAdvice(DivisionByZero::adviceFor({kind.first.caption.simplified()}));
+        throw error;
+    }
 }
 
 void checkLongDivision(const TextKind& kind, const TextValues& values) {

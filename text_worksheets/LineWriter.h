@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/Errors.h"
 #include "text_worksheets/TextWorksheet.h"
 
 namespace zarvik {
@@ -47,7 +48,17 @@ class LineWriter {
         used_ = static_cast<size_t>(std::to_chars(buffer_ + used_, buffer_ + kCapacity, value).ptr -
                                     buffer_);
     }
-    void endLine() { put("\r\n", 2); }
+    void endLine() {
+        put("\r\n", 2);
+        // One line per exercise: every kProgressLines lines the progress is told.
+        if (progress_ && (++lines_ & (kProgressLines - 1)) == 0) reportProgress();
+    }
+
+    // total: the count of exercises to be written.
+    void setProgress(TextProgress* progress, int64_t total) {
+        progress_ = progress;
+        total_ = total;
+    }
 
     // Where drawn exercises are reported for answer keys; usually nowhere.
     TextExerciseSink* exercises() const { return exercises_; }
@@ -68,11 +79,20 @@ class LineWriter {
     }
 
   private:
+    void reportProgress() {
+        if (!progress_->carryOn(lines_, total_))
+            throw Cancelled(QStringLiteral("Alıştırmaların hazırlanması iptal edildi."));
+    }
+
     static constexpr size_t kCapacity = 64 * 1024;
+    static constexpr int64_t kProgressLines = 4096;
     int32_t kind_;
     ByteSink& sink_;
     TextExerciseSink* exercises_;
     size_t used_ = 0;
+    TextProgress* progress_ = nullptr;
+    int64_t total_ = 0;
+    int64_t lines_ = 0;
     char buffer_[kCapacity];
 };
 

@@ -8,13 +8,23 @@ namespace zarvik {
 
 namespace {
 
+const QString kCountCaption = QStringLiteral("Alıştırma sayısı");
+
 // A shown list of numbers is read as a number, a list of words as picked.
 void readList(const ParameterList& list, const QString& text, int32_t& number, QString& word) {
     if (!list.shown()) return;
     if (list.words)
         word = text;
     else
-        number = fieldNumber(text);
+        number = fieldNumber(text, list.caption.simplified());
+}
+
+// The lists whose values feed the draws, as the window shows their captions.
+QStringList shownListCaptions(const TextKind& kind) {
+    QStringList captions;
+    for (const ParameterList* list : {&kind.first, &kind.second})
+        if (list->shown()) captions << list->caption.simplified();
+    return captions;
 }
 
 // The fields in the order the window reads them, each check as soon as what
@@ -24,7 +34,7 @@ TextValues readValues(const TextKind& kind, const TextFields& fields) {
     readList(kind.first, fields.comboBox1(), values.first, values.firstWord);
     readList(kind.second, fields.comboBox2(), values.second, values.secondWord);
     if (kind.checkLists) kind.checkLists(kind, values);
-    values.count = fieldNumber(fields.edit1());
+    values.count = fieldNumber(fields.edit1(), kCountCaption);
     values.checked = kind.checkShown() && fields.checkBox1();
     if (kind.check) kind.check(kind, values);
     return values;
@@ -76,23 +86,31 @@ bool isTextKind(int32_t kind) {
 }
 
 void generateTextWorksheet(int32_t code, const TextFields& fields, RandomDraw& random,
-                           ByteSink& out, TextExerciseSink* exercises) {
+                           ByteSink& out, TextExerciseSink* exercises, TextProgress* progress) {
     const TextKind* kind = findTextKind(code);
     if (!kind) return;
     const TextValues values = readValues(*kind, fields);
     LineWriter writer(code, out, exercises);
-    kind->generate(values, random, writer);
+    if (progress) writer.setProgress(progress, values.count);
+    try {
+        kind->generate(values, random, writer);
+    } catch (DivisionByZero& e) {
+        // A draw's bound comes from the lists' values; the count only repeats the draws.
+        const QStringList captions = shownListCaptions(*kind);
+        if (!captions.isEmpty()) e.setAdvice(DivisionByZero::adviceFor(captions));
+        throw;
+    }
     writer.flush();
 }
 
 void writeTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                        const QString& path) {
+                        const QString& path, TextProgress* progress) {
     if (!isTextKind(kind)) return;
     // The old file is replaced only once the whole worksheet is ready.
     OutputFile file(path);
     file.device();  // a file that cannot be written is reported before anything is drawn
     FileSink sink(file);
-    generateTextWorksheet(kind, fields, random, sink);
+    generateTextWorksheet(kind, fields, random, sink, nullptr, progress);
     file.commit();
 }
 

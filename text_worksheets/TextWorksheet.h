@@ -73,20 +73,30 @@ struct TextAnswer {
 };
 TextAnswer textAnswer(const TextExercise& exercise);
 
+// Told how far a long generation has come, every few thousand exercises.
+class TextProgress {
+  public:
+    virtual ~TextProgress() = default;
+    // done of total exercises written; false stops the generation, which then
+    // throws Cancelled. Never touches the draws.
+    virtual bool carryOn(int64_t done, int64_t total) = 0;
+};
+
 // True for the kind codes of the menu (textKinds()).
 bool isTextKind(int32_t kind);
 
-// Runs the kind's generator. Throws ConversionError, DivisionByZero or
-// InputRefused; what was written before an error is to be thrown away.
-// With exercises given, every exercise is also reported there as drawn.
+// Runs the kind's generator. Throws ConversionError, DivisionByZero,
+// InputRefused or Cancelled; what was written before an error is to be thrown
+// away. With exercises given, every exercise is also reported there as drawn.
 void generateTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                           ByteSink& out, TextExerciseSink* exercises = nullptr);
+                           ByteSink& out, TextExerciseSink* exercises = nullptr,
+                           TextProgress* progress = nullptr);
 
 // Generates into the file at path, replacing the old file only when the
 // generation succeeded (so an error leaves it as it was). A kind code that is
 // not a menu kind (0 before any choice) does nothing. Throws the generation's
 // errors and FileError.
 void writeTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                        const QString& path);
+                        const QString& path, TextProgress* progress = nullptr);
 
 }  // namespace zarvik

@@ -2,19 +2,27 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
 
-#include "common/Look.h"
 #include "common/ErrorBox.h"
+#include "common/Errors.h"
+#include "common/Look.h"
 #include "common/Names.h"
 #include "common/WindowControls.h"
 #include "text_worksheets/TextCatalogue.h"
@@ -38,6 +46,45 @@ void fillList(QComboBox* list, const zarvik::ParameterList& parameter) {
     list->setCurrentIndex(-1);
     list->setEditText(QString());
 }
+
+// A preparation that runs past half a second shows how far it has come, with
+// an "İptal" button that stops it; the dialog is redrawn at most every 50 ms.
+class ProgressBox : public zarvik::TextProgress {
+  public:
+    explicit ProgressBox(QWidget* parent) : parent_(parent) { started_.start(); }
+
+    bool carryOn(int64_t done, int64_t total) override {
+        if (!dialog_) {
+            if (started_.elapsed() < 500) return true;
+            dialog_ =
+                std::make_unique<QProgressDialog>(QStringLiteral("Alıştırmalar hazırlanıyor..."),
+                                                  QStringLiteral("İptal"), 0, 1000, parent_);
+            dialog_->setWindowTitle(zarvik::names::kApplicationTitle.toString());
+            // No window may draw while the sheet is drawn: its exercises stay one run.
+            dialog_->setWindowModality(Qt::ApplicationModal);
+            dialog_->setMinimumDuration(0);
+            dialog_->setAutoReset(false);
+            dialog_->setAutoClose(false);
+            dialog_->show();
+        } else if (shown_.isValid() && shown_.elapsed() < 50) {
+            return true;
+        }
+        shown_.start();
+        const int64_t permille = total > 0 ? std::min<int64_t>(1000, done * 1000 / total) : 0;
+        dialog_->setValue(static_cast<int>(permille));
+        QCoreApplication::processEvents();
+        return !dialog_->wasCanceled();
+    }
+
+  private:
+    QWidget* parent_;
+    QElapsedTimer started_;
+    QElapsedTimer shown_;
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
+const QString kOldFileKept =
+    QStringLiteral("Önceki %1 dosyası olduğu gibi bırakıldı.").arg(kWorksheetFile);
 
 }  // namespace
 
@@ -231,7 +278,26 @@ void TFormZarvikEski::Button1Click() {
         // Only 0, before any choice, is not a kind; the button is hidden then.
         if (!zarvik::isTextKind(kindCode_)) return;
         const Fields fields(*this);
-        zarvik::writeTextWorksheet(kindCode_, fields, context_.random, kWorksheetFile);
+        // The title timer draws too; paused, it cannot fall between the sheet's draws
+        // while the progress dialog lets events through.
+        const bool ticking = Timer1->isActive();
+        Timer1->stop();
+        const QScopeGuard restartTimer([this, ticking] {
+            if (ticking) Timer1->start();
+        });
+        try {
+            ProgressBox progress(this);
+            zarvik::writeTextWorksheet(kindCode_, fields, context_.random, kWorksheetFile,
+                                       &progress);
+        } catch (const zarvik::Cancelled& e) {
+            QMessageBox::information(this, zarvik::names::kApplicationTitle.toString(),
+                                     e.message() + u'\n' + kOldFileKept);
+            return;
+        } catch (const zarvik::FileError& e) {
+            // Running out of disk space lands here: the old file is still whole.
+            zarvik::showErrorBox(this, e.message() + u'\n' + kOldFileKept);
+            return;
+        }
         setLabelText(Label7, zarvik::textCompletionText());
         Label7->show();
         opener_->open(kWorksheetFile);

@@ -95,8 +95,10 @@ TEST(NumbersCli, ExitStatuses) {
         const char* err;
     };
     const Case cases[] = {
-        {{"--kind", "Sayı Yuvarlama", "--digits", "2", "--json"}, 1, "Division by zero"},
-        {{"--kind", "Sayı Okuma", "--digits", "üç"}, 1, "'üç' is not a valid integer value"},
+        {{"--kind", "Sayı Yuvarlama", "--digits", "2", "--json"}, 1, "en az 3"},
+        {{"--kind", "Sayı Okuma", "--digits", "üç"},
+         1,
+         "\"Basamak\" kutusuna bir tam sayı yazınız.\n'üç' is not a valid integer value\n"},
         {{"--digits", "3"}, 2, "--kind"},
         {{"--kind", "Sayı Okuma"}, 2, "--digits"},
         {{"--kind", "Sayı Okuma", "--digits", "3", "--columns", "Üç Sütun"}, 2, "--columns"},

@@ -215,17 +215,24 @@ TEST(NumberGenerators, RoundingPlacesFitTheNumber) {
     EXPECT_TRUE(sawHundreds);
 }
 
-TEST(NumberGenerators, RoundingWithOneOrTwoDigitsStops) {
+// One or two digits once stopped every sheet with "Division by zero"; they are
+// refused before the first draw, naming the smallest count that works.
+TEST(NumberGenerators, RoundingWithOneOrTwoDigitsIsRefusedBeforeAnyDraw) {
     for (int d : {1, 2}) {
-        for (int s = 0; s < 20; ++s) {
-            RandomDraw random;
-            random.seed(s);
-            RecordedMessages messages;
-            EXPECT_THROW(
-                generateNumbers(NumberKind::Rounding, QString::number(d), random, messages),
-                DivisionByZero);
+        RandomDraw random, untouched;
+        random.seed(5);
+        untouched.seed(5);
+        RecordedMessages messages;
+        try {
+            generateNumbers(NumberKind::Rounding, QString::number(d), random, messages);
+            ADD_FAILURE() << d << " digits were not refused";
+        } catch (const InputRefused& e) {
+            EXPECT_TRUE(e.message().contains(u"en az 3"_qs)) << e.message().toStdString();
         }
+        EXPECT_EQ(random.draw(1000000), untouched.draw(1000000));
     }
+    overSeeds(NumberKind::Rounding, kSmallestRoundingDigits,
+              [](const NumberSheet& sheet) { EXPECT_EQ(sheet.digits, kSmallestRoundingDigits); });
 }
 
 TEST(NumberGenerators, WritingWordsSayTheKeptNumber) {
@@ -289,6 +296,28 @@ TEST(NumberGenerators, WritingEmptyMiddleGroupKeepsItsName) {
         400);
     EXPECT_TRUE(sawEmptyThousands);
     EXPECT_TRUE(sawDoubleSpace);
+}
+
+// At 7 to 9 digits a top group with no word once left a bare " milyon ..."; it
+// says "bir milyon", the one million its value already counted.
+TEST(NumberGenerators, WritingNeverStartsWithABareMillion) {
+    for (int d = 7; d <= 9; ++d) {
+        int oneMillion = 0;
+        overSeeds(
+            NumberKind::Writing, d,
+            [&](const NumberSheet& sheet) {
+                for (const NumberExercise& e : sheet.exercises) {
+                    EXPECT_FALSE(e.text.startsWith(u' ')) << e.text.toStdString();
+                    EXPECT_EQ(readWords(e.text), e.numbers.at(0));
+                    if (e.text.startsWith(u"bir milyon "_qs)) {
+                        ++oneMillion;
+                        EXPECT_EQ(e.numbers[0] / 1000000, 1);
+                    }
+                }
+            },
+            200);
+        EXPECT_GT(oneMillion, 0) << d;
+    }
 }
 
 TEST(NumberGenerators, DigitCountCorrections) {

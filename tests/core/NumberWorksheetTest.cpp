@@ -158,7 +158,7 @@ TEST(NumberWorksheet, FailedPreparationChangesNothing) {
     const NumberWorksheet before = p.sheet;
     for (const char* digits : {"1", "2"}) {
         EXPECT_THROW(p.prepare(choices("Sayı Yuvarlama", digits, "Tek Sütun", "Veli", "x")),
-                     DivisionByZero);
+                     InputRefused);
         EXPECT_EQ(p.sheet.leftTexts(), before.leftTexts());
         EXPECT_EQ(p.sheet.rightTexts(), before.rightTexts());
         EXPECT_EQ(p.sheet.leftWide(), before.leftWide());

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -105,6 +108,44 @@ TEST_F(TextFile, UnwritablePlacesAreErrorsNamingTheFile) {
     }
 }
 
+// A count of 999999999 once ran for minutes without a word; the progress is
+// told as the lines are written and may stop the run, and being told never
+// changes a draw.
+TEST_F(TextFile, ProgressIsToldAndCancellingKeepsThePreviousFile) {
+    struct Recorded : TextProgress {
+        std::vector<int64_t> done;
+        int64_t total = 0;
+        size_t stopAt = SIZE_MAX;
+        bool carryOn(int64_t d, int64_t t) override {
+            done.push_back(d);
+            total = t;
+            return done.size() < stopAt;
+        }
+    };
+    const FixedTextFields fields(u"20000"_qs, u"4"_qs, u"3"_qs);
+    RandomDraw plain{7, 0};
+    writeTextWorksheet(105, fields, plain, path);
+    const QByteArray expected = readFile(path);
+
+    writeBytes(path, kPrevious);
+    Recorded told;
+    writeTextWorksheet(105, fields, random, path, &told);
+    EXPECT_EQ(readFile(path), expected);
+    EXPECT_EQ(random.draw(1000000), plain.draw(1000000));
+    ASSERT_FALSE(told.done.empty());
+    EXPECT_EQ(told.total, 20000);
+    EXPECT_TRUE(std::is_sorted(told.done.begin(), told.done.end()));
+    EXPECT_LE(told.done.back(), 20000);
+
+    writeBytes(path, kPrevious);
+    Recorded stopping;
+    stopping.stopAt = 2;
+    EXPECT_THROW(writeTextWorksheet(105, fields, random, path, &stopping), Cancelled);
+    EXPECT_EQ(stopping.done.size(), 2u);
+    EXPECT_EQ(readFile(path), kPrevious);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{u"Zarvik.txt"_qs});
+}
+
 TEST(TextCli, WritesWhatTheCoreWrites) {
     QTemporaryDir folder;
     const auto result = runCli({u"text"_qs, u"105"_qs, u"--count=12"_qs, u"--p1"_qs, u"4"_qs,
@@ -128,11 +169,16 @@ TEST(TextCli, ExitStatuses) {
     const auto negative = runCli(
         {u"text"_qs, u"101"_qs, u"--count"_qs, u"2"_qs, u"--p1"_qs, u"-1"_qs, u"-o"_qs, u"-"_qs});
     EXPECT_EQ(negative.exitCode, 1);
-    EXPECT_EQ(negative.err, "Division by zero\n");
+    // The Turkish sentence names the list whose value leads there, then the exact text.
+    EXPECT_EQ(QString::fromUtf8(negative.err),
+              u"\"Sayıların en büyük değeri\" alanında seçilen değerle alıştırma hazırlanamıyor. "
+              "Bu alanda başka bir değer seçiniz.\nDivision by zero\n"_qs);
 
     const auto empty = runCli({u"text"_qs, u"102"_qs, u"--p1"_qs, u"3"_qs}, folder.path());
     EXPECT_EQ(empty.exitCode, 1);
-    EXPECT_EQ(empty.err, "'' is not a valid integer value\n");  // the empty second list
+    EXPECT_EQ(QString::fromUtf8(empty.err),  // the empty second list
+              u"\"2. sayının basamak sayısı\" kutusuna bir tam sayı yazınız.\n"
+              "'' is not a valid integer value\n"_qs);
     EXPECT_EQ(readFile(folder.filePath(u"Zarvik.txt"_qs)), kPrevious);
 
     for (const QStringList& bad : {QStringList{u"text"_qs},

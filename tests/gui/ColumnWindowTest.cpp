@@ -233,7 +233,9 @@ TEST_P(ColumnWindow, ErrorBoxLeavesThePreviousSheetPrintable) {
     answer({"üç"});
     test::ModalBoxes boxes;
     click("ButtonHazirla");
-    EXPECT_EQ(boxes.texts, QStringList{"'üç' is not a valid integer value"});
+    EXPECT_EQ(boxes.texts, QStringList{"\"En fazla kaç basamaklı olsun?\" sorusunun kutusuna bir "
+                                       "tam sayı yazınız."});
+    EXPECT_EQ(boxes.details, QStringList{"'üç' is not a valid integer value"});
     EXPECT_EQ(buttons(), (States{true, true, true}));
     EXPECT_EQ(window->sheet().gridPage().cell(u"QRLabel53").text, "Hazırlayan: Ali");
 
@@ -242,9 +244,12 @@ TEST_P(ColumnWindow, ErrorBoxLeavesThePreviousSheetPrintable) {
     const Page& after = output.pages.back();
     ASSERT_EQ(after.cells().size(), before.cells().size());
     for (size_t i = 0; i < after.cells().size(); ++i) {
-        EXPECT_EQ(after.cells()[i].text, before.cells()[i].text) << after.cells()[i].name.toStdString();
-        EXPECT_EQ(after.cells()[i].left, before.cells()[i].left) << after.cells()[i].name.toStdString();
-        EXPECT_EQ(after.cells()[i].width, before.cells()[i].width) << after.cells()[i].name.toStdString();
+        EXPECT_EQ(after.cells()[i].text, before.cells()[i].text)
+            << after.cells()[i].name.toStdString();
+        EXPECT_EQ(after.cells()[i].left, before.cells()[i].left)
+            << after.cells()[i].name.toStdString();
+        EXPECT_EQ(after.cells()[i].width, before.cells()[i].width)
+            << after.cells()[i].name.toStdString();
     }
 }
 
@@ -254,7 +259,10 @@ TEST_P(ColumnWindow, DivisionByZeroIsShownAndNothingIsEnabled) {
     answer({"2", "h"});
     test::ModalBoxes boxes;
     click("ButtonHazirla");
-    EXPECT_EQ(boxes.texts, QStringList{"Division by zero"});
+    EXPECT_EQ(boxes.texts, QStringList{"\"En büyük sayı kaç olsun?\" sorusuna verilen cevapla "
+                                       "alıştırma hazırlanamıyor. Başka bir sayı yazıp yeniden "
+                                       "deneyiniz."});
+    EXPECT_EQ(boxes.details, QStringList{"Division by zero"});
     EXPECT_EQ(buttons(), (States{true, false, false}));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Answers the modal boxes that the code under test opens: a timer finds the
-// active modal widget, records a message box's title and text, and closes it,
+// active modal widget, records a message box's title, text and detail (the
+// informative text below it), and closes it,
 // so a handler that shows a box returns to the test.
 
 #include <QApplication>
@@ -18,6 +19,7 @@ class ModalBoxes {
     }
 
     QStringList texts;
+    QStringList details;
     QStringList titles;
     QList<QMessageBox::Icon> icons;
 
@@ -27,10 +29,12 @@ class ModalBoxes {
         if (!modal) return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             texts << box->text();
+            details << box->informativeText();
             titles << box->windowTitle();
             icons << box->icon();
         } else {
             texts << QStringLiteral("<%1>").arg(modal->metaObject()->className());
+            details << QString();
             titles << modal->windowTitle();
             icons << QMessageBox::NoIcon;
         }

@@ -10,12 +10,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -68,6 +70,43 @@ TEST(PagePrinting, PreviewShowsOnePageAndSavesItAsPdf) {
     if (!info.isEmpty()) {
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +1\\n"))));
     }
+}
+
+// The preview opens on most of the screen with the page as wide as it goes
+// (it once opened at 775 x 515, the page at 39 %); its save dialog proposes
+// the sheet's own name in the folder the program was started from.
+TEST(PagePrinting, PreviewIsLargeAndTheSaveDialogProposesTheSheetsName) {
+    DesktopPageOutput output;
+    Page page = fractions::makeFractionPage();
+    page.suggestedFileName = QStringLiteral("Kesir-Toplama.pdf");
+
+    QSize size, room;
+    QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+    QString proposedFolder;
+    QStringList proposed;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        size = dialog->size();
+        room = dialog->screen()->availableGeometry().size();
+        if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) zoom = preview->zoomMode();
+        QTimer::singleShot(0, [&] {
+            if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                proposedFolder = files->directory().absolutePath();
+                proposed = files->selectedFiles();
+                files->reject();
+            }
+        });
+        dialog->findChild<QAction*>(QString::fromLatin1(DesktopPageOutput::kSavePdfActionName))
+            ->trigger();
+        dialog->reject();
+    });
+    output.preview(nullptr, page);
+    EXPECT_GE(size.width(), room.width() * 8 / 10);
+    EXPECT_GE(size.height(), room.height() * 8 / 10);
+    EXPECT_EQ(zoom, QPrintPreviewWidget::FitToWidth);
+    EXPECT_EQ(proposedFolder, QDir::current().absolutePath());
+    EXPECT_EQ(proposed, QStringList{QDir::current().absoluteFilePath(u"Kesir-Toplama.pdf"_qs)});
 }
 
 TEST(PagePrinting, NoReachablePrinterIsReportedInTurkish) {

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -336,20 +337,54 @@ TEST_F(TextWindow, TwoPressesGiveFreshExercises) {
     EXPECT_EQ(opener.opened.size(), 2);
 }
 
+// A count of 999999999 once froze the window for minutes and wrote 7 GB. Past
+// half a second a progress dialog shows; closing it cancels, and the old
+// Zarvik.txt stays as it was.
+TEST_F(TextWindow, LongPreparationShowsProgressAndCancelKeepsTheOldFile) {
+    writeWorksheet("önceki ödev\r\n");
+    choose(105);
+    edit1()->setText(QStringLiteral("999999999"));
+    comboBox1()->setEditText(QStringLiteral("4"));
+    comboBox2()->setEditText(QStringLiteral("3"));
+    opener.opened.clear();
+    QElapsedTimer clock;
+    clock.start();
+    zarvik::test::ModalBoxes boxes;
+    button1()->click();
+    EXPECT_LT(clock.elapsed(), 30000);
+    ASSERT_EQ(boxes.texts.size(), 2);
+    EXPECT_EQ(boxes.texts[0], QStringLiteral("<QProgressDialog>"));
+    EXPECT_EQ(boxes.texts[1], QStringLiteral("Alıştırmaların hazırlanması iptal edildi.\n"
+                                             "Önceki Zarvik.txt dosyası olduğu gibi bırakıldı."));
+    EXPECT_EQ(worksheet(), QByteArray("önceki ödev\r\n"));
+    EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{QStringLiteral("Zarvik.txt")});
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_TRUE(label(7)->isHidden());
+    EXPECT_FALSE(timer()->isActive());  // left as the test set it
+}
+
 TEST_F(TextWindow, FieldErrorsShowTheErrorBoxAndKeepTheOldFile) {
     struct Case {
         int code;
         const char16_t* count;
         const char16_t* first;
         const char16_t* second;
+        const char16_t* advice;  // the Turkish sentence, naming the field
         const char16_t* message;
     };
     const Case cases[] = {
-        {102, u"5", u"", u"3", u"'' is not a valid integer value"},
-        {103, u"", u"", u"", u"'' is not a valid integer value"},
-        {301, u"beş", u"5", u"", u"'beş' is not a valid integer value"},
+        {102, u"5", u"", u"3", u"\"1. sayının basamak sayısı\" kutusuna bir tam sayı yazınız.",
+         u"'' is not a valid integer value"},
+        {103, u"", u"", u"", u"\"Alıştırma sayısı\" kutusuna bir tam sayı yazınız.",
+         u"'' is not a valid integer value"},
+        {301, u"beş", u"5", u"", u"\"Alıştırma sayısı\" kutusuna bir tam sayı yazınız.",
+         u"'beş' is not a valid integer value"},
         // The first item of kind 303's list makes a draw's bound 0.
-        {303, u"5", u"1", u"1", u"Division by zero"},
+        {303, u"5", u"1", u"1",
+         u"\"1. sayı en fazla kaç basamaklı olsun?\" ve \"2. sayı en fazla kaç basamaklı "
+         u"olsun?\" alanlarında seçilen değerlerle alıştırma hazırlanamıyor. Bu alanlarda başka "
+         u"değerler seçiniz.",
+         u"Division by zero"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -364,7 +399,8 @@ TEST_F(TextWindow, FieldErrorsShowTheErrorBoxAndKeepTheOldFile) {
         button1()->click();
 
         ASSERT_EQ(boxes.texts.size(), 1);
-        EXPECT_EQ(boxes.texts[0], QString::fromUtf16(c.message));
+        EXPECT_EQ(boxes.texts[0], QString::fromUtf16(c.advice));
+        EXPECT_EQ(boxes.details[0], QString::fromUtf16(c.message));
         EXPECT_EQ(boxes.icons[0], QMessageBox::Critical);
         EXPECT_EQ(boxes.titles[0], zarvik::names::kApplicationTitle.toString());
         EXPECT_EQ(worksheet(), QByteArray("önceki ödev\r\n"));

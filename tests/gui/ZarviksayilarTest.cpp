@@ -223,7 +223,8 @@ TEST_F(NumberWindow, RoundingErrorLeavesThePage) {
     child<QLineEdit>("Edit1")->setText("Veli");
     test::ModalBoxes boxes;
     click("ButtonHazirla");
-    EXPECT_EQ(boxes.texts, QStringList{"Division by zero"});
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].contains("en az 3")) << boxes.texts[0].toStdString();
     for (size_t i = 0; i < before.cells().size(); ++i)
         EXPECT_EQ(page().cells()[i].text, before.cells()[i].text);
     // Still "Ready to prepare" from the pick: no preview of a sheet that was not made.

@@ -473,7 +473,10 @@ def main():
             if outcome[0] == "ok":
                 good = run.returncode == 0 and got == outcome[1]
             elif outcome[0] == "error":
-                good = run.returncode == 1 and err == outcome[1] and got == b"previous worksheet\r\n"
+                # A Turkish sentence for the teacher, then the exact text on its own line.
+                lines = err.split("\n")
+                good = (run.returncode == 1 and len(lines) == 2 and lines[0] and
+                        lines[1] == outcome[1] and got == b"previous worksheet\r\n")
             else:
                 good = run.returncode == 1 and got == b"previous worksheet\r\n" and err
             if not good:
