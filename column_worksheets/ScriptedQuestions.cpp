@@ -35,7 +35,7 @@ bool ScriptedQuestions::askYesNo(const QString& question) {
     if (oneOf(item, {u"n", u"no", u"h", u"hayır", u"hayir", u"HAYIR"})) return false;
     throw AnswerScriptError(
         QStringLiteral("'%1' is not an answer to \"%2\" (y, yes, e, evet or n, no, h, hayır)")
-            .arg(item, question));
+            .arg(quotedValue(item), question));
 }
 
 }  // namespace zarvik

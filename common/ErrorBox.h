@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <exception>
+#include <new>
 #include <utility>
 
 class QWidget;
@@ -17,6 +18,11 @@ template <typename Handler>
 void runGuarded(QWidget* parent, Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
+    } catch (const std::bad_alloc&) {
+        // Unwound by now: the temporary files are gone and the memory free.
+        showErrorBox(parent,
+                     QStringLiteral("Bellek yetmedi; bu kadar büyük bir çalışma "
+                                    "hazırlanamadı. Var olan dosyalar olduğu gibi duruyor."));
     } catch (const std::exception& e) {
         showErrorBox(parent, QString::fromUtf8(e.what()));
     } catch (...) {

@@ -7,6 +7,16 @@
 
 namespace zarvik {
 
+// A value as a message quotes it: at most 40 characters, then "…", so a huge
+// field does not make a huge message.
+inline QString quotedValue(const QString& value) {
+    constexpr qsizetype kLongest = 40;
+    if (value.size() <= kLongest) return value;
+    qsizetype cut = kLongest;
+    if (value.at(cut - 1).isHighSurrogate()) --cut;
+    return value.left(cut) + QChar(0x2026);
+}
+
 class Error : public std::runtime_error {
   public:
     explicit Error(const QString& message) : std::runtime_error(message.toStdString()) {}
@@ -17,7 +27,7 @@ class Error : public std::runtime_error {
 class ConversionError : public Error {
   public:
     explicit ConversionError(const QString& text)
-        : Error(QStringLiteral("'%1' is not a valid integer value").arg(text)) {}
+        : Error(QStringLiteral("'%1' is not a valid integer value").arg(quotedValue(text))) {}
 };
 
 // A random draw with the bound 0.
@@ -37,6 +47,14 @@ class InputRefused : public Error {
 class FileError : public Error {
   public:
     using Error::Error;
+};
+
+// The run was interrupted (a signal); nothing was written in place of the
+// old files.
+class Interrupted : public Error {
+  public:
+    Interrupted()
+        : Error(QStringLiteral("İş yarıda kesildi; eski dosyalar olduğu gibi duruyor.")) {}
 };
 
 }  // namespace zarvik

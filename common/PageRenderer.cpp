@@ -1,6 +1,7 @@
 #include "common/PageRenderer.h"
 
 #include <malloc.h>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -453,6 +454,8 @@ void PdfWriter::addPage(const Page& page) {
         s.writer->newPage();
     }
     paintPage(page, s.painter);
+    // Qt's PDF engine goes on after a failed write; the file remembers it.
+    s.file.check();
     ++s.pages;
 }
 
@@ -461,7 +464,11 @@ void PdfWriter::finish() {
     if (s.finished) return;
     if (s.pages == 0)
         throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: sayfa yok.").arg(s.file.path()));
-    s.painter.end();
+    const bool ended = s.painter.end();
+    s.file.check();
+    if (!ended)
+        throw FileError(
+            QStringLiteral("\"%1\" dosyası yazılamadı: PDF tamamlanamadı.").arg(s.file.path()));
     s.finished = true;
     s.file.commit();
 }
@@ -497,9 +504,11 @@ void writePng(const Page& page, const QString& path, int dotsPerInch) {
     const QImage image = renderImage(page, dotsPerInch).convertToFormat(QImage::Format_Grayscale8);
     OutputFile file(path);
     QImageWriter writer(&file.device(), "png");
-    if (!writer.write(image))
-        throw FileError(
-            QStringLiteral("\"%1\" dosyası yazılamadı: %2.").arg(path, writer.errorString()));
+    const bool written = writer.write(image);
+    file.check();  // a full disk says so, rather than libpng's "Write Error"
+    if (!written)
+        throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: PNG resmi oluşturulamadı.")
+                            .arg(QDir::toNativeSeparators(path)));
     file.commit();
 }
 
