@@ -1,6 +1,7 @@
 #include "common/PageRenderer.h"
 
 #include <malloc.h>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
@@ -502,13 +503,16 @@ void writePng(const Page& page, const QString& path, int dotsPerInch) {
     // The pages are black and grey: one channel makes the file smaller and
     // much quicker to compress.
     const QImage image = renderImage(page, dotsPerInch).convertToFormat(QImage::Format_Grayscale8);
-    OutputFile file(path);
-    QImageWriter writer(&file.device(), "png");
-    const bool written = writer.write(image);
-    file.check();  // a full disk says so, rather than libpng's "Write Error"
-    if (!written)
+    // Made in memory first: libpng reports a failed write on standard error
+    // in its own words, and a page is small.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, "png");
+    if (!writer.write(image))
         throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: PNG resmi oluşturulamadı.")
                             .arg(QDir::toNativeSeparators(path)));
+    OutputFile file(path);
+    file.write(encoded.data());
     file.commit();
 }
 
