@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <memory>
 #include <new>
@@ -49,6 +50,20 @@ void filterQtMessages(QtMsgType type, const QMessageLogContext& context, const Q
     // A PNG that cannot be written is reported in the program's own words.
     if (text == QLatin1String("libpng error: Write Error")) return;
     if (qtHandler) qtHandler(type, context, text);
+}
+
+// A quoted value, as '…', is cut to 40 characters: a huge option value must
+// not make a huge message.
+QString shortened(QString message) {
+    static const QRegularExpression quoted(QStringLiteral("'([^'\\n]{41,})'"));
+    QRegularExpressionMatch match;
+    qsizetype from = 0;
+    while ((match = quoted.match(message, from)).hasMatch()) {
+        const QString cut = u'\'' + zarvik::quotedValue(match.captured(1)) + u'\'';
+        message.replace(match.capturedStart(), match.capturedLength(), cut);
+        from = match.capturedStart() + cut.size();
+    }
+    return message;
 }
 
 int runCommand(const QString& command, const QStringList& arguments) {
@@ -126,14 +141,14 @@ int main(int argc, char** argv) {
         return status;
     } catch (const UsageError& e) {
         printErr(QStringLiteral("zarvik-cli %1: %2\nRun 'zarvik-cli %1 --help' for usage.\n")
-                     .arg(command, e.message));
+                     .arg(command, shortened(e.message)));
         return kUsageError;
     } catch (const zarvik::Interrupted&) {
         // The temporary files are gone; end as the signal would have.
         std::raise(zarvik::outputInterruptSignal());
         return kGenerationError;
     } catch (const zarvik::Error& e) {
-        printErr(e.message() + u'\n');
+        printErr(shortened(e.message()) + u'\n');
         return kGenerationError;
     } catch (const std::bad_alloc&) {
         printErr(QStringLiteral("zarvik-cli %1: bellek yetmedi; bu kadar büyük bir çalışma "

@@ -214,6 +214,26 @@ def interrupt_cases(work):
         check(f'{name}: no temporary file', not leftovers(work), leftovers(work))
 
 
+def memory_case(work):
+    """Memory running out is reported, not an abort; the old file stays."""
+    import resource
+    path = os.path.join(work, 'a.txt')
+    with open(path, 'wb') as f:
+        f.write(b'old\r\n')
+
+    def limit():
+        resource.setrlimit(resource.RLIMIT_AS, (150 << 20, 150 << 20))
+
+    # A line of sixty million digits does not fit in 150 MB (a refusal of such
+    # a value up front is as good).
+    result = subprocess.run([cli, 'text', '501', '--count', '1', '--p1', '60000000',
+                             '--answer-key', '-o', path], env=ENV, capture_output=True,
+                            preexec_fn=limit, timeout=60)
+    check('memory: status 1, no abort', result.returncode == 1, result.returncode)
+    check('memory: old file kept', open(path, 'rb').read() == b'old\r\n')
+    check('memory: no temporary file', not leftovers(work), leftovers(work))
+
+
 def repeat_case(work):
     a = run(TEXT + ['--count', '50', '-o', '-'])
     b = run(TEXT + ['--count', '50', '-o', '-'])
@@ -223,7 +243,7 @@ def repeat_case(work):
 def main():
     mounted = in_private_mount_namespace()
     with tempfile.TemporaryDirectory() as work:
-        for case in (path_cases, message_cases, interrupt_cases, repeat_case):
+        for case in (path_cases, message_cases, interrupt_cases, memory_case, repeat_case):
             folder = os.path.join(work, case.__name__)
             os.mkdir(folder)
             case(folder)
