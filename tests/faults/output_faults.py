@@ -5,7 +5,7 @@ reads or writes, names the file system cannot carry, and interruptions. Every
 failure must exit 1 (2 for bad usage) with a Turkish message naming the file,
 keep the old file byte for byte and leave no temporary file behind.
 
-Usage: output_faults.py ZARVIK_CLI.  Exits 77 (skipped) where no tmpfs can be
+Usage: output_faults.py ZARVIK_CLI [GUI_TESTS].  Exits 77 (skipped) where no tmpfs can be
 mounted (neither root nor user namespaces)."""
 import os
 import signal
@@ -112,6 +112,21 @@ def full_disk_cases():
         finally:
             subprocess.run(['umount', disk])
             os.rmdir(disk)
+
+
+def window_case():
+    """The windows' save path (the preview's "PDF olarak kaydet") on a full disk."""
+    if len(sys.argv) < 3 or not os.path.exists(sys.argv[2]):
+        return
+    disk = small_disk('512k')
+    try:
+        result = subprocess.run([sys.argv[2], '--gtest_filter=SaveFaults.*'], capture_output=True,
+                                env=dict(ENV, ZARVIK_FULL_FOLDER=disk), timeout=60)
+        check('window save on a full disk', result.returncode == 0 and b'[  PASSED  ] 1' in
+              result.stdout, result.stdout.decode(errors='replace')[-2000:])
+    finally:
+        subprocess.run(['umount', disk])
+        os.rmdir(disk)
 
 
 def folder_set_case():
@@ -251,6 +266,7 @@ def main():
     if mounted:
         full_disk_cases()
         folder_set_case()
+        window_case()
     if failures:
         print(f'{len(failures)} fault checks failed')
         return 1
