@@ -2,11 +2,16 @@
 
 #include <unistd.h>
 
+#include <QDataStream>
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <cstdio>
 
 #include "cli/CliSupport.h"
 #include "common/ClassList.h"
+#include "common/Errors.h"
+#include "common/OutputFile.h"
 #include "common/PupilName.h"
 
 namespace zarvik::cli {
@@ -60,6 +65,7 @@ Progress::~Progress() {
 }
 
 void Progress::sheetDone(int done) {
+    if (outputInterruptSignal()) throw Interrupted();
     if (!terminal_ || timer_.elapsed() < 1000) return;
     shown_ = true;
     std::fprintf(stderr, "\r%d/%d sayfa", done, total_);
@@ -78,13 +84,56 @@ void checkPrintedOutput(const QString& output, bool isSet, const ClassSet& set) 
                            "anahtarını bir .pdf dosyasına yazınız.")};
 }
 
+void AnswerStore::add(const AnswerBlock& block) {
+    if (!file_.isOpen()) {
+        if (!file_.open())
+            throw FileError(
+                QStringLiteral("Cevap anahtarı için geçici dosya oluşturulamadı "
+                               "(%1): %2.")
+                    .arg(QDir::toNativeSeparators(QDir::tempPath()), file_.errorString()));
+        stream_.setDevice(&file_);
+    }
+    stream_ << block.heading << block.lines;
+    checkStream();
+    ++count_;
+}
+
+void AnswerStore::forEach(const std::function<void(const AnswerBlock&)>& each) {
+    if (count_ == 0) return;
+    if (!file_.flush() || !file_.seek(0)) checkStream(true);
+    for (int i = 0; i < count_; ++i) {
+        AnswerBlock block;
+        stream_ >> block.heading >> block.lines;
+        checkStream();
+        each(block);
+    }
+}
+
+void AnswerStore::checkStream(bool failed) {
+    if (!failed && stream_.status() == QDataStream::Ok) return;
+    throw FileError(QStringLiteral("Cevap anahtarı için geçici dosya (%1) yazılamadı: diskte "
+                                   "yer kalmamış olabilir.")
+                        .arg(QDir::toNativeSeparators(file_.fileName())));
+}
+
 PrintedSheets::PrintedSheets(const ClassSet& set, const QString& output, bool json)
     : set_(set), output_(output), json_(json), progress_(set.sheets) {
     png_ = QFileInfo(output).suffix().toLower() == QLatin1String("png");
     if (!output.isEmpty() && !png_) pdf_ = std::make_unique<PdfWriter>(output);
+    if (set.answerKey) answers_ = std::make_unique<AnswerStore>();
 }
 
 PrintedSheets::~PrintedSheets() = default;
+
+void PrintedSheets::print(const QString& text) {
+    pending_ += text;
+    // A small output goes out whole at the end (nothing on a failure); a long
+    // one is streamed, so memory stays flat however many sheets there are.
+    if (pending_.size() > kPendingLimit) {
+        printOut(pending_);
+        pending_.clear();
+    }
+}
 
 void PrintedSheets::addSheet(int k, Page page, const QString& jsonObject, const QString& plain,
                              const QStringList& answers) {
@@ -96,14 +145,24 @@ void PrintedSheets::addSheet(int k, Page page, const QString& jsonObject, const 
         else
             writePng(page, output_);
     }
-    QString object = jsonObject;
-    if (!pupil.isEmpty()) object += QStringLiteral(",\"pupil\":") + jsonString(pupil);
-    if (set_.answerKey) object += QStringLiteral(",\"answers\":") + jsonStringArray(answers);
-    jsonSheets_ << object + u'}';
-    if (k > 1) plain_ += QStringLiteral("----\n");
-    if (!pupil.isEmpty()) plain_ += pupil + u'\n';
-    plain_ += plain;
-    if (set_.answerKey) answers_.push_back({answerBlockHeading(k, pupil), answers});
+    if (json_) {
+        QString object = jsonObject;
+        if (!pupil.isEmpty()) object += QStringLiteral(",\"pupil\":") + jsonString(pupil);
+        if (set_.answerKey) object += QStringLiteral(",\"answers\":") + jsonStringArray(answers);
+        object += u'}';
+        if (set_.isSet()) object.prepend(k > 1 ? u',' : u'[');
+        print(object);
+    } else if (output_.isEmpty()) {
+        QString text;
+        if (k > 1) text += QStringLiteral("----\n");
+        if (!pupil.isEmpty()) text += pupil + u'\n';
+        print(text + plain);
+    }
+    const bool keyPages = pdf_ != nullptr;
+    const bool keyText = !json_ && output_.isEmpty();
+    if (set_.answerKey && (keyPages || keyText)) {
+        answers_->add({answerBlockHeading(k, pupil), answers});
+    }
     progress_.sheetDone(k);
 }
 
@@ -111,20 +170,20 @@ void PrintedSheets::finish() {
     if (set_.answerKey) {
         if (pdf_) {
             AnswerKeyPages key([this](const Page& page) { pdf_->addPage(page); });
-            for (const AnswerBlock& block : answers_)
-                key.add(block);
+            answers_->forEach([&](const AnswerBlock& block) { key.add(block); });
             key.finish();
         }
-        plain_ += QStringLiteral("----\nCEVAP ANAHTARI\n");
-        for (const AnswerBlock& block : answers_)
-            plain_ += u'\n' + block.heading + u'\n' + block.lines.join(u'\n') + u'\n';
+        if (!json_ && output_.isEmpty()) {
+            print(QStringLiteral("----\nCEVAP ANAHTARI\n"));
+            answers_->forEach([&](const AnswerBlock& block) {
+                print(u'\n' + block.heading + u'\n' + block.lines.join(u'\n') + u'\n');
+            });
+        }
     }
     if (pdf_) pdf_->finish();
-    if (json_)
-        printOut(set_.isSet() ? u'[' + jsonSheets_.join(u',') + QStringLiteral("]\n")
-                              : jsonSheets_.value(0) + u'\n');
-    else if (output_.isEmpty())
-        printOut(plain_);
+    if (json_) print(set_.isSet() ? QStringLiteral("]\n") : QStringLiteral("\n"));
+    if (!pending_.isEmpty()) printOut(pending_);
+    pending_.clear();
 }
 
 }  // namespace zarvik::cli

@@ -4,9 +4,12 @@
 // answer key after the sheets (--answer-key).
 
 #include <QCommandLineParser>
+#include <QDataStream>
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,10 +54,26 @@ class Progress {
     QElapsedTimer timer_;
 };
 
+// The answers of a set's sheets, kept in a temporary file until the answer
+// key is written after the sheets, so a long set does not grow in memory.
+class AnswerStore {
+  public:
+    void add(const AnswerBlock& block);  // throws FileError
+    // Calls each(block) for every block, in order; once.
+    void forEach(const std::function<void(const AnswerBlock&)>& each);
+
+  private:
+    void checkStream(bool failed = false);
+    QTemporaryFile file_;
+    QDataStream stream_;
+    int count_ = 0;
+};
+
 // What a printed family's command makes of its sheets: the pages into a PDF
 // (or one page into a PNG) with each pupil's name, and JSON or plain text on
-// standard output, with the answer key after the sheets. Text goes out only
-// when every sheet is done, and the PDF replaces an old file only then.
+// standard output, with the answer key after the sheets. Short text goes out
+// only when every sheet is done (a long one as it is made), and the PDF
+// replaces an old file only then. Memory stays flat in the number of sheets.
 class PrintedSheets {
   public:
     // output: the -o file or empty; json: print JSON instead of plain text.
@@ -68,14 +87,16 @@ class PrintedSheets {
     void finish();
 
   private:
+    static constexpr qsizetype kPendingLimit = 4 << 20;  // characters
+    void print(const QString& text);
+
     const ClassSet& set_;
     QString output_;
     bool png_ = false;
     bool json_;
     std::unique_ptr<PdfWriter> pdf_;
-    QStringList jsonSheets_;
-    QString plain_;
-    std::vector<AnswerBlock> answers_;
+    QString pending_;  // standard output not yet printed
+    std::unique_ptr<AnswerStore> answers_;
     Progress progress_;
 };
 

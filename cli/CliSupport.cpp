@@ -2,7 +2,11 @@
 
 #include <QDate>
 #include <QRegularExpression>
+#include <cerrno>
 #include <cstdio>
+
+#include "common/Errors.h"
+#include "common/OutputFile.h"
 
 #include "common/DateText.h"
 
@@ -88,8 +92,20 @@ QString optionText(const QCommandLineParser& parser, const QString& name) {
 
 void printOut(const QString& text) {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
+    errno = 0;
+    const size_t written =
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    // A full disk, a closed or broken pipe: the output is not there, so the
+    // run has not succeeded.
+    if (std::fflush(stdout) != 0 || written != static_cast<size_t>(bytes.size())) {
+        const int error = errno;
+        std::clearerr(stdout);
+        throw FileError(QStringLiteral("Standart çıktıya yazılamadı: %1.")
+                            .arg(error == EBADF ? QStringLiteral("standart çıktı kapalı ya da "
+                                                                 "yazılamıyor")
+                                 : error        ? systemErrorText(error)
+                                                : QStringLiteral("yazma hatası")));
+    }
 }
 
 void printErr(const QString& text) {

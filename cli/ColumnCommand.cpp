@@ -10,6 +10,7 @@
 #include "column_worksheets/ColumnGenerators.h"
 #include "column_worksheets/ColumnSheet.h"
 #include "column_worksheets/ScriptedQuestions.h"
+#include "common/Errors.h"
 #include "common/PageRenderer.h"
 
 namespace zarvik::cli {
@@ -140,7 +141,9 @@ int runColumnCommand(const QStringList& arguments) {
             kind = sheet.prepare(operation, property, optionText(parser, QStringLiteral("teacher")),
                                  date, questions, random);
         } catch (const AnswerScriptError& e) {
-            throw UsageError{QStringLiteral("--answers: ") + e.message()};
+            // An answer the question cannot take, as a number answer that is
+            // not a number: refused by the preparation (status 1), not usage.
+            throw Error(QStringLiteral("zarvik-cli column: --answers: ") + e.message());
         }
         if (!kind && k == 1)
             printErr(QStringLiteral("zarvik-cli column: \"%1\" / \"%2\" için alıştırma yok; "

@@ -150,9 +150,12 @@ void writeClassSet(int32_t kind, const FixedTextFields& fields, RandomDraw& rand
             QStringLiteral("Zarvik-%1.txt").arg(k, width, 10, QLatin1Char('0')));
     };
 
+    // A set in a folder is prepared whole (each sheet in a temporary file
+    // beside its place) before any old sheet is replaced.
     std::unique_ptr<OutputFile> single;
     if (!perSheet) single = std::make_unique<OutputFile>(path);
-    std::vector<QStringList> answers;
+    std::vector<std::unique_ptr<OutputFile>> prepared;
+    AnswerStore answers;
     Progress progress(set.sheets);
     for (int k = 1; k <= set.sheets; ++k) {
         std::unique_ptr<OutputFile> own;
@@ -164,8 +167,11 @@ void writeClassSet(int32_t kind, const FixedTextFields& fields, RandomDraw& rand
         OutputSink sink(file);
         AnswerLines lines;
         generateTextWorksheet(kind, fields, random, sink, set.answerKey ? &lines : nullptr);
-        if (set.answerKey) answers.push_back(std::move(lines.lines));
-        if (perSheet) own->commit();
+        if (set.answerKey) answers.add({answerBlockHeading(k, set.pupil(k)), lines.lines});
+        if (perSheet) {
+            own->prepare();
+            prepared.push_back(std::move(own));
+        }
         progress.sheetDone(k);
     }
 
@@ -176,17 +182,20 @@ void writeClassSet(int32_t kind, const FixedTextFields& fields, RandomDraw& rand
         OutputFile& file = perSheet ? *own : *single;
         if (!perSheet) writeLine(file, QStringLiteral("----"));
         writeLine(file, QStringLiteral("CEVAP ANAHTARI"));
-        for (int k = 1; k <= set.sheets; ++k) {
+        answers.forEach([&](const AnswerBlock& block) {
             writeLine(file, QString());
-            const QString heading = QStringLiteral("%1. sayfa").arg(k);
-            writeLine(file, set.pupil(k).isEmpty() ? heading
-                                                   : heading + QStringLiteral(": ") + set.pupil(k));
-            for (const QString& line : answers[size_t(k - 1)])
+            writeLine(file, block.heading);
+            for (const QString& line : block.lines)
                 writeLine(file, line);
+        });
+        if (perSheet) {
+            own->prepare();
+            prepared.push_back(std::move(own));
         }
-        if (perSheet) own->commit();
     }
     if (single) single->commit();
+    for (const auto& file : prepared)
+        file->replace();
 }
 
 }  // namespace

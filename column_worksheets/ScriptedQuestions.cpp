@@ -36,7 +36,7 @@ bool ScriptedQuestions::askYesNo(const QString& question) {
     throw AnswerScriptError(
         QStringLiteral("'%1', \"%2\" sorusunun cevabı değil (y, yes, e, evet ya da n, no, h, "
                        "hayır yazınız)")
-            .arg(item, question));
+            .arg(quotedValue(item), question));
 }
 
 }  // namespace zarvik

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <exception>
+#include <new>
 #include <utility>
 
 #include "common/Errors.h"
@@ -24,6 +25,11 @@ void runGuarded(QWidget* parent, Handler&& handler) {
         std::forward<Handler>(handler)();
     } catch (const Error& e) {
         showErrorBox(parent, e.advice(), e.message());
+    } catch (const std::bad_alloc&) {
+        // Unwound by now: the temporary files are gone and the memory free.
+        showErrorBox(parent,
+                     QStringLiteral("Bellek yetmedi; bu kadar büyük bir çalışma "
+                                    "hazırlanamadı. Var olan dosyalar olduğu gibi duruyor."));
     } catch (const std::exception& e) {
         showErrorBox(parent, QString::fromUtf8(e.what()));
     } catch (...) {

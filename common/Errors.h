@@ -11,6 +11,16 @@
 
 namespace zarvik {
 
+// A value as a message quotes it: at most 40 characters, then "…", so a huge
+// field does not make a huge message.
+inline QString quotedValue(const QString& value) {
+    constexpr qsizetype kLongest = 40;
+    if (value.size() <= kLongest) return value;
+    qsizetype cut = kLongest;
+    if (value.at(cut - 1).isHighSurrogate()) --cut;
+    return value.left(cut) + QChar(0x2026);
+}
+
 class Error : public std::runtime_error {
   public:
     explicit Error(const QString& message, QString advice = {})
@@ -29,12 +39,12 @@ class Error : public std::runtime_error {
 class ConversionError : public Error {
   public:
     explicit ConversionError(const QString& text)
-        : Error(QStringLiteral("'%1' is not a valid integer value").arg(text),
+        : Error(QStringLiteral("'%1' is not a valid integer value").arg(quotedValue(text)),
                 text.isEmpty()
                     ? QStringLiteral("Boş kalan kutuya bir tam sayı yazınız.")
                     : QStringLiteral("\"%1\" bir tam sayı değil. Bu yazının yerine bir tam sayı "
                                      "yazınız.")
-                          .arg(text)) {}
+                          .arg(quotedValue(text))) {}
     // "\"Alıştırma sayısı\" kutusuna bir tam sayı yazınız."
     static QString adviceFor(const QString& field) {
         return QStringLiteral("\"%1\" kutusuna bir tam sayı yazınız.").arg(field);
@@ -82,6 +92,14 @@ class FileError : public Error {
 class Cancelled : public Error {
   public:
     using Error::Error;
+};
+
+// The run was interrupted (a signal); nothing was written in place of the
+// old files.
+class Interrupted : public Error {
+  public:
+    Interrupted()
+        : Error(QStringLiteral("İş yarıda kesildi; eski dosyalar olduğu gibi duruyor.")) {}
 };
 
 }  // namespace zarvik

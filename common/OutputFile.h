@@ -1,10 +1,13 @@
 #pragma once
 // Writing an output file without losing the old one: a regular file (or a new
-// one) is written to a temporary file in the same folder and renamed over the
-// old file only on commit(), so an error leaves the previous file as it was. A
-// link is followed to the file it points to. "-" is standard output, and an
-// existing file that is not a regular file (a device, a pipe) is written
-// directly. Failures raise FileError with a Turkish message naming the file.
+// one) is written to a temporary file in the same folder, every write checked,
+// flushed to the disk and renamed over the old file only on commit(), so an
+// error (a full disk, a broken device) leaves the previous file as it was and
+// no temporary file behind. A link is followed to the file it points to. "-"
+// is standard output, and an existing file that is not a regular file (a
+// device, a pipe) is written directly; a pipe nobody reads is refused at once
+// instead of waited on. Failures raise FileError with a Turkish message naming
+// the file.
 
 #include <QIODevice>
 #include <QString>
@@ -19,22 +22,45 @@ class OutputFile {
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Opens on first use.
+    // Opens on first use. The device remembers the first failed write and
+    // refuses every later one, so writers that ignore errors (QPdfWriter)
+    // cannot hide it: check() and commit() report it.
     QIODevice& device();
     void write(const char* data, qsizetype size);
     void write(const QByteArray& bytes) { write(bytes.constData(), bytes.size()); }
+    // Throws FileError if any write so far failed.
+    void check();
+    // prepare() then replace().
     void commit();
+    // Every byte on the disk (flushed, synced) in the temporary file, which is
+    // closed; the old file is still untouched.
+    void prepare();
+    // The prepared file takes the old file's place.
+    void replace();
 
     const QString& path() const { return path_; }
 
   private:
+    class Device;
     [[noreturn]] void fail(const QString& reason) const;
-    QString reasonFor(const QIODevice& device) const;
+    [[noreturn]] void failErrno(int error) const;
+    void open();
 
     QString path_;
-    std::unique_ptr<QIODevice> device_;
-    bool direct_ = false;
+    QString target_;     // the file replaced: path_ with links followed
+    QString temporary_;  // empty when written directly
+    std::unique_ptr<Device> device_;
+    bool prepared_ = false;
     bool committed_ = false;
 };
+
+// Ctrl-C and its kin: the CLI's signal handler calls requestOutputInterrupt,
+// after which every write fails and raises Interrupted, so the stack unwinds,
+// the temporary files go and the old files stay.
+void requestOutputInterrupt(int signal);
+int outputInterruptSignal();  // 0 until then
+
+// The Turkish words for a system error number, as the file messages use them.
+QString systemErrorText(int error);
 
 }  // namespace zarvik

@@ -1,6 +1,8 @@
 #include "common/PageRenderer.h"
 
 #include <malloc.h>
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -453,6 +455,8 @@ void PdfWriter::addPage(const Page& page) {
         s.writer->newPage();
     }
     paintPage(page, s.painter);
+    // Qt's PDF engine goes on after a failed write; the file remembers it.
+    s.file.check();
     ++s.pages;
 }
 
@@ -461,7 +465,11 @@ void PdfWriter::finish() {
     if (s.finished) return;
     if (s.pages == 0)
         throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: sayfa yok.").arg(s.file.path()));
-    s.painter.end();
+    const bool ended = s.painter.end();
+    s.file.check();
+    if (!ended)
+        throw FileError(
+            QStringLiteral("\"%1\" dosyası yazılamadı: PDF tamamlanamadı.").arg(s.file.path()));
     s.finished = true;
     s.file.commit();
 }
@@ -495,11 +503,16 @@ void writePng(const Page& page, const QString& path, int dotsPerInch) {
     // The pages are black and grey: one channel makes the file smaller and
     // much quicker to compress.
     const QImage image = renderImage(page, dotsPerInch).convertToFormat(QImage::Format_Grayscale8);
-    OutputFile file(path);
-    QImageWriter writer(&file.device(), "png");
+    // Made in memory first: libpng reports a failed write on standard error
+    // in its own words, and a page is small.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, "png");
     if (!writer.write(image))
-        throw FileError(
-            QStringLiteral("\"%1\" dosyası yazılamadı: %2.").arg(path, writer.errorString()));
+        throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: PNG resmi oluşturulamadı.")
+                            .arg(QDir::toNativeSeparators(path)));
+    OutputFile file(path);
+    file.write(encoded.data());
     file.commit();
 }
 

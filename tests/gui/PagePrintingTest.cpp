@@ -184,3 +184,43 @@ TEST(PagePrinting, YazdirPrintsOneA4PageOnTheDefaultPrinter) {
 }
 
 }  // namespace
+
+namespace {
+
+// The preview's "PDF olarak kaydet" on a full disk: the window's error box
+// names the file and the disk, and the old file stays. Run by the fault test
+// (tests/faults), which mounts a small file system and names it here.
+TEST(SaveFaults, SavingOnAFullDiskKeepsTheOldFile) {
+    const QString folder = qEnvironmentVariable("ZARVIK_FULL_FOLDER");
+    if (folder.isEmpty()) GTEST_SKIP() << "run by tests/faults/output_faults.py on a small disk";
+    const QString path = QDir(folder).filePath(QStringLiteral("eski.pdf"));
+    const Page page = fractions::makeFractionPage();
+    savePageAsPdf(nullptr, page, path);
+    const QByteArray before = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(before.isEmpty());
+    {
+        QFile filler(QDir(folder).filePath(QStringLiteral("dolu")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, '\0');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    test::ModalBoxes boxes;
+    savePageAsPdf(nullptr, page, path);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].contains(QStringLiteral("eski.pdf")))
+        << boxes.texts[0].toStdString();
+    EXPECT_TRUE(boxes.texts[0].contains(QStringLiteral("diskte yer kalmadı")))
+        << boxes.texts[0].toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(folder).entryList(QStringList{QStringLiteral(".zarvik-*")},
+                                     QDir::Files | QDir::Hidden),
+              QStringList());
+}
+
+}  // namespace
