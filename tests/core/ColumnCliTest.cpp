@@ -117,7 +117,7 @@ TEST(ColumnCli, ExitStatuses) {
         {add + QStringList{"--answers", ""}, 1, "'' is not a valid integer value"},
         {sub + QStringList{"--answers", "2;h"}, 1, "Division by zero"},
         // Any answer its question cannot take is the same fault: status 1.
-        {sub + QStringList{"--answers", "5;belki"}, 1, "'belki' is not an answer"},
+        {sub + QStringList{"--answers", "5;belki"}, 1, "'belki', \"İşlemlerde"},
         {{"column", "--op", "Toplama", "--prop", "Eldesiz Toplama"}, 2, "--page"},
         {{"column", "--page", "a3", "--op", "Toplama", "--prop", "x"}, 2, "--page"},
         {{"column", "--page", "a4", "--prop", "x"}, 2, "--op"},
