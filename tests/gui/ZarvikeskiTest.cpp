@@ -350,6 +350,10 @@ TEST_F(TextWindow, FieldErrorsShowTheErrorBoxAndKeepTheOldFile) {
         {301, u"beş", u"5", u"", u"'beş' is not a valid integer value"},
         // The first item of kind 303's list makes a draw's bound 0.
         {303, u"5", u"1", u"1", u"Division by zero"},
+        // Edit1 takes nine digits; beyond the limit of exercises it is refused.
+        {101, u"999999999", u"9", u"",
+         u"\"Alıştırma sayısı\" alanına yazılan 999999999 değeri ile alıştırma hazırlanamaz. "
+         u"Bu alana en çok 1000000 olan bir sayı yazınız."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
