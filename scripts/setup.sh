@@ -13,6 +13,8 @@ packages=(
   fonts-dejavu-core libcups2 xdg-utils
   # tests: GoogleTest, PDF text extraction, a virtual PDF printer
   libgtest-dev googletest python3 poppler-utils cups printer-driver-cups-pdf
+  # fuzzing (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' runtimes
+  clang libclang-rt-14-dev
 )
 
 sudo_cmd=()
