@@ -75,7 +75,8 @@ void addTeacherFooter(Page& page, const TeacherFooter& footer) {
         labelCell(footer.publisherLabel, footer.font, names::kPublisherWebAddress.toString());
     fitHeaderFooterText(teacher, kTeacherFitGroup, date.left - teacher.left - kHeaderFooterGap);
     fitHeaderFooterText(date, kDateFitGroup, publisher.left - date.left - kHeaderFooterGap);
-    fitHeaderFooterText(publisher, kPublisherFitGroup, page.bandWidth - publisher.left);
+    // The publisher's address is the program's own and runs into the right
+    // margin as designed; it is left as it is.
     page.add(teacher);
     page.add(date);
     page.add(publisher);

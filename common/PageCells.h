@@ -57,7 +57,7 @@ struct TeacherFooter {
 };
 
 // Both add their cells in the order given above; cells paint in list order.
-// Each footer text, and the pupil's name (PupilName.h), keeps to its own
+// The teacher and date texts, and the pupil's name (PupilName.h), keeps to its own
 // room when painted: from its label's left edge to the next label on its
 // line (less a gap), or to the band's end; a text too wide gets smaller down
 // to a floor, then is cut with "…" (TextFit).
@@ -74,7 +74,6 @@ void refuseUnprintableFooterTexts(const QString& teacherName, const QString& dat
 // designs' own groups (1, 2, ...).
 inline constexpr int kTeacherFitGroup = 101;
 inline constexpr int kDateFitGroup = 102;
-inline constexpr int kPublisherFitGroup = 103;
 inline constexpr int kPupilNameFitGroup = 104;
 // The smallest size a header or footer text gets before it is cut.
 inline constexpr int kSmallestHeaderFooterPoints = 6;
