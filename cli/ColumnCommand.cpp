@@ -88,7 +88,7 @@ QString problemLines(const ColumnSheet& sheet) {
 
 }  // namespace
 
-int runColumnCommand(const QStringList& arguments) {
+int runColumnCommand(const QStringList& arguments, bool checkOnly) {
     QCommandLineParser parser;
     parser.addOptions({
         {QStringLiteral("page"), QStringLiteral("a5 or a4."), QStringLiteral("PAGE")},
@@ -128,6 +128,7 @@ int runColumnCommand(const QStringList& arguments) {
     RandomDraw random;
     seedRandomDraw(parser, random);
     const QString date = pageDate(parser);
+    if (checkOnly) return kSuccess;
     ColumnSheet sheet(*design);
     PrintedSheets sheets(set, output, json);
     for (int k = 1; k <= set.sheets; ++k) {

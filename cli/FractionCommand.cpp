@@ -61,7 +61,7 @@ QString plainTextOf(const ExerciseTable& table, const QString& teacher, const QS
 
 }  // namespace
 
-int runFractionCommand(const QStringList& arguments) {
+int runFractionCommand(const QStringList& arguments, bool checkOnly) {
     QCommandLineParser parser;
     const QCommandLineOption op(QStringLiteral("op"), QStringLiteral("Operation."),
                                 QStringLiteral("OP"));
@@ -90,6 +90,7 @@ int runFractionCommand(const QStringList& arguments) {
     const FractionChoices choices{parser.value(op), parser.value(type),
                                   optionText(parser, QStringLiteral("denominators")),
                                   optionText(parser, QStringLiteral("teacher")), pageDate(parser)};
+    if (checkOnly) return kSuccess;
     FractionWorksheet sheet;
     PrintedSheets sheets(set, outputPath, parser.isSet(QStringLiteral("json")));
     for (int k = 1; k <= set.sheets; ++k) {

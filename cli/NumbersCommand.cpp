@@ -61,7 +61,7 @@ QString plainTextOf(const NumberWorksheet& sheet) {
 
 }  // namespace
 
-int runNumbersCommand(const QStringList& arguments) {
+int runNumbersCommand(const QStringList& arguments, bool checkOnly) {
     QCommandLineParser parser;
     const QCommandLineOption kind(QStringLiteral("kind"), QStringLiteral("Exercise kind."),
                                   QStringLiteral("KIND"));
@@ -98,6 +98,7 @@ int runNumbersCommand(const QStringList& arguments) {
     choices.teacher = optionText(parser, QStringLiteral("teacher"));
     // The window's date field starts with today's date.
     choices.date = pageDate(parser);
+    if (checkOnly) return kSuccess;
 
     StderrMessages messages;
     NumberWorksheet sheet;

@@ -200,7 +200,7 @@ void writeClassSet(int32_t kind, const FixedTextFields& fields, RandomDraw& rand
 
 }  // namespace
 
-int runTextCommand(const QStringList& arguments) {
+int runTextCommand(const QStringList& arguments, bool checkOnly) {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("KIND"), QStringLiteral("kind code"));
     parser.addOption({QStringLiteral("count"), QStringLiteral("count"), QStringLiteral("TEXT")});
@@ -238,6 +238,7 @@ int runTextCommand(const QStringList& arguments) {
     // Nothing draws before the generation.
     RandomDraw random;
     seedRandomDraw(parser, random);
+    if (checkOnly) return kSuccess;
     if (set.isSet())
         writeClassSet(kind, fields, random, set, path);
     else

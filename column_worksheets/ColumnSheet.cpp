@@ -6,6 +6,7 @@
 #include "column_worksheets/ColumnGenerators.h"
 #include "column_worksheets/ColumnPages.h"
 #include "common/Errors.h"
+#include "common/PageCells.h"
 
 namespace zarvik {
 
@@ -167,6 +168,7 @@ void ColumnSheet::setFooterLabels(const QString& teacherName, const QString& dat
 const ColumnKind* ColumnSheet::prepare(const QString& operation, const QString& property,
                                        const QString& teacherName, const QString& date,
                                        Questions& questions, RandomDraw& random) {
+    refuseUnprintableFooterTexts(teacherName, date);
     // Drawn into a copy: a generator that stops (a typed answer that is not
     // a number, a draw with the bound 0) leaves the previous sheet whole.
     ColumnSheet next(*this);

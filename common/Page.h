@@ -48,6 +48,9 @@ struct TextFit {
     // largestOnTwoLines points; 0 keeps it on one line.
     int smallestOnOneLine = 0;
     int largestOnTwoLines = 0;
+    // A text still too wide at the smallest size is cut, ending in "…": for
+    // the header and footer texts, which have no second line to go to.
+    bool cut = false;
 };
 
 struct Cell {

@@ -1,5 +1,6 @@
 #include "common/PageCells.h"
 
+#include "common/Errors.h"
 #include "common/Names.h"
 
 namespace zarvik {
@@ -59,11 +60,45 @@ void addPupilHeader(Page& page, const PupilHeader& header) {
     page.add(stripCell(header.strip));
 }
 
+void fitHeaderFooterText(Cell& cell, int group, double room) {
+    cell.fit.group = group;
+    cell.fit.room = room;
+    cell.fit.smallest = kSmallestHeaderFooterPoints;
+    cell.fit.cut = true;
+}
+
 void addTeacherFooter(Page& page, const TeacherFooter& footer) {
     page.add(stripCell(footer.strip));
-    page.add(labelCell(footer.teacherLabel, footer.font, kUnsetFooterCaption.toString()));
-    page.add(labelCell(footer.dateLabel, footer.font, kUnsetFooterCaption.toString()));
-    page.add(labelCell(footer.publisherLabel, footer.font, names::kPublisherWebAddress.toString()));
+    Cell teacher = labelCell(footer.teacherLabel, footer.font, kUnsetFooterCaption.toString());
+    Cell date = labelCell(footer.dateLabel, footer.font, kUnsetFooterCaption.toString());
+    Cell publisher =
+        labelCell(footer.publisherLabel, footer.font, names::kPublisherWebAddress.toString());
+    fitHeaderFooterText(teacher, kTeacherFitGroup, date.left - teacher.left - kHeaderFooterGap);
+    fitHeaderFooterText(date, kDateFitGroup, publisher.left - date.left - kHeaderFooterGap);
+    // The publisher's address is the program's own and runs into the right
+    // margin as designed; it is left as it is.
+    page.add(teacher);
+    page.add(date);
+    page.add(publisher);
+}
+
+namespace {
+
+void refuseControlCharacters(QStringView field, const QString& text) {
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            throw InputRefused(QStringLiteral("\"%1\" alanındaki metinde yazdırılamayan bir "
+                                              "denetim karakteri (U+%2) var.")
+                                   .arg(field)
+                                   .arg(c.unicode(), 4, 16, QLatin1Char('0')));
+    }
+}
+
+}  // namespace
+
+void refuseUnprintableFooterTexts(const QString& teacherName, const QString& date) {
+    refuseControlCharacters(u"Öğretmen", teacherName);
+    refuseControlCharacters(u"Tarih", date);
 }
 
 QString teacherCaption(const QString& teacherName) {

@@ -57,8 +57,31 @@ struct TeacherFooter {
 };
 
 // Both add their cells in the order given above; cells paint in list order.
+// The teacher and date texts, and the pupil's name (PupilName.h), keeps to its own
+// room when painted: from its label's left edge to the next label on its
+// line (less a gap), or to the band's end; a text too wide gets smaller down
+// to a floor, then is cut with "…" (TextFit).
 void addPupilHeader(Page& page, const PupilHeader& header);
 void addTeacherFooter(Page& page, const TeacherFooter& footer);
+
+// Throws InputRefused when the teacher's name or the date holds a control
+// character (a tab, a line break, ...), which no footer can print, as class
+// lists refuse them in pupils' names. Every preparation checks before it
+// draws or changes anything.
+void refuseUnprintableFooterTexts(const QString& teacherName, const QString& date);
+
+// The fit groups of the header and footer texts: one each, apart from the
+// designs' own groups (1, 2, ...).
+inline constexpr int kTeacherFitGroup = 101;
+inline constexpr int kDateFitGroup = 102;
+inline constexpr int kPupilNameFitGroup = 104;
+// The smallest size a header or footer text gets before it is cut.
+inline constexpr int kSmallestHeaderFooterPoints = 6;
+// White space kept between a header or footer text and the next label.
+inline constexpr double kHeaderFooterGap = 20;
+
+// Makes the text of the cell keep to the given width when painted.
+void fitHeaderFooterText(Cell& cell, int group, double room);
 
 // "" for an empty name, else "Hazırlayan: " and the name as typed.
 QString teacherCaption(const QString& teacherName);

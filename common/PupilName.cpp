@@ -2,15 +2,14 @@
 
 #include <QFont>
 #include <QFontMetricsF>
-#include <limits>
 
+#include "common/PageCells.h"
 #include "common/PageRenderer.h"
 
 namespace zarvik {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Adı Soyadı:");
 const QString kCellName = QStringLiteral("PupilName");
 
 // Width of a text in tenths of a millimetre at the given point size.
@@ -26,28 +25,29 @@ double textWidth(const CellFont& font, int pointSize, const QString& text) {
 }  // namespace
 
 void printPupilName(Page& page, const QString& name) {
-    const Cell* caption = nullptr;
+    const QString caption = kPupilNameCaption.toString();
+    const Cell* label = nullptr;
     for (const Cell& cell : page.cells())
-        if (cell.kind == CellKind::Label && cell.text == kCaption) caption = &cell;
-    if (!caption) return;
+        if (cell.kind == CellKind::Label && cell.text == caption) label = &cell;
+    if (!label) return;
     // The room ends at the next header caption to the right, or at the band's edge.
     double end = page.bandWidth;
     for (const Cell& cell : page.cells())
-        if (cell.kind == CellKind::Label && cell.top == caption->top && cell.left > caption->left &&
+        if (cell.kind == CellKind::Label && cell.top == label->top && cell.left > label->left &&
             cell.name != kCellName)
             end = std::min(end, cell.left);
     Cell cell;
     cell.name = kCellName;
     cell.kind = CellKind::Label;
-    cell.font = caption->font;
-    cell.top = caption->top;
-    cell.height = caption->height;
-    cell.left = caption->left + textWidth(caption->font, caption->font.pointSize, kCaption) + 15;
-    const double room = end - cell.left - 20;
-    while (cell.font.pointSize > 6 && textWidth(cell.font, cell.font.pointSize, name) > room)
-        --cell.font.pointSize;
+    cell.font = label->font;
+    cell.top = label->top;
+    cell.height = label->height;
+    cell.left = label->left + textWidth(label->font, label->font.pointSize, caption) + 15;
+    const double room = end - cell.left - kHeaderFooterGap;
     cell.width = room;
     cell.text = name;
+    // Smaller for a long name, down to the floor, then cut (when painted).
+    fitHeaderFooterText(cell, kPupilNameFitGroup, room);
     if (page.has(kCellName))
         page.cell(kCellName) = cell;
     else

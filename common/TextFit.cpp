@@ -133,20 +133,55 @@ void setAt(Cell& cell, int size, TextMeasure& measure) {
     cell.font.pointSize = size;
 }
 
+// No room of any page holds this many letters at the smallest size, so a
+// longer text (a pasted page) is measured only this far.
+constexpr qsizetype kLongestCutText = 1000;
+
+// The longest start of the text, without trailing spaces and whole
+// characters only, that fits the room with "…" after it.
+void cutToRoom(Cell& cell, TextMeasure& measure, bool alreadyShortened) {
+    const int size = cell.font.pointSize;
+    if (!alreadyShortened && takenWidth(measure, cell.text, cell, size) <= cell.fit.room) return;
+    const QString ellipsis = QStringLiteral("…");
+    qsizetype fits = 0;  // a start of this length fits, one of `tooLong` does not
+    qsizetype tooLong = cell.text.size() + 1;
+    while (tooLong - fits > 1) {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        if (takenWidth(measure, cell.text.left(middle) + ellipsis, cell, size) <= cell.fit.room)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    if (fits > 0 && fits < cell.text.size() && cell.text[fits - 1].isHighSurrogate()) --fits;
+    while (fits > 0 && cell.text[fits - 1].isSpace())
+        --fits;
+    cell.text = cell.text.left(fits) + ellipsis;
+}
+
 void fitGroup(std::vector<Cell*>& group, TextMeasure& measure) {
     int size = group.front()->font.pointSize;
     // In reading order, as a pupil meets them.
     std::stable_sort(group.begin(), group.end(), [](const Cell* a, const Cell* b) {
         return a->top != b->top ? a->top < b->top : a->left < b->left;
     });
+    std::vector<bool> shortened(group.size(), false);
+    for (size_t i = 0; i < group.size(); ++i) {
+        Cell& cell = *group[i];
+        if (cell.fit.cut && cell.text.size() > kLongestCutText) {
+            cell.text.truncate(kLongestCutText);
+            shortened[i] = true;
+        }
+    }
     for (const Cell* cell : group) {
         if (cell->text.isEmpty()) continue;
         if (takenWidth(measure, cell->text, *cell, size) <= cell->fit.room) continue;
         size = std::min(size, largestSize(*cell, measure));
     }
-    for (Cell* cell : group) {
-        setAt(*cell, size, measure);
-        cell->fit = TextFit{};
+    for (size_t i = 0; i < group.size(); ++i) {
+        Cell& cell = *group[i];
+        setAt(cell, size, measure);
+        if (cell.fit.cut && !cell.text.isEmpty()) cutToRoom(cell, measure, shortened[i]);
+        cell.fit = TextFit{};
     }
 }
 

@@ -8,7 +8,9 @@
 // text of the group fits its room, never below the group's smallest. Where a
 // group allows two lines, a text that would have to get smaller than its
 // smallest one-line size is split at the space that makes the longer line
-// shortest, the second line indented past the exercise's "n-) ".
+// shortest, the second line indented past the exercise's "n-) ". Where a group
+// cuts (the header and footer texts), a text still too wide at the smallest
+// size keeps as much of its start as fits, followed by "…".
 
 #include "common/Page.h"
 

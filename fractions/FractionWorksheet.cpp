@@ -1,5 +1,6 @@
 #include "fractions/FractionWorksheet.h"
 
+#include "common/PageCells.h"
 #include "fractions/FractionPage.h"
 
 namespace zarvik {
@@ -19,6 +20,7 @@ QString FractionWorksheet::dateCaption() const {
 }
 
 void FractionWorksheet::prepare(const FractionChoices& choices, RandomDraw& random) {
+    refuseUnprintableFooterTexts(choices.teacher, choices.date);
     ExerciseTable table;
     clearTable(table);
     if (const auto kind = fractionKindFor(choices.operation, choices.type, choices.relation))

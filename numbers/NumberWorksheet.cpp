@@ -31,6 +31,7 @@ void NumberWorksheet::setLeftWide(bool wide) {
 
 void NumberWorksheet::prepare(const NumberChoices& choices, RandomDraw& random,
                               MessageSink& messages) {
+    refuseUnprintableFooterTexts(choices.teacher, choices.date);
     QStringList left, right;
     std::optional<NumberSheet> sheet;
     if (const std::optional<NumberKind> kind = numberKindFromText(choices.kind))

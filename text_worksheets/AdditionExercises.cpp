@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Limits.h"
 #include "text_worksheets/GeneratorSupport.h"
 
 namespace zarvik::text {
@@ -117,6 +118,11 @@ void checkAdditionOfSeveralNumbers(const TextKind& kind, const TextValues& value
     // A term has rd(E - 1) + 2 digits: 2..E, or 2..2-E for E <= 0.
     if (values.second >= 10 || values.second <= -8)
         refuse(kind.second, values.second, QStringLiteral("2 ile 9 arası"));
+    // A sum has 2..N numbers, or 2..2-N for N <= 0.
+    if (values.first > limits::kMostTermsInSum ||
+        2 - int64_t{values.first} > limits::kMostTermsInSum)
+        refuse(kind.first, values.first,
+               QStringLiteral("3 ile %1 arası").arg(limits::kMostTermsInSum));
 }
 
 void additionOfSeveralNumbers(const TextValues& values, RandomDraw& random, LineWriter& out) {

@@ -4,14 +4,15 @@
 #include <array>
 
 #include "common/Cp1254.h"
+#include "common/Limits.h"
 #include "text_worksheets/GeneratorSupport.h"
 
 namespace zarvik::text {
 
 namespace {
 
-// Numbers to read are written digit by digit, so their length has no limit;
-// for an answer key the digits are kept as text too.
+// Numbers to read are written digit by digit, so only the check below limits
+// their length; for an answer key the digits are kept as text too.
 void writeDigit(LineWriter& out, int32_t digit, QString& kept) {
     out.put(static_cast<char>('0' + digit));
     if (out.exercises()) kept += QChar(u'0' + digit);
@@ -56,6 +57,23 @@ void writeConversion(LineWriter& out, const ConversionLine& line, const QByteArr
 }
 
 }  // namespace
+
+void checkNaturalNumberReading(const TextKind& kind, const TextValues& values) {
+    // A number has up to L digits; a count of L <= 0 leaves at most one.
+    if (values.first > limits::kMostDigitsToRead)
+        refuse(kind.first, values.first,
+               QStringLiteral("3 ile %1 arası").arg(limits::kMostDigitsToRead));
+}
+
+void checkDecimalNumberReading(const TextKind& kind, const TextValues& values) {
+    // Either part has up to |L| digits, whatever the sign.
+    const auto tooLong = [](int32_t digits) {
+        return digits > limits::kMostDigitsToRead || digits < -limits::kMostDigitsToRead;
+    };
+    const QString accepted = QStringLiteral("1 ile %1 arası").arg(limits::kMostDigitsToRead);
+    if (tooLong(values.first)) refuse(kind.first, values.first, accepted);
+    if (tooLong(values.second)) refuse(kind.second, values.second, accepted);
+}
 
 void naturalNumberReading(const TextValues& values, RandomDraw& random, LineWriter& out) {
     const int32_t mostDigits = values.first;

@@ -57,7 +57,10 @@ void decimalDivisionByPowerOfTen(const TextValues&, RandomDraw&, LineWriter&);
 // power of ten would leave 32 bits.
 void checkDecimalParts(const TextKind&, const TextValues&);
 
-// Reading numbers, measures and time.
+// Reading numbers, measures and time. The checks keep a number's digits
+// within limits::kMostDigitsToRead.
+void checkNaturalNumberReading(const TextKind&, const TextValues&);
+void checkDecimalNumberReading(const TextKind&, const TextValues&);
 void naturalNumberReading(const TextValues&, RandomDraw&, LineWriter&);
 void decimalNumberReading(const TextValues&, RandomDraw&, LineWriter&);
 void unitConversion(const TextValues&, RandomDraw&, LineWriter&);

@@ -194,13 +194,13 @@ const std::vector<TextKind>& textKinds() {
          hidden(),
          {},
          u"Doğal sayı okuma alıştırması yapmak için\nbelirttiğiniz basamakta sayı üretir. Bu sayıları\nçıktı alarak okunuşunun nasıl olduğunu\nyazmalarını isteyebilirsiniz."_s,
-         text::naturalNumberReading, text::naturalNumberWords},
+         text::naturalNumberReading, text::naturalNumberWords, text::checkNaturalNumberReading},
         {502, 5, u"Ondalksayokuma1"_s, u"Ondalık sayı okuma"_s,
          numbers(u" Sayının tam kısmı en fazla\n kaç basamaklı olsun?"_s, 1, 6),
          numbers(u" Sayının kesir kısmı en fazla\n kaç basamaklı olsun?"_s, 1, 6),
          {},
          u"Ondalık sayı okuma alıştırması yapmak için\nbelirttiğiniz özellikte sayı üretir. Bu sayıları\nçıktı alarak okunuşunun nasıl olduğunu\nyazmalarını isteyebilirsiniz."_s,
-         text::decimalNumberReading, text::decimalNumberWords},
+         text::decimalNumberReading, text::decimalNumberWords, text::checkDecimalNumberReading},
     };
     return kinds;
 }

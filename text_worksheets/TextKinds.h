@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <cstdint>
 #include <vector>
 
@@ -15,6 +16,9 @@ class LineWriter;
 class RandomDraw;
 struct TextAnswer;
 struct TextExercise;
+
+// The caption of Edit1, the number of exercises, which every kind shows.
+inline constexpr QStringView kExerciseCountCaption = u"Alıştırma sayısı";
 
 // A drop-down list with its caption label. An empty caption hides both.
 struct ParameterList {

@@ -1,6 +1,7 @@
 #include "text_worksheets/TextWorksheet.h"
 
 #include "common/FieldNumber.h"
+#include "common/Limits.h"
 #include "common/OutputFile.h"
 #include "text_worksheets/GeneratorSupport.h"
 
@@ -37,6 +38,11 @@ TextValues readValues(const TextKind& kind, const TextFields& fields) {
     values.count = fieldNumber(fields.edit1(), kCountCaption);
     values.checked = kind.checkShown() && fields.checkBox1();
     if (kind.check) kind.check(kind, values);
+    // After the kind's own refusals, which keep their precedence; a count of
+    // 0 or less is an empty worksheet.
+    if (values.count > limits::kMostExercises)
+        text::refuse(kExerciseCountCaption.toString(), values.count,
+                     QStringLiteral("en çok %1 olan").arg(limits::kMostExercises));
     return values;
 }
 

@@ -140,8 +140,8 @@ void TFormZarvikEski::buildControls() {
     Edit1 = zarvik::makeEdit(client, "Edit1", QRect(8, 136, 65, 21));
     Edit1->setMaxLength(9);
     Edit1->setText(QStringLiteral("0"));
-    Label3 =
-        makeColouredLabel(client, "Label3", 80, 136, QStringLiteral("Alıştırma sayısı"), kNavy);
+    Label3 = makeColouredLabel(client, "Label3", 80, 136, zarvik::kExerciseCountCaption.toString(),
+                               kNavy);
 
     ComboBox1 =
         zarvik::makeEditableList(client, "ComboBox1", QRect(8, 168, 65, 21), QStringLiteral("0"));

@@ -6,10 +6,12 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/Cp1254.h"
 #include "common/Errors.h"
+#include "common/Limits.h"
 #include "text_worksheets/TextWorksheet.h"
 
 using namespace zarvik;
@@ -450,6 +452,54 @@ TEST(TextWorksheet, OpenValuesAreRefusedBeforeDrawing) {
         EXPECT_NE(errorOf(kind, fields).find(kind == 402 ? "Division" : "no error"),
                   std::string::npos)
             << kind;
+}
+
+// Values that would cost minutes and gigabytes are refused at the stated
+// limits, naming the field, before anything is drawn; the limits themselves
+// and every list item still work, and older refusals keep their precedence.
+TEST(TextWorksheet, LimitsAreRefusedBeforeDrawing) {
+    const auto limit = [](int value) { return QString::number(value); };
+    const QString mostExercises = limit(limits::kMostExercises);
+    const QString mostDigits = limit(limits::kMostDigitsToRead);
+    const QString mostTerms = limit(limits::kMostTermsInSum);
+    const std::vector<std::tuple<int, FixedTextFields, QString>> refused = {
+        {101, {u"2147483647"_qs, u"9"_qs}, u"Alıştırma sayısı"_qs},
+        {305, {limit(limits::kMostExercises + 1), u"9"_qs, u"9"_qs}, u"Alıştırma sayısı"_qs},
+        {501, {u"1"_qs, u"2147483647"_qs}, u"kaç basamaklı"_qs},
+        {501, {u"1"_qs, limit(limits::kMostDigitsToRead + 1)}, u"kaç basamaklı"_qs},
+        {502, {u"5"_qs, u"-2147483648"_qs, u"3"_qs}, u"tam kısmı"_qs},
+        {502, {u"5"_qs, u"3"_qs, limit(-limits::kMostDigitsToRead - 1)}, u"kesir kısmı"_qs},
+        {105, {u"1"_qs, limit(limits::kMostTermsInSum + 1), u"3"_qs}, u"kaç sayı"_qs},
+        {105, {u"1"_qs, limit(2 - limits::kMostTermsInSum - 1), u"3"_qs}, u"kaç sayı"_qs},
+    };
+    for (const auto& [kind, fields, field] : refused) {
+        RandomDraw random(12345, 0);
+        StringSink sink;
+        try {
+            generateTextWorksheet(kind, fields, random, sink);
+            ADD_FAILURE() << "accepted " << kind << " " << fields.first.toStdString();
+        } catch (const InputRefused& e) {
+            EXPECT_TRUE(e.message().simplified().contains(field)) << e.message().toStdString();
+        }
+        EXPECT_EQ(random.low(), 12345u) << "drew before refusing kind " << kind;
+        EXPECT_TRUE(sink.bytes.empty());
+    }
+    // Today's refusals come first: a count beyond the limit does not hide them.
+    EXPECT_NE(errorOf(105, {u"2147483647"_qs, u"50"_qs, u"10"_qs}).find("2 ile 9"),
+              std::string::npos);
+    EXPECT_NE(errorOf(105, {u"x"_qs, u"50"_qs, u"3"_qs}).find("not a valid integer"),
+              std::string::npos);
+    for (const auto& [kind, fields] : std::vector<std::pair<int, FixedTextFields>>{
+             {501, {u"2"_qs, mostDigits}},
+             {501, {u"2"_qs, u"-2147483647"_qs}},
+             {502, {u"2"_qs, mostDigits, limit(-limits::kMostDigitsToRead)}},
+             {105, {u"2"_qs, mostTerms, u"9"_qs}},
+             {105, {u"2"_qs, limit(2 - limits::kMostTermsInSum), u"9"_qs}}})
+        EXPECT_EQ(errorOf(kind, fields), "no error") << kind;
+    RandomDraw random;
+    random.seed(1);
+    EXPECT_EQ(generateLines(101, {mostExercises, u"9"_qs}, random).size(),
+              size_t(limits::kMostExercises));
 }
 
 TEST(TextWorksheet, SameSeedSameBytesAndPressesMoveOn) {

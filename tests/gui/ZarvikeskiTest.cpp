@@ -385,6 +385,11 @@ TEST_F(TextWindow, FieldErrorsShowTheErrorBoxAndKeepTheOldFile) {
          u"olsun?\" alanlarında seçilen değerlerle alıştırma hazırlanamıyor. Bu alanlarda başka "
          u"değerler seçiniz.",
          u"Division by zero"},
+        // Edit1 takes nine digits; beyond the limit of exercises it is refused.
+        {101, u"999999999", u"9", u"",
+         u"\"Alıştırma sayısı\" alanına yazılan 999999999 değeri ile alıştırma hazırlanamaz. "
+         u"Bu alana en çok 1000000 olan bir sayı yazınız.",
+         u""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
