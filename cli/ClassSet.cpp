@@ -80,20 +80,23 @@ void checkPrintedOutput(const QString& output, bool isSet, const ClassSet& set) 
 PrintedSheets::PrintedSheets(const ClassSet& set, const QString& output, bool json)
     : set_(set), output_(output), json_(json), progress_(set.sheets) {
     png_ = QFileInfo(output).suffix().toLower() == QLatin1String("png");
-    if (!output.isEmpty() && !png_) pdf_ = std::make_unique<PdfWriter>(output);
+    if (!output.isEmpty() && !png_) {
+        pdf_ = std::make_unique<PdfWriter>(output);
+        pages_ = std::make_unique<ClassSetPages>(set_,
+                                                 [this](const Page& page) { pdf_->addPage(page); });
+    }
 }
 
 PrintedSheets::~PrintedSheets() = default;
 
 void PrintedSheets::addSheet(int k, Page page, const QString& jsonObject, const QString& plain,
-                             const QStringList& answers) {
+                             const QStringList& answers, int answerGridColumns) {
     const QString pupil = set_.pupil(k);
-    if (!output_.isEmpty()) {
+    if (pages_) {
+        pages_->addSheet(k, std::move(page), answers, answerGridColumns);
+    } else if (!output_.isEmpty()) {
         if (!pupil.isEmpty()) printPupilName(page, pupil);
-        if (pdf_)
-            pdf_->addPage(page);
-        else
-            writePng(page, output_);
+        writePng(set_.twoUp && page.paper() == Paper::A5 ? twoUpPage(page, page) : page, output_);
     }
     QString object = jsonObject;
     if (!pupil.isEmpty()) object += QStringLiteral(",\"pupil\":") + jsonString(pupil);
@@ -102,22 +105,19 @@ void PrintedSheets::addSheet(int k, Page page, const QString& jsonObject, const 
     if (k > 1) plain_ += QStringLiteral("----\n");
     if (!pupil.isEmpty()) plain_ += pupil + u'\n';
     plain_ += plain;
-    if (set_.answerKey) answers_.push_back({answerBlockHeading(k, pupil), answers});
+    // The PDF's key is kept by pages_; the plain listing needs its own.
+    if (set_.answerKey && output_.isEmpty())
+        answers_.push_back({answerBlockHeading(k, pupil), answers, 0});
     progress_.sheetDone(k);
 }
 
 void PrintedSheets::finish() {
     if (set_.answerKey) {
-        if (pdf_) {
-            AnswerKeyPages key([this](const Page& page) { pdf_->addPage(page); });
-            for (const AnswerBlock& block : answers_)
-                key.add(block);
-            key.finish();
-        }
         plain_ += QStringLiteral("----\nCEVAP ANAHTARI\n");
         for (const AnswerBlock& block : answers_)
             plain_ += u'\n' + block.heading + u'\n' + block.lines.join(u'\n') + u'\n';
     }
+    if (pages_) pages_->finish();
     if (pdf_) pdf_->finish();
     if (json_)
         printOut(set_.isSet() ? u'[' + jsonSheets_.join(u',') + QStringLiteral("]\n")

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/AnswerKeyPages.h"
+#include "common/ClassSetPages.h"
 #include "common/Page.h"
 #include "common/PageRenderer.h"
 
@@ -21,16 +22,8 @@ extern const char kClassSetHelp[];
 
 void addClassSetOptions(QCommandLineParser& parser);
 
-struct ClassSet {
-    int sheets = 1;
-    QStringList names;  // one per sheet, or empty
-    bool answerKey = false;
-
-    // More than the single sheet the window would make.
-    bool isSet() const { return sheets > 1 || !names.isEmpty() || answerKey; }
-    // The pupil of sheet k (1-based); empty without a class list.
-    QString pupil(int k) const { return names.isEmpty() ? QString() : names[k - 1]; }
-};
+// The class set as the windows hold it (common/ClassSetPages.h).
+using ClassSet = ClassSetChoice;
 
 // Reads the options; the class list is read and checked here, before any
 // sheet is prepared. Throws UsageError, FileError or InputRefused.
@@ -63,8 +56,9 @@ class PrintedSheets {
 
     // page: the sheet as it goes to paper; json: the sheet's JSON object
     // without its closing brace; plain: its plain-text listing.
+    // answerGridColumns: see SheetSource.
     void addSheet(int k, Page page, const QString& jsonObject, const QString& plain,
-                  const QStringList& answers);
+                  const QStringList& answers, int answerGridColumns = 0);
     void finish();
 
   private:
@@ -73,6 +67,7 @@ class PrintedSheets {
     bool png_ = false;
     bool json_;
     std::unique_ptr<PdfWriter> pdf_;
+    std::unique_ptr<ClassSetPages> pages_;  // into pdf_
     QStringList jsonSheets_;
     QString plain_;
     std::vector<AnswerBlock> answers_;

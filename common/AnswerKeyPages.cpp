@@ -19,6 +19,7 @@ constexpr double kLineHeight = 35;
 constexpr double kCharacterWidth = 16;
 constexpr double kColumnGap = 40;
 constexpr int kMostColumns = 6;
+constexpr int kGridPoints = 7;
 
 }  // namespace
 
@@ -61,7 +62,10 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
     for (const QString& line : block.lines)
         longest = std::max(longest, line.size());
     const double columnWidth = longest * kCharacterWidth + kColumnGap;
-    const int columns = std::clamp(static_cast<int>(kBandWidth / columnWidth), 1, kMostColumns);
+    const bool grid = block.gridColumns > 0;
+    const int columns =
+        grid ? block.gridColumns
+             : std::clamp(static_cast<int>(kBandWidth / columnWidth), 1, kMostColumns);
     const qsizetype rows = (block.lines.size() + columns - 1) / columns;
 
     qsizetype row = 0;
@@ -97,7 +101,7 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
         for (int c = 0; c < columns; ++c) {
             QStringList lines;
             for (qsizetype r = row; r < row + taken; ++r) {
-                const qsizetype index = c * rows + r;
+                const qsizetype index = grid ? r * columns + c : c * rows + r;
                 if (index < block.lines.size()) lines << block.lines[index];
             }
             if (lines.isEmpty()) continue;
@@ -108,7 +112,10 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
             answers.top = used_;
             answers.width = width - kColumnGap / 2;
             answers.height = taken * kLineHeight;
-            answers.font = {QStringLiteral("Arial"), kAnswerPoints, false, false};
+            // A grid's columns are the sheet's, however long the lines: a
+            // smaller face keeps long divisions inside their column.
+            answers.font = {QStringLiteral("Arial"), grid ? kGridPoints : kAnswerPoints, false,
+                            false};
             answers.text = lines.join(u'\n');
             page_.add(answers);
         }

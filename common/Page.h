@@ -13,8 +13,10 @@
 
 namespace zarvik {
 
-enum class Paper { A4, A5 };
-enum class CellKind { RichText, Label, Line, Image };
+// A4Landscape carries two A5 sheets side by side (twoUpPage).
+enum class Paper { A4, A5, A4Landscape };
+// CutLine: a thin dashed vertical line through the middle of its cell.
+enum class CellKind { RichText, Label, Line, Image, CutLine };
 enum class Align { Left, Center, Right };
 
 inline constexpr double kTenthsPerDesignUnit = 254.0 / 96.0;
@@ -78,7 +80,7 @@ class Page {
 
     const QString& name() const { return name_; }
     Paper paper() const { return paper_; }
-    // Paper size in tenths of a millimetre (portrait).
+    // Paper size in tenths of a millimetre, as the sheet lies.
     double paperWidth() const;
     double paperHeight() const;
 

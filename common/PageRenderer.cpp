@@ -42,6 +42,8 @@ constexpr double kTenthsPerInch = 254.0;
 constexpr double kMaxPictureDpi = 300.0;
 
 QPageLayout pageLayoutFor(const Page& page) {
+    if (page.paper() == Paper::A4Landscape)
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0));
     return QPageLayout(QPageSize(page.paper() == Paper::A4 ? QPageSize::A4 : QPageSize::A5),
                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
@@ -255,6 +257,15 @@ void paintLine(QPainter& painter, const Geometry& geometry, const Cell& cell) {
     painter.drawLine(QPointF(r.left(), middle), QPointF(r.right(), middle));
 }
 
+void paintCutLine(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+    const QRectF r = geometry.rect(cell);
+    const double middle = r.center().x();
+    QPen pen(Qt::gray, fromDesignUnits(1) * geometry.scaleX, Qt::CustomDashLine, Qt::FlatCap);
+    pen.setDashPattern({8, 6});
+    painter.setPen(pen);
+    painter.drawLine(QPointF(middle, r.top()), QPointF(middle, r.bottom()));
+}
+
 void paintPicture(QPainter& painter, const Geometry& geometry, const Cell& cell, double dpi) {
     if (cell.picture.isEmpty()) return;
     const double width = cell.pictureWidth > 0 ? cell.pictureWidth : cell.width;
@@ -391,6 +402,9 @@ void paintPage(const Page& page, QPainter& painter) {
                 break;
             case CellKind::Image:
                 paintPicture(painter, geometry, cell, dpiX);
+                break;
+            case CellKind::CutLine:
+                paintCutLine(painter, geometry, cell);
                 break;
             case CellKind::Label:
                 break;
