@@ -19,7 +19,16 @@ constexpr double kLineHeight = 35;
 constexpr double kCharacterWidth = 16;
 constexpr double kColumnGap = 40;
 constexpr int kMostColumns = 6;
-constexpr int kGridPoints = 7;
+
+// In a grid the place tells the problem: "12) 4567 + 89 = 4656" is shown as
+// "12) 4656", which a teacher reads at a glance beside the pupil's sheet.
+QString gridEntry(const QString& line) {
+    const qsizetype equals = line.lastIndexOf(QLatin1String(" = "));
+    if (equals < 0) return line;
+    const qsizetype number = line.indexOf(QLatin1String(") "));
+    const QString prefix = number >= 0 && number < equals ? line.left(number + 2) : QString();
+    return prefix + line.mid(equals + 3);
+}
 
 }  // namespace
 
@@ -60,7 +69,7 @@ void AnswerKeyPages::flushPage() {
 void AnswerKeyPages::add(const AnswerBlock& block) {
     qsizetype longest = 1;
     for (const QString& line : block.lines)
-        longest = std::max(longest, line.size());
+        longest = std::max(longest, block.gridColumns > 0 ? gridEntry(line).size() : line.size());
     const double columnWidth = longest * kCharacterWidth + kColumnGap;
     const bool grid = block.gridColumns > 0;
     const int columns =
@@ -102,7 +111,8 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
             QStringList lines;
             for (qsizetype r = row; r < row + taken; ++r) {
                 const qsizetype index = grid ? r * columns + c : c * rows + r;
-                if (index < block.lines.size()) lines << block.lines[index];
+                if (index < block.lines.size())
+                    lines << (grid ? gridEntry(block.lines[index]) : block.lines[index]);
             }
             if (lines.isEmpty()) continue;
             Cell answers;
@@ -112,11 +122,9 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
             answers.top = used_;
             answers.width = width - kColumnGap / 2;
             answers.height = taken * kLineHeight;
-            // A grid's columns are the sheet's, however long the lines: a
-            // smaller face keeps long divisions inside their column.
-            answers.font = {QStringLiteral("Arial"), grid ? kGridPoints : kAnswerPoints, false,
-                            false};
+            answers.font = {QStringLiteral("Arial"), kAnswerPoints, false, false};
             answers.text = lines.join(u'\n');
+            answers.byCharacters = true;
             page_.add(answers);
         }
         used_ += taken * kLineHeight + kBlockGap;

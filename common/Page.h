@@ -71,6 +71,10 @@ struct Cell {
     double pictureWidth = 0;
     double pictureHeight = 0;
     TextFit fit;
+    // Laid out character by character from a few cached glyphs, without
+    // kerning: many different lines of the same few characters (an answer
+    // key's) then cost next to nothing to lay out.
+    bool byCharacters = false;
 };
 
 class Page {

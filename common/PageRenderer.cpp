@@ -329,6 +329,24 @@ class GlyphBatches {
     std::vector<Batch> batches_;
 };
 
+void paintByCharacters(TextCache& cache, TextCache::Font& font, const QString& text,
+                       QPaintDevice* device, const Cell& cell, double left, double width,
+                       double top, GlyphBatches& glyphs) {
+    double advance = 0;
+    for (const QChar c : text)
+        advance += cache.line(font, QString(c), device).advance;
+    double x = left;
+    if (cell.align == Align::Right)
+        x = left + width - advance;
+    else if (cell.align == Align::Center)
+        x = left + (width - advance) / 2;
+    for (const QChar c : text) {
+        const TextCache::Line& line = cache.line(font, QString(c), device);
+        glyphs.add(line, QPointF(x, top));
+        x += line.advance;
+    }
+}
+
 void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell,
                GlyphBatches& glyphs) {
     if (cell.text.isEmpty()) return;
@@ -353,6 +371,11 @@ void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell,
         if (text.endsWith(u'\r')) text.chop(1);
         start = end + 1;
         if (text.isEmpty()) continue;
+        if (cell.byCharacters) {
+            paintByCharacters(cache, font, text, device, cell, left, width,
+                              top + index * font.lineSpacing, glyphs);
+            continue;
+        }
         const TextCache::Line& line = cache.line(font, text, device);
         double x = left;
         if (cell.align == Align::Right)
