@@ -96,7 +96,7 @@ using States = std::array<bool, 3>;
 TEST_P(ColumnWindow, StartsWithItsControlsAndNothingEnabled) {
     EXPECT_EQ(window->objectName(), halfPage() ? "FormZarvikAltAlta" : "FormZarvikAltAltaTamSayfa");
     EXPECT_EQ(window->windowTitle(), halfPage() ? "Yarım Sayfa" : "Tam Sayfa");
-    EXPECT_EQ(window->size(), halfPage() ? QSize(202, 210) : QSize(207, 213));
+    EXPECT_EQ(window->size(), halfPage() ? QSize(202, 210 + 31) : QSize(207, 213 + 31));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(buttons(), (States{false, false, false}));
@@ -242,9 +242,12 @@ TEST_P(ColumnWindow, ErrorBoxLeavesThePreviousSheetPrintable) {
     const Page& after = output.pages.back();
     ASSERT_EQ(after.cells().size(), before.cells().size());
     for (size_t i = 0; i < after.cells().size(); ++i) {
-        EXPECT_EQ(after.cells()[i].text, before.cells()[i].text) << after.cells()[i].name.toStdString();
-        EXPECT_EQ(after.cells()[i].left, before.cells()[i].left) << after.cells()[i].name.toStdString();
-        EXPECT_EQ(after.cells()[i].width, before.cells()[i].width) << after.cells()[i].name.toStdString();
+        EXPECT_EQ(after.cells()[i].text, before.cells()[i].text)
+            << after.cells()[i].name.toStdString();
+        EXPECT_EQ(after.cells()[i].left, before.cells()[i].left)
+            << after.cells()[i].name.toStdString();
+        EXPECT_EQ(after.cells()[i].width, before.cells()[i].width)
+            << after.cells()[i].name.toStdString();
     }
 }
 
