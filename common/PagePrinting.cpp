@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <algorithm>
 #include <string_view>
 
 #include "common/ErrorBox.h"
@@ -86,20 +87,26 @@ void DesktopPageOutput::previewPages(QWidget* parent, const std::vector<Page>& p
 
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Baskı Önizleme"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&pages](QPrinter* device) {
-                         QPainter painter;
-                         for (std::size_t i = 0; i < pages.size(); ++i) {
-                             // A set may mix half-page sheets and an A4 key.
-                             if (i > 0) {
-                                 device->setPageLayout(pageLayoutOf(pages[i]));
-                                 device->newPage();
-                             } else if (!painter.begin(device)) {
-                                 return;
-                             }
-                             paintPage(pages[i], painter);
-                         }
-                     });
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&pages](QPrinter* device) {
+            QPainter painter;
+            if (!painter.begin(device)) return;
+            const Page& first = pages.front();
+            for (std::size_t i = 0; i < pages.size(); ++i) {
+                if (i > 0) device->newPage();
+                // The preview's paper is the first page's; a page
+                // of another size (an A4 key after half-page
+                // sheets) is shown scaled to it. PDF and print
+                // keep every page's own paper.
+                const Page& page = pages[i];
+                const double scale = std::min(first.paperWidth() / page.paperWidth(),
+                                              first.paperHeight() / page.paperHeight());
+                painter.save();
+                if (scale != 1.0) painter.scale(scale, scale);
+                paintPage(page, painter);
+                painter.restore();
+            }
+        });
 
     auto* save = new QAction(QStringLiteral("PDF olarak kaydet"), &dialog);
     save->setObjectName(QString::fromLatin1(kSavePdfActionName));
