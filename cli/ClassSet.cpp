@@ -2,10 +2,8 @@
 
 #include <unistd.h>
 
-#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <cstdio>
 
 #include "cli/CliSupport.h"
@@ -84,43 +82,16 @@ void checkPrintedOutput(const QString& output, bool isSet, const ClassSet& set) 
                            "anahtarını bir .pdf dosyasına yazınız.")};
 }
 
-void AnswerStore::add(const AnswerBlock& block) {
-    if (!file_.isOpen()) {
-        if (!file_.open())
-            throw FileError(
-                QStringLiteral("Cevap anahtarı için geçici dosya oluşturulamadı "
-                               "(%1): %2.")
-                    .arg(QDir::toNativeSeparators(QDir::tempPath()), file_.errorString()));
-        stream_.setDevice(&file_);
-    }
-    stream_ << block.heading << block.lines;
-    checkStream();
-    ++count_;
-}
-
-void AnswerStore::forEach(const std::function<void(const AnswerBlock&)>& each) {
-    if (count_ == 0) return;
-    if (!file_.flush() || !file_.seek(0)) checkStream(true);
-    for (int i = 0; i < count_; ++i) {
-        AnswerBlock block;
-        stream_ >> block.heading >> block.lines;
-        checkStream();
-        each(block);
-    }
-}
-
-void AnswerStore::checkStream(bool failed) {
-    if (!failed && stream_.status() == QDataStream::Ok) return;
-    throw FileError(QStringLiteral("Cevap anahtarı için geçici dosya (%1) yazılamadı: diskte "
-                                   "yer kalmamış olabilir.")
-                        .arg(QDir::toNativeSeparators(file_.fileName())));
-}
-
 PrintedSheets::PrintedSheets(const ClassSet& set, const QString& output, bool json)
     : set_(set), output_(output), json_(json), progress_(set.sheets) {
     png_ = QFileInfo(output).suffix().toLower() == QLatin1String("png");
-    if (!output.isEmpty() && !png_) pdf_ = std::make_unique<PdfWriter>(output);
-    if (set.answerKey) answers_ = std::make_unique<AnswerStore>();
+    if (!output.isEmpty() && !png_) {
+        pdf_ = std::make_unique<PdfWriter>(output);
+        pages_ = std::make_unique<ClassSetPages>(set_,
+                                                 [this](const Page& page) { pdf_->addPage(page); });
+    }
+    // The PDF's key is kept by pages_; the plain listing needs its own.
+    if (set.answerKey && !json && output.isEmpty()) answers_ = std::make_unique<AnswerStore>();
 }
 
 PrintedSheets::~PrintedSheets() = default;
@@ -136,14 +107,13 @@ void PrintedSheets::print(const QString& text) {
 }
 
 void PrintedSheets::addSheet(int k, Page page, const QString& jsonObject, const QString& plain,
-                             const QStringList& answers) {
+                             const QStringList& answers, int answerGridColumns) {
     const QString pupil = set_.pupil(k);
-    if (!output_.isEmpty()) {
+    if (pages_) {
+        pages_->addSheet(k, std::move(page), answers, answerGridColumns);
+    } else if (!output_.isEmpty()) {
         if (!pupil.isEmpty()) printPupilName(page, pupil);
-        if (pdf_)
-            pdf_->addPage(page);
-        else
-            writePng(page, output_);
+        writePng(set_.twoUp && page.paper() == Paper::A5 ? twoUpPage(page, page) : page, output_);
     }
     if (json_) {
         QString object = jsonObject;
@@ -158,28 +128,20 @@ void PrintedSheets::addSheet(int k, Page page, const QString& jsonObject, const 
         if (!pupil.isEmpty()) text += pupil + u'\n';
         print(text + plain);
     }
-    const bool keyPages = pdf_ != nullptr;
-    const bool keyText = !json_ && output_.isEmpty();
-    if (set_.answerKey && (keyPages || keyText)) {
-        answers_->add({answerBlockHeading(k, pupil), answers});
-    }
+    if (answers_) answers_->add({answerBlockHeading(k, pupil), answers, 0});
     progress_.sheetDone(k);
 }
 
 void PrintedSheets::finish() {
     if (set_.answerKey) {
-        if (pdf_) {
-            AnswerKeyPages key([this](const Page& page) { pdf_->addPage(page); });
-            answers_->forEach([&](const AnswerBlock& block) { key.add(block); });
-            key.finish();
-        }
-        if (!json_ && output_.isEmpty()) {
+        if (answers_) {
             print(QStringLiteral("----\nCEVAP ANAHTARI\n"));
             answers_->forEach([&](const AnswerBlock& block) {
                 print(u'\n' + block.heading + u'\n' + block.lines.join(u'\n') + u'\n');
             });
         }
     }
+    if (pages_) pages_->finish();
     if (pdf_) pdf_->finish();
     if (json_) print(set_.isSet() ? QStringLiteral("]\n") : QStringLiteral("\n"));
     if (!pending_.isEmpty()) printOut(pending_);

@@ -4,16 +4,16 @@
 // answer key after the sheets (--answer-key).
 
 #include <QCommandLineParser>
-#include <QDataStream>
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryFile>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "common/AnswerKeyPages.h"
+#include "common/AnswerStore.h"
+#include "common/ClassSetPages.h"
 #include "common/Page.h"
 #include "common/PageRenderer.h"
 
@@ -24,16 +24,8 @@ extern const char kClassSetHelp[];
 
 void addClassSetOptions(QCommandLineParser& parser);
 
-struct ClassSet {
-    int sheets = 1;
-    QStringList names;  // one per sheet, or empty
-    bool answerKey = false;
-
-    // More than the single sheet the window would make.
-    bool isSet() const { return sheets > 1 || !names.isEmpty() || answerKey; }
-    // The pupil of sheet k (1-based); empty without a class list.
-    QString pupil(int k) const { return names.isEmpty() ? QString() : names[k - 1]; }
-};
+// The class set as the windows hold it (common/ClassSetPages.h).
+using ClassSet = ClassSetChoice;
 
 // Reads the options; the class list is read and checked here, before any
 // sheet is prepared. Throws UsageError, FileError or InputRefused.
@@ -54,21 +46,6 @@ class Progress {
     QElapsedTimer timer_;
 };
 
-// The answers of a set's sheets, kept in a temporary file until the answer
-// key is written after the sheets, so a long set does not grow in memory.
-class AnswerStore {
-  public:
-    void add(const AnswerBlock& block);  // throws FileError
-    // Calls each(block) for every block, in order; once.
-    void forEach(const std::function<void(const AnswerBlock&)>& each);
-
-  private:
-    void checkStream(bool failed = false);
-    QTemporaryFile file_;
-    QDataStream stream_;
-    int count_ = 0;
-};
-
 // What a printed family's command makes of its sheets: the pages into a PDF
 // (or one page into a PNG) with each pupil's name, and JSON or plain text on
 // standard output, with the answer key after the sheets. Short text goes out
@@ -82,8 +59,9 @@ class PrintedSheets {
 
     // page: the sheet as it goes to paper; json: the sheet's JSON object
     // without its closing brace; plain: its plain-text listing.
+    // answerGridColumns: see SheetSource.
     void addSheet(int k, Page page, const QString& jsonObject, const QString& plain,
-                  const QStringList& answers);
+                  const QStringList& answers, int answerGridColumns = 0);
     void finish();
 
   private:
@@ -95,8 +73,9 @@ class PrintedSheets {
     bool png_ = false;
     bool json_;
     std::unique_ptr<PdfWriter> pdf_;
-    QString pending_;  // standard output not yet printed
-    std::unique_ptr<AnswerStore> answers_;
+    std::unique_ptr<ClassSetPages> pages_;  // into pdf_
+    QString pending_;                       // standard output not yet printed
+    std::unique_ptr<AnswerStore> answers_;  // the plain listing's key
     Progress progress_;
 };
 

@@ -9,6 +9,7 @@
 #include "column_worksheets/ColumnDesign.h"
 #include "column_worksheets/ColumnGenerators.h"
 #include "column_worksheets/ColumnSheet.h"
+#include "column_worksheets/ColumnSheetSource.h"
 #include "column_worksheets/ScriptedQuestions.h"
 #include "common/Errors.h"
 #include "common/PageRenderer.h"
@@ -39,6 +40,9 @@ const char kHelp[] =
     "  --time T          draw as a run started at T seconds since 1970 (default: now)\n"
     "  --json            print the problem texts, line width, operator and footer\n"
     "  -o FILE           write the page that \"Bak\" shows: PNG for *.png, else PDF\n"
+    "  --two-up          (a5) two sheets side by side on one A4 landscape page, a\n"
+    "                    dashed cut line between: two pupils of a set, or one\n"
+    "                    sheet twice\n"
     "\n"
     "Without --json or -o the problems are printed one per line.\n"
     "Exit status: 0 done, 1 the generator stopped (message on stderr), 2 bad usage.\n";
@@ -95,6 +99,7 @@ int runColumnCommand(const QStringList& arguments, bool checkOnly) {
         {QStringLiteral("op"), QStringLiteral("Operation."), QStringLiteral("OP")},
         {QStringLiteral("prop"), QStringLiteral("Property."), QStringLiteral("PROP")},
         {QStringLiteral("answers"), QStringLiteral("Answers."), QStringLiteral("LIST")},
+        {QStringLiteral("two-up"), QStringLiteral("Two A5 sheets per A4.")},
     });
     addPageOptions(parser);
     addClassSetOptions(parser);
@@ -118,7 +123,12 @@ int runColumnCommand(const QStringList& arguments, bool checkOnly) {
     const QString output = optionText(parser, QStringLiteral("o"));
     if (parser.isSet(QStringLiteral("o")) && output.isEmpty())
         throw UsageError{QStringLiteral("-o bir dosya adı ister.")};
-    const ClassSet set = readClassSet(parser);
+    ClassSet set = readClassSet(parser);
+    set.twoUp = parser.isSet(QStringLiteral("two-up"));
+    if (set.twoUp && design != &halfPageDesign())
+        throw UsageError{
+            QStringLiteral("--two-up iki yarım sayfayı bir A4 sayfaya dizer; "
+                           "--page a5 ister")};
     if (output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
         (set.sheets > 1 || set.answerKey))
         throw UsageError{
@@ -130,29 +140,29 @@ int runColumnCommand(const QStringList& arguments, bool checkOnly) {
     const QString date = pageDate(parser);
     if (checkOnly) return kSuccess;
     ColumnSheet sheet(*design);
+    // The same answers for every sheet of a set: the questions are asked once.
+    ColumnSheetSource source(
+        sheet, {operation, property, optionText(parser, QStringLiteral("teacher")), date},
+        parser.isSet(QStringLiteral("answers"))
+            ? ScriptedQuestions::fromList(parser.value(QStringLiteral("answers")))
+            : ScriptedQuestions());
     PrintedSheets sheets(set, output, json);
     for (int k = 1; k <= set.sheets; ++k) {
-        // The same answers for every sheet of a set: the questions are asked once.
-        ScriptedQuestions questions =
-            parser.isSet(QStringLiteral("answers"))
-                ? ScriptedQuestions::fromList(parser.value(QStringLiteral("answers")))
-                : ScriptedQuestions();
-        const ColumnKind* kind = nullptr;
         try {
-            kind = sheet.prepare(operation, property, optionText(parser, QStringLiteral("teacher")),
-                                 date, questions, random);
+            source.prepareNext(random);
         } catch (const AnswerScriptError& e) {
             // An answer the question cannot take, as a number answer that is
             // not a number: refused by the preparation (status 1), not usage.
             throw Error(QStringLiteral("zarvik-cli column: --answers: ") + e.message());
         }
-        if (!kind && k == 1)
+        if (!source.kind() && k == 1)
             printErr(QStringLiteral("zarvik-cli column: \"%1\" / \"%2\" için alıştırma yok; "
                                     "sayfa boş.\n")
                          .arg(operation, property));
-        sheets.addSheet(k, output.isEmpty() ? Page() : sheet.transferForOperation(operation),
+        sheets.addSheet(k, output.isEmpty() ? Page() : source.sheetPage(),
                         sheetJson(sheet, operation), problemLines(sheet),
-                        set.answerKey ? columnAnswers(sheet.problems()) : QStringList());
+                        set.answerKey ? source.sheetAnswers() : QStringList(),
+                        source.answerGridColumns());
     }
     sheets.finish();
     return kSuccess;

@@ -5,7 +5,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "common/PageRenderer.h"
-#include "fractions/FractionAnswers.h"
+#include "fractions/FractionSheetSource.h"
 #include "fractions/FractionWorksheet.h"
 
 namespace zarvik::cli {
@@ -92,14 +92,15 @@ int runFractionCommand(const QStringList& arguments, bool checkOnly) {
                                   optionText(parser, QStringLiteral("teacher")), pageDate(parser)};
     if (checkOnly) return kSuccess;
     FractionWorksheet sheet;
+    FractionSheetSource source(sheet, choices);
     PrintedSheets sheets(set, outputPath, parser.isSet(QStringLiteral("json")));
     for (int k = 1; k <= set.sheets; ++k) {
-        sheet.prepare(choices, random);
+        source.prepareNext(random);
         const QString teacher = sheet.teacherCaption(), date = sheet.dateCaption();
         sheets.addSheet(k, outputPath.isEmpty() ? Page() : sheet.page(),
                         jsonOf(sheet.exercises(), teacher, date),
                         plainTextOf(sheet.exercises(), teacher, date),
-                        set.answerKey ? fractionAnswers(sheet.exercises()) : QStringList());
+                        set.answerKey ? source.sheetAnswers() : QStringList());
     }
     sheets.finish();
     return kSuccess;

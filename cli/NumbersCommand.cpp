@@ -5,7 +5,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "common/PageRenderer.h"
-#include "numbers/NumberAnswers.h"
+#include "numbers/NumberSheetSource.h"
 #include "numbers/NumberWorksheet.h"
 
 namespace zarvik::cli {
@@ -102,13 +102,11 @@ int runNumbersCommand(const QStringList& arguments, bool checkOnly) {
 
     StderrMessages messages;
     NumberWorksheet sheet;
+    NumberSheetSource source(sheet, choices, messages, true);
     PrintedSheets sheets(set, outputPath, parser.isSet(QStringLiteral("json")));
     for (int k = 1; k <= set.sheets; ++k) {
-        sheet.prepare(choices, random, messages);
-        const QStringList answers =
-            set.answerKey && sheet.sheet()
-                ? numberAnswers(*sheet.sheet(), choices.columns == kOneColumn)
-                : QStringList();
+        source.prepareNext(random);
+        const QStringList answers = set.answerKey ? source.sheetAnswers() : QStringList();
         sheets.addSheet(k, sheet.page(), jsonOf(sheet), plainTextOf(sheet), answers);
     }
     sheets.finish();

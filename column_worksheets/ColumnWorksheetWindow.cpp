@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "column_worksheets/ColumnGenerators.h"
+#include "column_worksheets/ColumnSheetSource.h"
 #include "column_worksheets/DialogQuestions.h"
 #include "common/FileNames.h"
 #include "common/WindowControls.h"
@@ -61,6 +62,7 @@ void ColumnWorksheetWindow::buildControls() {
     connect(ComboBox2, &QComboBox::activated, this, &ColumnWorksheetWindow::ComboBox2Change);
 
     setTabOrders({ComboBox1, ComboBox2, ButtonHazirla, ButtonBak, ButtonYazdir, Edit1, Edit2});
+    addClassSetButton();
 }
 
 void ColumnWorksheetWindow::ComboBox1Change() {
@@ -97,4 +99,17 @@ void ColumnWorksheetWindow::ButtonYazdirClick() {
     runGuarded(this, [&] {
         pageOutput().print(this, sheet_.transferForOperation(ComboBox1->currentText()));
     });
+}
+
+std::unique_ptr<SheetSource> ColumnWorksheetWindow::makeSheetSource() {
+    // The dialogs ask once, for the first sheet; the others replay the answers.
+    return std::make_unique<ColumnSheetSource>(
+        sheet_,
+        ColumnChoices{ComboBox1->currentText(), ComboBox2->currentText(), teacherName(),
+                      dateText()},
+        *questions_);
+}
+
+bool ColumnWorksheetWindow::halfPageSheets() const {
+    return sheet_.design().paper == Paper::A5;
 }

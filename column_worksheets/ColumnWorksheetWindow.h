@@ -41,6 +41,8 @@ class ColumnWorksheetWindow : public zarvik::PrintedWorksheetWindow {
     void ButtonHazirlaClick() override;
     void ButtonBakClick() override;
     void ButtonYazdirClick() override;
+    std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
+    bool halfPageSheets() const override;
 
     zarvik::ColumnSheet sheet_;
     std::unique_ptr<zarvik::Questions> dialogQuestions_;

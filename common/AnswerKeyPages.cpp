@@ -20,6 +20,16 @@ constexpr double kCharacterWidth = 16;
 constexpr double kColumnGap = 40;
 constexpr int kMostColumns = 6;
 
+// In a grid the place tells the problem: "12) 4567 + 89 = 4656" is shown as
+// "12) 4656", which a teacher reads at a glance beside the pupil's sheet.
+QString gridEntry(const QString& line) {
+    const qsizetype equals = line.lastIndexOf(QLatin1String(" = "));
+    if (equals < 0) return line;
+    const qsizetype number = line.indexOf(QLatin1String(") "));
+    const QString prefix = number >= 0 && number < equals ? line.left(number + 2) : QString();
+    return prefix + line.mid(equals + 3);
+}
+
 }  // namespace
 
 QString answerBlockHeading(int sheetNumber, const QString& pupilName) {
@@ -59,9 +69,12 @@ void AnswerKeyPages::flushPage() {
 void AnswerKeyPages::add(const AnswerBlock& block) {
     qsizetype longest = 1;
     for (const QString& line : block.lines)
-        longest = std::max(longest, line.size());
+        longest = std::max(longest, block.gridColumns > 0 ? gridEntry(line).size() : line.size());
     const double columnWidth = longest * kCharacterWidth + kColumnGap;
-    const int columns = std::clamp(static_cast<int>(kBandWidth / columnWidth), 1, kMostColumns);
+    const bool grid = block.gridColumns > 0;
+    const int columns =
+        grid ? block.gridColumns
+             : std::clamp(static_cast<int>(kBandWidth / columnWidth), 1, kMostColumns);
     const qsizetype rows = (block.lines.size() + columns - 1) / columns;
 
     qsizetype row = 0;
@@ -97,8 +110,9 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
         for (int c = 0; c < columns; ++c) {
             QStringList lines;
             for (qsizetype r = row; r < row + taken; ++r) {
-                const qsizetype index = c * rows + r;
-                if (index < block.lines.size()) lines << block.lines[index];
+                const qsizetype index = grid ? r * columns + c : c * rows + r;
+                if (index < block.lines.size())
+                    lines << (grid ? gridEntry(block.lines[index]) : block.lines[index]);
             }
             if (lines.isEmpty()) continue;
             Cell answers;
@@ -110,6 +124,7 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
             answers.height = taken * kLineHeight;
             answers.font = {QStringLiteral("Arial"), kAnswerPoints, false, false};
             answers.text = lines.join(u'\n');
+            answers.byCharacters = true;
             page_.add(answers);
         }
         used_ += taken * kLineHeight + kBlockGap;

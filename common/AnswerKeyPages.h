@@ -15,6 +15,9 @@ namespace zarvik {
 struct AnswerBlock {
     QString heading;    // "3. sayfa: Ali Veli"
     QStringList lines;  // "17 ÷ 5 = 3, kalan 2", one per exercise
+    // >0: the lines lie row by row in this many columns, as the problems lie
+    // on a sheet whose problems carry no numbers; 0: down each column.
+    int gridColumns = 0;
 };
 
 // "3. sayfa" or "3. sayfa: Ali Veli".

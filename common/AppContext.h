@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <functional>
+#include <vector>
 
 #include "common/Page.h"
 #include "common/RandomDraw.h"
@@ -21,7 +22,21 @@ class PageOutput {
     // Sends one copy to the default printer without a dialog. Throws Error
     // with a Turkish message when there is no printer or printing fails.
     virtual void print(QWidget* parent, const Page& page) = 0;
+    // A class set: every page in one preview, and one print job of them all.
+    // The defaults hand a single page to the calls above.
+    virtual void previewPages(QWidget* parent, const std::vector<Page>& pages);
+    virtual void printPages(QWidget* parent, const std::vector<Page>& pages);
 };
+
+inline void PageOutput::previewPages(QWidget* parent, const std::vector<Page>& pages) {
+    for (const Page& page : pages)
+        preview(parent, page);
+}
+
+inline void PageOutput::printPages(QWidget* parent, const std::vector<Page>& pages) {
+    for (const Page& page : pages)
+        print(parent, page);
+}
 
 struct AppContext {
     RandomDraw& random;

@@ -7,9 +7,11 @@ namespace zarvik {
 Page::Page(QString name, Paper paper) : name_(std::move(name)), paper_(paper) {}
 
 double Page::paperWidth() const {
+    if (paper_ == Paper::A4Landscape) return 2970.0;
     return paper_ == Paper::A4 ? 2100.0 : 1480.0;
 }
 double Page::paperHeight() const {
+    if (paper_ == Paper::A4Landscape) return 2100.0;
     return paper_ == Paper::A4 ? 2970.0 : 2100.0;
 }
 

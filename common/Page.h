@@ -13,8 +13,10 @@
 
 namespace zarvik {
 
-enum class Paper { A4, A5 };
-enum class CellKind { RichText, Label, Line, Image };
+// A4Landscape carries two A5 sheets side by side (twoUpPage).
+enum class Paper { A4, A5, A4Landscape };
+// CutLine: a thin dashed vertical line through the middle of its cell.
+enum class CellKind { RichText, Label, Line, Image, CutLine };
 enum class Align { Left, Center, Right };
 
 inline constexpr double kTenthsPerDesignUnit = 254.0 / 96.0;
@@ -72,6 +74,10 @@ struct Cell {
     double pictureWidth = 0;
     double pictureHeight = 0;
     TextFit fit;
+    // Laid out character by character from a few cached glyphs, without
+    // kerning: many different lines of the same few characters (an answer
+    // key's) then cost next to nothing to lay out.
+    bool byCharacters = false;
 };
 
 class Page {
@@ -81,7 +87,7 @@ class Page {
 
     const QString& name() const { return name_; }
     Paper paper() const { return paper_; }
-    // Paper size in tenths of a millimetre (portrait).
+    // Paper size in tenths of a millimetre, as the sheet lies.
     double paperWidth() const;
     double paperHeight() const;
 

@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <algorithm>
+#include <string_view>
 
 #include "common/ErrorBox.h"
 #include "common/Errors.h"
@@ -25,7 +27,18 @@ namespace zarvik {
 namespace {
 
 QPageSize pageSizeOf(const Page& page) {
-    return QPageSize(page.paper() == Paper::A4 ? QPageSize::A4 : QPageSize::A5);
+    return QPageSize(page.paper() == Paper::A5 ? QPageSize::A5 : QPageSize::A4);
+}
+
+QPageLayout pageLayoutOf(const Page& page) {
+    return QPageLayout(
+        pageSizeOf(page),
+        page.paper() == Paper::A4Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(0, 0, 0, 0));
+}
+
+const char* mediaOf(const Page& page) {
+    return page.paper() == Paper::A5 ? "A5" : "A4";
 }
 
 // The print job's title, as the printer queue and a PDF printer show it.
@@ -61,6 +74,15 @@ void openLarge(QPrintPreviewDialog& dialog) {
 
 }  // namespace
 
+void savePagesAsPdf(QWidget* parent, const std::vector<Page>& pages, QString path) {
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    std::vector<const Page*> all;
+    for (const Page& page : pages)
+        all.push_back(&page);
+    runGuarded(parent, [&] { writePdf(all, path); });
+}
+
 void savePageAsPdf(QWidget* parent, const Page& page, QString path) {
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
@@ -68,27 +90,50 @@ void savePageAsPdf(QWidget* parent, const Page& page, QString path) {
 }
 
 void DesktopPageOutput::preview(QWidget* parent, const Page& page) {
+    previewPages(parent, {page});
+}
+
+void DesktopPageOutput::previewPages(QWidget* parent, const std::vector<Page>& pages) {
+    if (pages.empty()) return;
+    const Page& page = pages.front();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(
-        QPageLayout(pageSizeOf(page), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setPageLayout(pageLayoutOf(page));
     printer.setFullPage(true);
     printer.setCopyCount(1);
     printer.setDocName(jobTitle(parent, page));
 
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Baskı Önizleme"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&page](QPrinter* device) {
-                         QPainter painter;
-                         if (painter.begin(device)) paintPage(page, painter);
-                     });
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&pages](QPrinter* device) {
+            QPainter painter;
+            if (!painter.begin(device)) return;
+            const Page& first = pages.front();
+            for (std::size_t i = 0; i < pages.size(); ++i) {
+                if (i > 0) device->newPage();
+                // The preview's paper is the first page's; a page
+                // of another size (an A4 key after half-page
+                // sheets) is shown scaled to it. PDF and print
+                // keep every page's own paper.
+                const Page& page = pages[i];
+                const double scale = std::min(first.paperWidth() / page.paperWidth(),
+                                              first.paperHeight() / page.paperHeight());
+                painter.save();
+                if (scale != 1.0) painter.scale(scale, scale);
+                paintPage(page, painter);
+                painter.restore();
+            }
+        });
 
     auto* save = new QAction(QStringLiteral("PDF olarak kaydet"), &dialog);
     save->setObjectName(QString::fromLatin1(kSavePdfActionName));
-    save->setToolTip(QStringLiteral("Sayfayı PDF dosyası olarak kaydet"));
-    QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog, &page] {
-        const QString path = askPdfPath ? askPdfPath(&dialog) : askPdfPathWithDialog(&dialog, page);
-        savePageAsPdf(&dialog, page, path);
+    save->setToolTip(pages.size() > 1
+                         ? QStringLiteral("Bütün sayfaları bir PDF dosyası olarak kaydet")
+                         : QStringLiteral("Sayfayı PDF dosyası olarak kaydet"));
+    QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog, &pages] {
+        const QString path =
+            askPdfPath ? askPdfPath(&dialog) : askPdfPathWithDialog(&dialog, pages.front());
+        savePagesAsPdf(&dialog, pages, path);
     });
     // First on the toolbar, so that a narrow window never hides it.
     if (auto* toolbar = dialog.findChild<QToolBar*>()) {
@@ -103,6 +148,12 @@ void DesktopPageOutput::preview(QWidget* parent, const Page& page) {
 }
 
 void DesktopPageOutput::print(QWidget* parent, const Page& page) {
+    printPages(parent, {page});
+}
+
+void DesktopPageOutput::printPages(QWidget* parent, const std::vector<Page>& pages) {
+    if (pages.empty()) return;
+    const Page& page = pages.front();
     const QString printerName = QPrinterInfo::defaultPrinterName();
     if (printerName.isEmpty())
         throw Error(
@@ -118,12 +169,20 @@ void DesktopPageOutput::print(QWidget* parent, const Page& page) {
         throw Error(QStringLiteral("Sayfa yazdırılamadı: geçici dosya oluşturulamadı (%1).")
                         .arg(folder.errorString()));
     const QString file = folder.filePath(QStringLiteral("sayfa.pdf"));
-    writePdf({&page}, file);
+    std::vector<const Page*> all;
+    for (const Page& each : pages)
+        all.push_back(&each);
+    writePdf(all, file);
+    // One paper for the whole job where the pages share it; a set of
+    // half-page sheets with an A4 key leaves each page its own size.
+    bool onePaper = true;
+    for (const Page& each : pages)
+        onePaper = onePaper && std::string_view(mediaOf(each)) == mediaOf(page);
 
     cups_option_t* options = nullptr;
     int count = 0;
     count = cupsAddOption("copies", "1", count, &options);
-    count = cupsAddOption("media", page.paper() == Paper::A4 ? "A4" : "A5", count, &options);
+    if (onePaper) count = cupsAddOption("media", mediaOf(page), count, &options);
     count = cupsAddOption("sides", "one-sided", count, &options);
     const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printerName.toUtf8().constData(),
                                    QFile::encodeName(file).constData(),

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "common/AppContext.h"
 
@@ -23,6 +24,10 @@ class DesktopPageOutput : public PageOutput {
     // system refuses the job.
     void print(QWidget* parent, const Page& page) override;
 
+    // The same for a class set: one preview of every page, one print job.
+    void previewPages(QWidget* parent, const std::vector<Page>& pages) override;
+    void printPages(QWidget* parent, const std::vector<Page>& pages) override;
+
     // Asks where to save the PDF; an empty answer cancels. Tests replace it.
     std::function<QString(QWidget* parent)> askPdfPath;
 
@@ -33,5 +38,6 @@ class DesktopPageOutput : public PageOutput {
 // The saved PDF of the preview: writes the page and reports a failure in the
 // standard error box. A path without a suffix gets ".pdf".
 void savePageAsPdf(QWidget* parent, const Page& page, QString path);
+void savePagesAsPdf(QWidget* parent, const std::vector<Page>& pages, QString path);
 
 }  // namespace zarvik

@@ -44,6 +44,8 @@ constexpr double kTenthsPerInch = 254.0;
 constexpr double kMaxPictureDpi = 300.0;
 
 QPageLayout pageLayoutFor(const Page& page) {
+    if (page.paper() == Paper::A4Landscape)
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0));
     return QPageLayout(QPageSize(page.paper() == Paper::A4 ? QPageSize::A4 : QPageSize::A5),
                        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
@@ -257,6 +259,15 @@ void paintLine(QPainter& painter, const Geometry& geometry, const Cell& cell) {
     painter.drawLine(QPointF(r.left(), middle), QPointF(r.right(), middle));
 }
 
+void paintCutLine(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+    const QRectF r = geometry.rect(cell);
+    const double middle = r.center().x();
+    QPen pen(Qt::gray, fromDesignUnits(1) * geometry.scaleX, Qt::CustomDashLine, Qt::FlatCap);
+    pen.setDashPattern({8, 6});
+    painter.setPen(pen);
+    painter.drawLine(QPointF(middle, r.top()), QPointF(middle, r.bottom()));
+}
+
 void paintPicture(QPainter& painter, const Geometry& geometry, const Cell& cell, double dpi) {
     if (cell.picture.isEmpty()) return;
     const double width = cell.pictureWidth > 0 ? cell.pictureWidth : cell.width;
@@ -320,6 +331,24 @@ class GlyphBatches {
     std::vector<Batch> batches_;
 };
 
+void paintByCharacters(TextCache& cache, TextCache::Font& font, const QString& text,
+                       QPaintDevice* device, const Cell& cell, double left, double width,
+                       double top, GlyphBatches& glyphs) {
+    double advance = 0;
+    for (const QChar c : text)
+        advance += cache.line(font, QString(c), device).advance;
+    double x = left;
+    if (cell.align == Align::Right)
+        x = left + width - advance;
+    else if (cell.align == Align::Center)
+        x = left + (width - advance) / 2;
+    for (const QChar c : text) {
+        const TextCache::Line& line = cache.line(font, QString(c), device);
+        glyphs.add(line, QPointF(x, top));
+        x += line.advance;
+    }
+}
+
 void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell,
                GlyphBatches& glyphs) {
     if (cell.text.isEmpty()) return;
@@ -344,6 +373,11 @@ void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell,
         if (text.endsWith(u'\r')) text.chop(1);
         start = end + 1;
         if (text.isEmpty()) continue;
+        if (cell.byCharacters) {
+            paintByCharacters(cache, font, text, device, cell, left, width,
+                              top + index * font.lineSpacing, glyphs);
+            continue;
+        }
         const TextCache::Line& line = cache.line(font, text, device);
         double x = left;
         if (cell.align == Align::Right)
@@ -393,6 +427,9 @@ void paintPage(const Page& page, QPainter& painter) {
                 break;
             case CellKind::Image:
                 paintPicture(painter, geometry, cell, dpiX);
+                break;
+            case CellKind::CutLine:
+                paintCutLine(painter, geometry, cell);
                 break;
             case CellKind::Label:
                 break;

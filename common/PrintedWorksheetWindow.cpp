@@ -1,9 +1,12 @@
 #include "common/PrintedWorksheetWindow.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/ClassSetDialog.h"
+#include "common/ClassSetPages.h"
 #include "common/DateText.h"
 #include "common/Look.h"
 #include "common/Names.h"
@@ -43,15 +46,73 @@ void PrintedWorksheetWindow::addButtonRow() {
     const PrintedWindowDesign& design = design_;
     ButtonHazirla = makeButtonWidget(this, design.prepare.name, design.prepare.geometry,
                                      QStringLiteral("Yeni Hazırla"));
-    ButtonBak = makeButtonWidget(this, design.look.name, design.look.geometry, QStringLiteral("Bak"));
-    ButtonYazdir = makeButtonWidget(this, design.print.name, design.print.geometry,
-                                    QStringLiteral("Yazdır"));
+    ButtonBak =
+        makeButtonWidget(this, design.look.name, design.look.geometry, QStringLiteral("Bak"));
+    ButtonYazdir =
+        makeButtonWidget(this, design.print.name, design.print.geometry, QStringLiteral("Yazdır"));
     Panel2 = makePanel(this, "Panel2", design.releasePanel, design.releaseText);
     connect(ButtonHazirla, &QPushButton::clicked, this, [this] { ButtonHazirlaClick(); });
     connect(ButtonBak, &QPushButton::clicked, this, [this] { ButtonBakClick(); });
     connect(ButtonYazdir, &QPushButton::clicked, this, [this] { ButtonYazdirClick(); });
     // Every printed worksheet starts with nothing to prepare.
     setAllButtonsEnabled(false);
+}
+
+namespace {
+constexpr int kClassSetRow = 31;  // the button and the gap below it
+}
+
+void PrintedWorksheetWindow::addClassSetButton() {
+    const QSize size = design_.clientSize;
+    setFixedSize(size.width(), size.height() + kClassSetRow);
+    const QRect panel = design_.releasePanel;
+    ButtonSinifSeti =
+        makeButtonWidget(this, "ButtonSinifSeti", {panel.left(), size.height(), panel.width(), 25},
+                         QStringLiteral("Sınıf seti…"));
+    ButtonSinifSeti->setToolTip(
+        QStringLiteral("Her öğrenciye ayrı bir sayfa, istenirse cevap anahtarıyla"));
+    ButtonSinifSeti->setEnabled(ButtonHazirla->isEnabled());
+    ButtonHazirla->installEventFilter(this);
+    connect(ButtonSinifSeti, &QPushButton::clicked, this, [this] { openClassSetDialog(); });
+}
+
+bool PrintedWorksheetWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ButtonHazirla && event->type() == QEvent::EnabledChange && ButtonSinifSeti)
+        ButtonSinifSeti->setEnabled(ButtonHazirla->isEnabled());
+    return QWidget::eventFilter(watched, event);
+}
+
+ClassSetDialog& PrintedWorksheetWindow::openClassSetDialog() {
+    if (!classSetDialog_) {
+        classSetDialog_ = new ClassSetDialog(this, halfPageSheets());
+        classSetDialog_->prepare = [this](const ClassSetChoice& choice) {
+            return prepareClassSet(choice);
+        };
+        classSetDialog_->look = [this] {
+            runGuarded(this, [&] { pageOutput().previewPages(this, classSetPages_); });
+        };
+        classSetDialog_->print = [this] {
+            runGuarded(this, [&] { pageOutput().printPages(this, classSetPages_); });
+        };
+    }
+    classSetDialog_->open();
+    return *classSetDialog_;
+}
+
+bool PrintedWorksheetWindow::prepareClassSet(const ClassSetChoice& choice) {
+    bool made = false;
+    runGuarded(this, [&] {
+        std::vector<Page> pages;
+        std::unique_ptr<SheetSource> source = makeSheetSource();
+        makeClassSet(*source, context_.random, choice,
+                     [&pages](const Page& page) { pages.push_back(page); });
+        classSetPages_ = std::move(pages);
+        // The window holds the set's last sheet, as after as many presses
+        // of "Yeni Hazırla".
+        setPageButtonsEnabled(true);
+        made = true;
+    });
+    return made;
 }
 
 PrintedWorksheetWindow::~PrintedWorksheetWindow() = default;

@@ -14,15 +14,19 @@
 #include <QWidget>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "common/AppContext.h"
 #include "common/ErrorBox.h"
+#include "common/SheetSource.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace zarvik {
+
+class ClassSetDialog;
 
 struct PrintedWindowDesign {
     struct Label {
@@ -44,10 +48,10 @@ struct PrintedWindowDesign {
     Label teacherLabel;
     QRect teacherEdit;  // Edit1
     Label dateLabel;
-    QRect dateEdit;  // Edit2
-    Button prepare;  // "Yeni Hazırla"
-    Button look;     // "Bak"
-    Button print;    // "Yazdır"
+    QRect dateEdit;      // Edit2
+    Button prepare;      // "Yeni Hazırla"
+    Button look;         // "Bak"
+    Button print;        // "Yazdır"
     QRect releasePanel;  // Panel2
     QString releaseText;
 };
@@ -55,8 +59,7 @@ struct PrintedWindowDesign {
 class PrintedWorksheetWindow : public QWidget {
     Q_OBJECT
   public:
-    PrintedWorksheetWindow(AppContext& context, const PrintedWindowDesign& design,
-                           QWidget* parent);
+    PrintedWorksheetWindow(AppContext& context, const PrintedWindowDesign& design, QWidget* parent);
     ~PrintedWorksheetWindow() override;
 
   protected:
@@ -67,6 +70,15 @@ class PrintedWorksheetWindow : public QWidget {
     // fields with their labels, then the three buttons and the release panel.
     void addTeacherAndDate();
     void addButtonRow();
+
+    // "Sınıf seti…", below the release panel (the window grows by its row);
+    // enabled whenever "Yeni Hazırla" is. Added last in the tab order.
+    void addClassSetButton();
+    // The window's sheets for a class set, prepared from what its controls
+    // hold now, exactly as "Yeni Hazırla" prepares them.
+    virtual std::unique_ptr<SheetSource> makeSheetSource() = 0;
+    // Half-page sheets, which can go two to an A4 page.
+    virtual bool halfPageSheets() const { return false; }
 
     // The handlers of the three buttons.
     virtual void ButtonHazirlaClick() = 0;
@@ -100,8 +112,20 @@ class PrintedWorksheetWindow : public QWidget {
     QPushButton* ButtonHazirla = nullptr;
     QPushButton* ButtonBak = nullptr;
     QPushButton* ButtonYazdir = nullptr;
+    QPushButton* ButtonSinifSeti = nullptr;
+
+  public:
+    // The pages of the last class set (sheets, then the key).
+    const std::vector<Page>& classSetPages() const { return classSetPages_; }
+    // Opens "Sınıf seti…" (window-modal, returns at once).
+    ClassSetDialog& openClassSetDialog();
 
   private:
+    bool prepareClassSet(const ClassSetChoice& choice);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    std::vector<Page> classSetPages_;
+    ClassSetDialog* classSetDialog_ = nullptr;
     AppContext& context_;
     PrintedWindowDesign design_;
     std::unique_ptr<PageOutput> desktopOutput_;

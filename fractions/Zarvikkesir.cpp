@@ -5,6 +5,7 @@
 
 #include "common/FileNames.h"
 #include "common/WindowControls.h"
+#include "fractions/FractionSheetSource.h"
 
 using namespace zarvik::fractions;
 
@@ -62,6 +63,7 @@ void TFormZarvikKesir::buildControls() {
     addTeacherAndDate();
     addButtonRow();
     ButtonYazdir->setToolTip(QStringLiteral("Yazdırırken yarım kağıt kullanınız."));
+    addClassSetButton();
 
     // A pick, even of the item already shown, is what the handlers answer.
     connect(ComboBox1, &QComboBox::activated, this, &TFormZarvikKesir::ComboBox1Change);
@@ -127,4 +129,10 @@ void TFormZarvikKesir::ButtonBakClick() {
 
 void TFormZarvikKesir::ButtonYazdirClick() {
     zarvik::runGuarded(this, [&] { pageOutput().print(this, worksheet_.page()); });
+}
+
+std::unique_ptr<zarvik::SheetSource> TFormZarvikKesir::makeSheetSource() {
+    return std::make_unique<zarvik::FractionSheetSource>(
+        worksheet_, zarvik::FractionChoices{ComboBox1->currentText(), ComboBox2->currentText(),
+                                            ComboBox3->currentText(), teacherName(), dateText()});
 }

@@ -29,6 +29,7 @@ class TFormZarvikKesir : public zarvik::PrintedWorksheetWindow {
     void ButtonHazirlaClick() override;
     void ButtonBakClick() override;
     void ButtonYazdirClick() override;
+    std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
 
     zarvik::FractionWorksheet worksheet_;
 

@@ -10,6 +10,7 @@
 #include "common/TextFit.h"
 #include "common/WindowControls.h"
 #include "numbers/NumberGenerators.h"
+#include "numbers/NumberSheetSource.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ void TFormZarvikSayilar::buildControls() {
 
     setTabOrders({ComboBox1, ComboBox2, ButtonHazirla, ButtonBak, ButtonYazdir, Edit1, Edit2,
                   ComboBox3, ComboBox4});
+    addClassSetButton();
 }
 
 void TFormZarvikSayilar::ComboBox1Change() {
@@ -133,4 +135,12 @@ void TFormZarvikSayilar::ButtonYazdirClick() {
              ++copy)
             pageOutput().print(this, printed);
     });
+}
+
+std::unique_ptr<zarvik::SheetSource> TFormZarvikSayilar::makeSheetSource() {
+    return std::make_unique<zarvik::NumberSheetSource>(
+        worksheet_,
+        zarvik::NumberChoices{ComboBox1->currentText(), ComboBox3->currentText(),
+                              ComboBox2->currentText(), teacherName(), dateText()},
+        *messages_);
 }

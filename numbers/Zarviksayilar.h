@@ -29,6 +29,7 @@ class TFormZarvikSayilar : public zarvik::PrintedWorksheetWindow {
     void ButtonHazirlaClick() override;
     void ButtonBakClick() override;
     void ButtonYazdirClick() override;
+    std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
 
     zarvik::NumberWorksheet worksheet_;
     std::unique_ptr<zarvik::MessageSink> boxMessages_;

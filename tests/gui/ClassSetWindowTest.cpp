@@ -1,0 +1,245 @@
+// Class sets from the printed-worksheet windows: the set a window makes is
+// zarvik-cli's set for the same draw and choices (compared as the texts of
+// the PDF pages), "Yazdır" sends it as one job, half-page sheets go two to an
+// A4 landscape page, and a refused class list changes nothing.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include "ModalBoxes.h"
+#include "TestSupport.h"
+#include "column_worksheets/ScriptedQuestions.h"
+#include "column_worksheets/Zarvikaltalta.h"
+#include "column_worksheets/Zarvikaltaltatamsayfa.h"
+#include "common/ClassSetDialog.h"
+#include "common/PageRenderer.h"
+#include "fractions/Zarvikkesir.h"
+#include "numbers/Zarviksayilar.h"
+
+using namespace zarvik;
+
+namespace {
+
+constexpr int64_t kTime = 1222833600;
+
+class SetOutput : public PageOutput {
+  public:
+    std::vector<std::vector<Page>> previews, jobs;
+    void preview(QWidget*, const Page& page) override { previews.push_back({page}); }
+    void print(QWidget*, const Page& page) override { jobs.push_back({page}); }
+    void previewPages(QWidget*, const std::vector<Page>& pages) override {
+        previews.push_back(pages);
+    }
+    void printPages(QWidget*, const std::vector<Page>& pages) override { jobs.push_back(pages); }
+};
+
+class SilentMessages : public MessageSink {
+  public:
+    void showMessage(const QString&) override {}
+};
+
+// The text of every page of a PDF, pages separated by form feeds.
+QString pdfText(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pagesText(const std::vector<Page>& pages, const QString& path) {
+    std::vector<const Page*> all;
+    for (const Page& page : pages)
+        all.push_back(&page);
+    writePdf(all, path);
+    return pdfText(path);
+}
+
+class ClassSetWindow : public ::testing::Test {
+  protected:
+    ClassSetWindow() : context{random} {
+        context.today = [] { return QDate(2008, 10, 1); };
+        context.pageOutput = &output;
+    }
+
+    template <typename T>
+    static T* child(QObject* parent, const char* name) {
+        T* found = parent->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    static void pick(QWidget* window, const char* list, const QString& item) {
+        auto* box = child<QComboBox>(window, list);
+        const int index = box->findText(item);
+        ASSERT_GE(index, 0) << item.toStdString();
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+
+    QString writeList(const QByteArray& bytes) {
+        const QString path = folder.filePath(QStringLiteral("sinif.txt"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    // Opens "Sınıf seti…" and prepares the set with these choices.
+    ClassSetDialog& prepareSet(PrintedWorksheetWindow& window, int sheets, bool key,
+                               bool twoUp = false, const QString& classList = {}) {
+        child<QPushButton>(&window, "ButtonSinifSeti")->click();
+        auto& dialog = *window.findChild<ClassSetDialog*>();
+        child<QSpinBox>(&dialog, "SheetCount")->setValue(sheets);
+        if (!classList.isEmpty()) dialog.chooseClassList(classList);
+        child<QCheckBox>(&dialog, "AnswerKeyBox")->setChecked(key);
+        if (auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("TwoUpBox")))
+            box->setChecked(twoUp);
+        child<QPushButton>(&dialog, "SetPrepareButton")->click();
+        return dialog;
+    }
+
+    // The window's set against zarvik-cli's, page by page.
+    void expectSameAsCli(const std::vector<Page>& pages, QStringList arguments) {
+        const QString cliPdf = folder.filePath(QStringLiteral("cli.pdf"));
+        arguments << QStringLiteral("--time") << QString::number(kTime) << QStringLiteral("--date")
+                  << QStringLiteral("01/10/2008") << QStringLiteral("-o") << cliPdf;
+        const auto result = test::runCli(arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        const QString window = pagesText(pages, folder.filePath(QStringLiteral("window.pdf")));
+        EXPECT_FALSE(window.trimmed().isEmpty());
+        EXPECT_EQ(window, pdfText(cliPdf));
+    }
+
+    QTemporaryDir folder;
+    RandomDraw random;
+    AppContext context;
+    SetOutput output;
+};
+
+TEST_F(ClassSetWindow, ColumnSetsAreTheCommandsSetsAndPrintAsOneJob) {
+    for (const bool half : {true, false}) {
+        SCOPED_TRACE(half ? "half page" : "full page");
+        std::unique_ptr<ColumnWorksheetWindow> window;
+        if (half)
+            window = std::make_unique<TFormZarvikAltAlta>(context);
+        else
+            window = std::make_unique<TFormZarvikAltAltaTamSayfa>(context);
+        // The question is asked once, for the first sheet.
+        ScriptedQuestions questions({QStringLiteral("3")});
+        window->setQuestions(&questions);
+        EXPECT_FALSE(child<QPushButton>(window.get(), "ButtonSinifSeti")->isEnabled());
+        pick(window.get(), "ComboBox1", QStringLiteral("Toplama"));
+        pick(window.get(), "ComboBox2", QStringLiteral("Eldeli sayılarla karışık"));
+        EXPECT_TRUE(child<QPushButton>(window.get(), "ButtonSinifSeti")->isEnabled());
+        child<QLineEdit>(window.get(), "Edit1")->setText(QStringLiteral("Ayşe Öğretmen"));
+        random.seed(kTime);
+        const QString list = writeList("Ali Veli\nZeynep Çınar\nİsmail Şahin\n");
+        ClassSetDialog& dialog = prepareSet(*window, 1, true, half, list);
+        EXPECT_EQ(questions.asked().size(), 1);
+
+        const std::vector<Page> pages = window->classSetPages();
+        // Three pupils: two two-up pages (the last pupil's sheet twice) or
+        // three A4 sheets, then one key page.
+        ASSERT_EQ(pages.size(), half ? 3u : 4u);
+        if (half) {
+            EXPECT_EQ(pages[0].paper(), Paper::A4Landscape);
+            EXPECT_EQ(pages[0].paperWidth(), 2970.0);
+        }
+        EXPECT_EQ(pages.back().paper(), Paper::A4);
+        QStringList arguments{QStringLiteral("column"),
+                              QStringLiteral("--page"),
+                              half ? QStringLiteral("a5") : QStringLiteral("a4"),
+                              QStringLiteral("--op"),
+                              QStringLiteral("Toplama"),
+                              QStringLiteral("--prop"),
+                              QStringLiteral("Eldeli sayılarla karışık"),
+                              QStringLiteral("--answers"),
+                              QStringLiteral("3"),
+                              QStringLiteral("--teacher"),
+                              QStringLiteral("Ayşe Öğretmen"),
+                              QStringLiteral("--names"),
+                              list,
+                              QStringLiteral("--answer-key")};
+        if (half) arguments << QStringLiteral("--two-up");
+        expectSameAsCli(pages, arguments);
+
+        child<QPushButton>(&dialog, "SetPrintButton")->click();
+        ASSERT_EQ(output.jobs.size(), 1u);
+        EXPECT_EQ(output.jobs[0].size(), pages.size());
+        child<QPushButton>(&dialog, "SetLookButton")->click();
+        ASSERT_EQ(output.previews.size(), 1u);
+        EXPECT_EQ(output.previews[0].size(), pages.size());
+        output.jobs.clear();
+        output.previews.clear();
+        dialog.close();
+    }
+}
+
+TEST_F(ClassSetWindow, FractionAndNumberSetsAreTheCommandsSets) {
+    {
+        TFormZarvikKesir window(context);
+        pick(&window, "ComboBox1", QStringLiteral("Toplama"));
+        pick(&window, "ComboBox2", QStringLiteral("Basit Kesir"));
+        pick(&window, "ComboBox3", QStringLiteral("Paydaları Eşit"));
+        random.seed(kTime);
+        prepareSet(window, 4, true);
+        EXPECT_EQ(window.classSetPages().size(), 5u);
+        expectSameAsCli(
+            window.classSetPages(),
+            {QStringLiteral("fraction"), QStringLiteral("--op"), QStringLiteral("Toplama"),
+             QStringLiteral("--type"), QStringLiteral("Basit Kesir"),
+             QStringLiteral("--denominators"), QStringLiteral("Paydaları Eşit"),
+             QStringLiteral("--sheets"), QStringLiteral("4"), QStringLiteral("--answer-key")});
+    }
+    {
+        TFormZarvikSayilar window(context);
+        SilentMessages messages;
+        window.setMessageSink(&messages);
+        const auto* kinds = child<QComboBox>(&window, "ComboBox1");
+        const QString kind = kinds->itemText(0);
+        pick(&window, "ComboBox1", kind);
+        pick(&window, "ComboBox2", child<QComboBox>(&window, "ComboBox2")->itemText(1));
+        const QString digits = child<QComboBox>(&window, "ComboBox3")->currentText();
+        const QString columns = child<QComboBox>(&window, "ComboBox2")->currentText();
+        random.seed(kTime);
+        prepareSet(window, 3, false);
+        EXPECT_EQ(window.classSetPages().size(), 3u);
+        expectSameAsCli(window.classSetPages(),
+                        {QStringLiteral("numbers"), QStringLiteral("--kind"), kind,
+                         QStringLiteral("--digits"), digits, QStringLiteral("--columns"), columns,
+                         QStringLiteral("--sheets"), QStringLiteral("3")});
+    }
+}
+
+TEST_F(ClassSetWindow, RefusedClassListIsShownAndChangesNothing) {
+    TFormZarvikKesir window(context);
+    pick(&window, "ComboBox1", QStringLiteral("Çarpma"));
+    pick(&window, "ComboBox2", QStringLiteral("Basit Kesir"));
+    random.seed(kTime);
+    ClassSetDialog& dialog = prepareSet(window, 2, false);
+    const std::vector<Page> before = window.classSetPages();
+    ASSERT_EQ(before.size(), 2u);
+    const ClassSetChoice choice = dialog.choice();
+    test::ModalBoxes boxes;
+    for (const QByteArray& bad : {QByteArray("\n \n"), QByteArray(40, 'a')}) {
+        dialog.chooseClassList(writeList(bad));
+        EXPECT_EQ(dialog.choice().sheets, choice.sheets);
+        EXPECT_TRUE(dialog.choice().names.isEmpty());
+        EXPECT_TRUE(child<QPushButton>(&dialog, "SetLookButton")->isEnabled());
+    }
+    ASSERT_EQ(boxes.texts.size(), 2);
+    EXPECT_TRUE(boxes.texts[0].contains(QStringLiteral("boş"))) << boxes.texts[0].toStdString();
+    EXPECT_TRUE(boxes.texts[1].contains(QStringLiteral("karakter")));
+    EXPECT_EQ(window.classSetPages().size(), before.size());
+    dialog.close();
+}
+
+}  // namespace
