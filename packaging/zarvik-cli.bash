@@ -136,7 +136,7 @@ _zarvik_cli() {
                 return
             fi
             ;;
-        column) options="--page --op --prop --answers $page_options $class_set --help" ;;
+        column) options="--page --op --prop --answers --two-up $page_options $class_set --help" ;;
         fraction) options="--op --type --denominators $page_options $class_set --help" ;;
         numbers) options="--kind --digits --columns $page_options $class_set --help" ;;
         *) return ;;
