@@ -179,12 +179,17 @@ QString printedTextExercise(const QString& line, const QString& answer, bool rea
 void buildTextPages(const TextSheet& sheet, const QString& teacherName, const QString& date,
                     const std::function<void(Page&&)>& pageDone) {
     const qsizetype count = sheet.lines.size();
+    // One blank for the whole sheet, as long as the longest answer needs, so
+    // its length gives nothing away.
+    QString longest;
+    for (const QString& answer : sheet.answers)
+        if (answer.size() > longest.size()) longest = answer;
     QStringList printed;
     printed.reserve(count);
     double widest = 0;
     for (qsizetype i = 0; i < count; ++i) {
         printed << QStringLiteral("%1) ").arg(i + 1) +
-                       printedTextExercise(sheet.lines[i], sheet.answers.value(i), sheet.reading);
+                       printedTextExercise(sheet.lines[i], longest, sheet.reading);
         widest = std::max(widest, estimatedWidth(printed.back(), kPoints));
     }
     // As many columns as the widest exercise allows at full size, up to five;
@@ -241,8 +246,12 @@ void buildTextPages(const TextSheet& sheet, const QString& teacherName, const QS
                 {textExerciseCell(index + 1), left, top, columnWidth - kColumnGap, kLineHeight},
                 kExerciseFont);
             cell.text = printed[i];
-            cell.fit = {1, columnWidth - kColumnGap, {}, kSmallestPoints,
-                        twoLines ? kSmallestOnOneLine : 0, twoLines ? 12 : 0};
+            cell.fit = {1,
+                        columnWidth - kColumnGap,
+                        {},
+                        kSmallestPoints,
+                        twoLines ? kSmallestOnOneLine : 0,
+                        twoLines ? 12 : 0};
             page.add(cell);
             if (sheet.reading) {
                 for (int line = 1; line <= 2; ++line)

@@ -32,7 +32,7 @@ TextSheet drawTextSheet(int32_t kind, const TextFields& fields, RandomDraw& rand
                         ByteSink* alsoTo = nullptr);
 
 // An exercise as the page prints it: signs spaced, "x" for the file's "X",
-// and a writing blank ("____") where the answer goes.
+// and a writing blank ("____") where the answer goes, long enough for answer.
 QString printedTextExercise(const QString& line, const QString& answer, bool reading);
 
 // The pages of a sheet, handed out one by one (a long sheet never sits in
