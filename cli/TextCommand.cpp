@@ -13,7 +13,10 @@
 #include "common/Cp1254.h"
 #include "common/Errors.h"
 #include "common/OutputFile.h"
+#include "common/PageRenderer.h"
+#include "common/PupilName.h"
 #include "text_worksheets/TextCatalogue.h"
+#include "text_worksheets/TextPages.h"
 #include "text_worksheets/TextWorksheet.h"
 
 namespace zarvik::cli {
@@ -84,7 +87,11 @@ const char kOtherOptions[] =
     "                the same T gives the same worksheet. Default: now.\n"
     "-o FILE         write to FILE instead of Zarvik.txt in the current folder;\n"
     "                '-o -' writes to standard output. An existing file is replaced\n"
-    "                only when the whole worksheet is ready.\n"
+    "                only when the whole worksheet is ready. A FILE ending in .pdf\n"
+    "                (or .png for a single page) gets the same exercises as printed\n"
+    "                pages: numbered, in columns, with room for every answer.\n"
+    "--teacher TEXT  the teacher's name for the printed pages (\"Hazırlayan: TEXT\")\n"
+    "--date TEXT     the date on the printed pages (default: today, dd/mm/yyyy)\n"
     "\n"
     "Exit status: 0 done, 1 the worksheet could not be prepared (the reason is on\n"
     "standard error, and an existing file is left as it was), 2 bad usage.\n";
@@ -198,6 +205,56 @@ void writeClassSet(int32_t kind, const FixedTextFields& fields, RandomDraw& rand
         file->replace();
 }
 
+bool isPrintedOutput(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return path != QLatin1String("-") &&
+           (suffix == QLatin1String("pdf") || suffix == QLatin1String("png"));
+}
+
+// The same sheets as printed pages: each sheet's pages with its pupil's name,
+// then the answer key, into one PDF (or one page into a PNG).
+void writePrintedSheets(int32_t kind, const FixedTextFields& fields, RandomDraw& random,
+                        const ClassSet& set, const QString& path, const QString& teacher,
+                        const QString& date) {
+    const bool png = QFileInfo(path).suffix().toLower() == QLatin1String("png");
+    if (png && (set.sheets > 1 || set.answerKey))
+        throw UsageError{
+            QStringLiteral("a PNG file holds one page; write several sheets or an "
+                           "answer key to a .pdf file.")};
+    std::unique_ptr<PdfWriter> pdf;
+    if (!png) pdf = std::make_unique<PdfWriter>(path);
+    std::vector<Page> pngPages;
+    AnswerStore keys;  // the key waits on disk, after every sheet
+    Progress progress(set.sheets);
+    for (int k = 1; k <= set.sheets; ++k) {
+        const TextSheet sheet = drawTextSheet(kind, fields, random);
+        const QString pupil = set.pupil(k);
+        buildTextPages(sheet, teacher, date, [&](Page&& page) {
+            if (!pupil.isEmpty()) printPupilName(page, pupil);
+            if (pdf)
+                pdf->addPage(page);
+            else
+                pngPages.push_back(std::move(page));
+        });
+        if (set.answerKey) keys.add({answerBlockHeading(k, pupil), sheet.keyLines});
+        progress.sheetDone(k);
+    }
+    if (png) {
+        if (pngPages.size() != 1)
+            throw InputRefused(QStringLiteral("Bu alıştırmalar %1 sayfa tutuyor; bir PNG dosyası "
+                                              "tek sayfa tutar: .pdf dosyasına yazınız.")
+                                   .arg(pngPages.size()));
+        writePng(pngPages.front(), path);
+        return;
+    }
+    if (set.answerKey) {
+        AnswerKeyPages key([&](const Page& page) { pdf->addPage(page); });
+        keys.forEach([&](const AnswerBlock& block) { key.add(block); });
+        key.finish();
+    }
+    pdf->finish();
+}
+
 }  // namespace
 
 int runTextCommand(const QStringList& arguments, bool checkOnly) {
@@ -209,6 +266,9 @@ int runTextCommand(const QStringList& arguments, bool checkOnly) {
     parser.addOption({QStringLiteral("check"), QStringLiteral("tick the check box")});
     parser.addOption({QStringLiteral("time"), QStringLiteral("seed time"), QStringLiteral("T")});
     parser.addOption({QStringLiteral("o"), QStringLiteral("output file"), QStringLiteral("FILE")});
+    parser.addOption(
+        {QStringLiteral("teacher"), QStringLiteral("Teacher."), QStringLiteral("TEXT")});
+    parser.addOption({QStringLiteral("date"), QStringLiteral("Date."), QStringLiteral("TEXT")});
     addClassSetOptions(parser);
     if (!parseArguments(
             parser, arguments,
@@ -239,7 +299,10 @@ int runTextCommand(const QStringList& arguments, bool checkOnly) {
     RandomDraw random;
     seedRandomDraw(parser, random);
     if (checkOnly) return kSuccess;
-    if (set.isSet())
+    if (isPrintedOutput(path))
+        writePrintedSheets(kind, fields, random, set, path,
+                           optionText(parser, QStringLiteral("teacher")), pageDate(parser));
+    else if (set.isSet())
         writeClassSet(kind, fields, random, set, path);
     else
         writeTextWorksheet(kind, fields, random, path);

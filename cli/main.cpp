@@ -79,6 +79,23 @@ int runCommand(const QString& command, const QStringList& arguments) {
     return kUsageError;
 }
 
+// A text worksheet written as printed pages (-o FILE.pdf or .png) needs fonts.
+bool writesTextPages(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString value;
+        if ((arguments[i] == QLatin1String("-o") || arguments[i] == QLatin1String("--o")) &&
+            i + 1 < arguments.size())
+            value = arguments[i + 1];
+        else if (arguments[i].startsWith(QLatin1String("-o=")) ||
+                 arguments[i].startsWith(QLatin1String("--o=")))
+            value = arguments[i].section(u'=', 1);
+        if (value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ||
+            value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -131,7 +148,7 @@ int main(int argc, char** argv) {
     // Pages are painted with Qt's fonts, which need a GUI application object;
     // the offscreen platform keeps the tool usable without a display.
     std::unique_ptr<QCoreApplication> app;
-    if (command == QLatin1String("text")) {
+    if (command == QLatin1String("text") && !writesTextPages(arguments)) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     } else {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -117,13 +117,13 @@ _zarvik_cli() {
     local options
     case $command in
         text)
-            options="--count --p1 --p2 --check --time -o $class_set --help"
+            options="--count --p1 --p2 --check --time -o --teacher --date $class_set --help"
             if [[ $cur != -* ]]; then
                 # KIND, the number of the window's menu entry, once.
                 local i given=
                 for ((i = 2; i < cword; i++)); do
                     case ${words[i]} in
-                        -o | --count | --p1 | --p2 | --time | --sheets | --names) ((i++)) ;;
+                        -o | --count | --p1 | --p2 | --time | --teacher | --date | --sheets | --names) ((i++)) ;;
                         -*) ;;
                         *) given=1 ;;
                     esac
