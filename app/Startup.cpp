@@ -2,11 +2,12 @@
 
 #include <QApplication>
 
-#include "common/Look.h"
+#include "activities/Zarviketkinlik.h"
 #include "app/Zarvikana.h"
 #include "column_worksheets/Zarvikaltalta.h"
 #include "column_worksheets/Zarvikaltaltatamsayfa.h"
 #include "common/ErrorBox.h"
+#include "common/Look.h"
 #include "fractions/Zarvikkesir.h"
 #include "numbers/Zarviksayilar.h"
 #include "text_worksheets/Zarvikeski.h"
@@ -46,6 +47,7 @@ StartedWindows::StartedWindows(AppContext& context, const std::function<void(QWi
     windows_.altAlta = create<TFormZarvikAltAlta>(owned_, created, context);
     windows_.altAltaTamSayfa = create<TFormZarvikAltAltaTamSayfa>(owned_, created, context);
     windows_.eski = create<TFormZarvikEski>(owned_, created, context);
+    windows_.etkinlik = create<TFormZarvikEtkinlik>(owned_, created, context);
 }
 
 StartedWindows::~StartedWindows() {

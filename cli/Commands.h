@@ -10,5 +10,6 @@ int runTextCommand(const QStringList& arguments);
 int runFractionCommand(const QStringList& arguments);
 int runColumnCommand(const QStringList& arguments);
 int runNumbersCommand(const QStringList& arguments);
+int runActivityCommand(const QStringList& arguments);
 
 }  // namespace zarvik::cli

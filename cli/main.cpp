@@ -21,6 +21,7 @@ const char kUsage[] =
     "  column         a column worksheet page (A5 or A4)\n"
     "  fraction       a fraction worksheet page\n"
     "  numbers        a number worksheet page\n"
+    "  activity       an activity page (clocks, missing numbers, counting, place value, money)\n"
     "\n"
     "Run 'zarvik-cli COMMAND --help' for a command's options.\n";
 
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
         if (command == QLatin1String("fraction")) return runFractionCommand(arguments);
         if (command == QLatin1String("column")) return runColumnCommand(arguments);
         if (command == QLatin1String("numbers")) return runNumbersCommand(arguments);
+        if (command == QLatin1String("activity")) return runActivityCommand(arguments);
         printErr(QStringLiteral("zarvik-cli: unknown command '%1'\n\n").arg(command) +
                  QString::fromUtf8(kUsage));
         return kUsageError;

@@ -14,7 +14,7 @@
 namespace zarvik {
 
 enum class Paper { A4, A5 };
-enum class CellKind { RichText, Label, Line, Image };
+enum class CellKind { RichText, Label, Line, Image, Clock };
 enum class Align { Left, Center, Right };
 
 inline constexpr double kTenthsPerDesignUnit = 254.0 / 96.0;
@@ -69,6 +69,13 @@ struct Cell {
     double pictureWidth = 0;
     double pictureHeight = 0;
     TextFit fit;
+    // Clock cells: a round face filling the cell's width, its numbers in the
+    // cell's font; the hands only when shown (hour 1..12, minute 0..59).
+    struct {
+        bool hands = false;
+        int hour = 12;
+        int minute = 0;
+    } clock;
 };
 
 class Page {
