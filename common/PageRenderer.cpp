@@ -367,12 +367,22 @@ void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell) {
     const double unit = fromDesignUnits(1) * geometry.scaleY;
     painter.setPen(QPen(Qt::black, 3 * unit));
     painter.drawEllipse(centre, radius, radius);
-    for (int tick = 0; tick < 60; ++tick) {
+    // Two strokes per face, not sixty: a PDF gets two paths.
+    QLineF hourTicks[12];
+    QLineF minuteTicks[48];
+    for (int tick = 0, h = 0, m = 0; tick < 60; ++tick) {
         const bool hour = tick % 5 == 0;
-        painter.setPen(QPen(Qt::black, (hour ? 2 : 1) * unit, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(clockPoint(centre, radius * (hour ? 0.86 : 0.92), tick * 6.0),
-                         clockPoint(centre, radius * 0.97, tick * 6.0));
+        const QLineF line(clockPoint(centre, radius * (hour ? 0.86 : 0.92), tick * 6.0),
+                          clockPoint(centre, radius * 0.97, tick * 6.0));
+        if (hour)
+            hourTicks[h++] = line;
+        else
+            minuteTicks[m++] = line;
     }
+    painter.setPen(QPen(Qt::black, 2 * unit, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(hourTicks, 12);
+    painter.setPen(QPen(Qt::black, unit, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(minuteTicks, 48);
     if (!cell.clock.hands) return;
     const double hourAngle = (cell.clock.hour % 12) * 30.0 + cell.clock.minute * 0.5;
     const double minuteAngle = cell.clock.minute * 6.0;
@@ -392,14 +402,20 @@ void paintClockNumbers(QPainter& painter, const Geometry& geometry, const Cell& 
     QPaintDevice* device = painter.device();
     TextCache& cache = TextCache::instance();
     TextCache::Font& font = cache.font(cell.font, device);
-    const QFontMetricsF metrics(font.font, device);
+    // Measured once per font and resolution (fonts live as long as the cache);
+    // called under textMutex.
+    static QHash<const TextCache::Font*, double> digitLifts;
+    auto lift = digitLifts.constFind(&font);
+    if (lift == digitLifts.constEnd()) {
+        const QFontMetricsF metrics(font.font, device);
+        lift = digitLifts.insert(&font, metrics.ascent() - metrics.capHeight() / 2);
+    }
     const QRectF r = geometry.rect(cell);
     const double radius = std::min(r.width(), r.height()) / 2;
     for (int n = 1; n <= 12; ++n) {
         const TextCache::Line& line = cache.line(font, QString::number(n), device);
         const QPointF place = clockPoint(r.center(), radius * 0.74, n * 30.0);
-        glyphs.add(line, QPointF(place.x() - line.advance / 2,
-                                 place.y() + metrics.capHeight() / 2 - metrics.ascent()));
+        glyphs.add(line, QPointF(place.x() - line.advance / 2, place.y() - *lift));
     }
 }
 
