@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "activities/Zarviketkinlik.h"
 #include "app/Zarvikana.h"
 #include "column_worksheets/Zarvikaltalta.h"
 #include "column_worksheets/Zarvikaltaltatamsayfa.h"
@@ -47,6 +48,7 @@ StartedWindows::StartedWindows(AppContext& context, const std::function<void(QWi
     windows_.altAlta = create<TFormZarvikAltAlta>(owned_, created, context);
     windows_.altAltaTamSayfa = create<TFormZarvikAltAltaTamSayfa>(owned_, created, context);
     windows_.eski = create<TFormZarvikEski>(owned_, created, context);
+    windows_.etkinlik = create<TFormZarvikEtkinlik>(owned_, created, context);
 }
 
 StartedWindows::~StartedWindows() {

@@ -8,6 +8,7 @@ class TFormZarvikKesir;
 class TFormZarvikAltAlta;
 class TFormZarvikAltAltaTamSayfa;
 class TFormZarvikEski;
+class TFormZarvikEtkinlik;
 
 namespace zarvik {
 
@@ -18,6 +19,7 @@ struct Windows {
     TFormZarvikAltAlta* altAlta = nullptr;
     TFormZarvikAltAltaTamSayfa* altAltaTamSayfa = nullptr;
     TFormZarvikEski* eski = nullptr;
+    TFormZarvikEtkinlik* etkinlik = nullptr;
 };
 
 }  // namespace zarvik

@@ -6,10 +6,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "common/Look.h"
+#include "activities/Zarviketkinlik.h"
 #include "column_worksheets/Zarvikaltalta.h"
 #include "column_worksheets/Zarvikaltaltatamsayfa.h"
 #include "common/ErrorBox.h"
+#include "common/Look.h"
 #include "common/Names.h"
 #include "common/WindowControls.h"
 #include "fractions/Zarvikkesir.h"
@@ -122,6 +123,9 @@ void TFormZarvikAna::buildControls() {
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(112, 72, 97, 89);
+    // Inside the frame, which was empty, so that no other control moves.
+    ButtonEtkinlik = button("ButtonEtkinlik", {116, 104, 89, 25}, QStringLiteral("Etkinlikler"),
+                            &TFormZarvikAna::ButtonEtkinlikClick);
 
     ButtonKesir = button("ButtonKesir", {8, 104, 97, 25}, QStringLiteral("Kesirler"),
                          &TFormZarvikAna::ButtonKesirClick);
@@ -136,7 +140,7 @@ void TFormZarvikAna::buildControls() {
     Panel2->setText(QStringLiteral("Son yayın tarihi: 10/05/2008"));
 
     QWidget* const order[] = {ButtonEski, ButtonYeni,   ButtonHakkinda, ButtonKesir,
-                              Tikla,      Button1Sinif, ButtonSayilar};
+                              Tikla,      Button1Sinif, ButtonSayilar,  ButtonEtkinlik};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
@@ -164,6 +168,9 @@ void TFormZarvikAna::ButtonKesirClick() {
 }
 void TFormZarvikAna::ButtonYeniClick() {
     showWindow(windows_.altAlta);
+}
+void TFormZarvikAna::ButtonEtkinlikClick() {
+    showWindow(windows_.etkinlik);
 }
 void TFormZarvikAna::ButtonHakkindaClick() {
     runGuarded(this, [&] { zarvik::showMessage(this, zarvik::aboutText()); });

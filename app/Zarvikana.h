@@ -50,6 +50,7 @@ class TFormZarvikAna : public QWidget {
     void ButtonKesirClick();
     void ButtonYeniClick();
     void ButtonHakkindaClick();
+    void ButtonEtkinlikClick();
     void TiklaClick();
 
   signals:
@@ -75,5 +76,6 @@ class TFormZarvikAna : public QWidget {
     QPushButton* ButtonYeni = nullptr;
     QPushButton* ButtonHakkinda = nullptr;
     QPushButton* Tikla = nullptr;
+    QPushButton* ButtonEtkinlik = nullptr;
     QLabel* Panel2 = nullptr;
 };

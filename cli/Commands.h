@@ -13,5 +13,6 @@ int runTextCommand(const QStringList& arguments, bool checkOnly = false);
 int runFractionCommand(const QStringList& arguments, bool checkOnly = false);
 int runColumnCommand(const QStringList& arguments, bool checkOnly = false);
 int runNumbersCommand(const QStringList& arguments, bool checkOnly = false);
+int runActivityCommand(const QStringList& arguments, bool checkOnly = false);
 
 }  // namespace zarvik::cli

@@ -31,6 +31,7 @@ const char kUsage[] =
     "  column         a column worksheet page (A5 or A4)\n"
     "  fraction       a fraction worksheet page\n"
     "  numbers        a number worksheet page\n"
+    "  activity       an activity page (clocks, missing numbers, counting, place value, money)\n"
     "\n"
     "Run 'zarvik-cli COMMAND --help' for a command's options,\n"
     "'zarvik-cli --version' for the version.\n";
@@ -73,6 +74,7 @@ int runCommand(const QString& command, const QStringList& arguments) {
     if (command == QLatin1String("fraction")) return runFractionCommand(arguments);
     if (command == QLatin1String("column")) return runColumnCommand(arguments);
     if (command == QLatin1String("numbers")) return runNumbersCommand(arguments);
+    if (command == QLatin1String("activity")) return runActivityCommand(arguments);
     printErr(QStringLiteral("zarvik-cli: '%1' diye bir komut yok.\n\n")
                  .arg(zarvik::quotedValue(command)) +
              QString::fromUtf8(kUsage));

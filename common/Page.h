@@ -16,7 +16,7 @@ namespace zarvik {
 // A4Landscape carries two A5 sheets side by side (twoUpPage).
 enum class Paper { A4, A5, A4Landscape };
 // CutLine: a thin dashed vertical line through the middle of its cell.
-enum class CellKind { RichText, Label, Line, Image, CutLine };
+enum class CellKind { RichText, Label, Line, Image, CutLine, Clock };
 enum class Align { Left, Center, Right };
 
 inline constexpr double kTenthsPerDesignUnit = 254.0 / 96.0;
@@ -78,6 +78,13 @@ struct Cell {
     // kerning: many different lines of the same few characters (an answer
     // key's) then cost next to nothing to lay out.
     bool byCharacters = false;
+    // Clock cells: a round face filling the cell's width, its numbers in the
+    // cell's font; the hands only when shown (hour 1..12, minute 0..59).
+    struct {
+        bool hands = false;
+        int hour = 12;
+        int minute = 0;
+    } clock;
 };
 
 class Page {

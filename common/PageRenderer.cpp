@@ -388,6 +388,73 @@ void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell,
     }
 }
 
+// A clock face: its rim, sixty minute ticks (longer at the hours), and the
+// hands when shown, the short hour hand moved on by the minutes. Angles are
+// clockwise from 12.
+QPointF clockPoint(QPointF centre, double radius, double degrees) {
+    const double radians = degrees * M_PI / 180.0;
+    return centre + QPointF(radius * std::sin(radians), -radius * std::cos(radians));
+}
+
+void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+    const QRectF r = geometry.rect(cell);
+    const double radius = std::min(r.width(), r.height()) / 2;
+    const QPointF centre = r.center();
+    const double unit = fromDesignUnits(1) * geometry.scaleY;
+    painter.setPen(QPen(Qt::black, 3 * unit));
+    painter.drawEllipse(centre, radius, radius);
+    // Two strokes per face, not sixty: a PDF gets two paths.
+    QLineF hourTicks[12];
+    QLineF minuteTicks[48];
+    for (int tick = 0, h = 0, m = 0; tick < 60; ++tick) {
+        const bool hour = tick % 5 == 0;
+        const QLineF line(clockPoint(centre, radius * (hour ? 0.86 : 0.92), tick * 6.0),
+                          clockPoint(centre, radius * 0.97, tick * 6.0));
+        if (hour)
+            hourTicks[h++] = line;
+        else
+            minuteTicks[m++] = line;
+    }
+    painter.setPen(QPen(Qt::black, 2 * unit, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(hourTicks, 12);
+    painter.setPen(QPen(Qt::black, unit, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(minuteTicks, 48);
+    if (!cell.clock.hands) return;
+    const double hourAngle = (cell.clock.hour % 12) * 30.0 + cell.clock.minute * 0.5;
+    const double minuteAngle = cell.clock.minute * 6.0;
+    painter.setPen(QPen(Qt::black, 6 * unit, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, clockPoint(centre, radius * 0.42, hourAngle));
+    painter.setPen(QPen(Qt::black, 3 * unit, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(centre, clockPoint(centre, radius * 0.6, minuteAngle));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(centre, 4 * unit, 4 * unit);
+    painter.setBrush(Qt::NoBrush);
+}
+
+// The numbers 1 to 12 inside the ticks, each centred on its place.
+void paintClockNumbers(QPainter& painter, const Geometry& geometry, const Cell& cell,
+                       GlyphBatches& glyphs) {
+    QPaintDevice* device = painter.device();
+    TextCache& cache = TextCache::instance();
+    TextCache::Font& font = cache.font(cell.font, device);
+    // Measured once per font and resolution (fonts live as long as the cache);
+    // called under textMutex.
+    static QHash<const TextCache::Font*, double> digitLifts;
+    auto lift = digitLifts.constFind(&font);
+    if (lift == digitLifts.constEnd()) {
+        const QFontMetricsF metrics(font.font, device);
+        lift = digitLifts.insert(&font, metrics.ascent() - metrics.capHeight() / 2);
+    }
+    const QRectF r = geometry.rect(cell);
+    const double radius = std::min(r.width(), r.height()) / 2;
+    for (int n = 1; n <= 12; ++n) {
+        const TextCache::Line& line = cache.line(font, QString::number(n), device);
+        const QPointF place = clockPoint(r.center(), radius * 0.74, n * 30.0);
+        glyphs.add(line, QPointF(place.x() - line.advance / 2, place.y() - *lift));
+    }
+}
+
 }  // namespace
 
 QString resolvedFontFamily(const QString& designFamily) {
@@ -431,6 +498,9 @@ void paintPage(const Page& page, QPainter& painter) {
             case CellKind::CutLine:
                 paintCutLine(painter, geometry, cell);
                 break;
+            case CellKind::Clock:
+                paintClock(painter, geometry, cell);
+                break;
             case CellKind::Label:
                 break;
         }
@@ -441,6 +511,8 @@ void paintPage(const Page& page, QPainter& painter) {
     for (const Cell& cell : page.cells()) {
         if (cell.kind == CellKind::RichText || cell.kind == CellKind::Label)
             paintText(painter, geometry, cell, glyphs);
+        else if (cell.kind == CellKind::Clock)
+            paintClockNumbers(painter, geometry, cell, glyphs);
     }
     glyphs.draw();
     painter.restore();

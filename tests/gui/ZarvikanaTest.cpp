@@ -84,6 +84,8 @@ TEST(Launcher, FixedLayoutWithItsCaptions) {
         {"ButtonKesir", {8, 104, 97, 25}, u"Kesirler"},
         {"ButtonYeni", {8, 136, 97, 25}, u"Yarım Sayfa"},
         {"ButtonHakkinda", {8, 168, 97, 25}, u"Hakkında"},
+        // Inside Bevel1's empty frame (112, 72, 97 x 89).
+        {"ButtonEtkinlik", {116, 104, 89, 25}, u"Etkinlikler"},
         {"Tikla", {112, 168, 97, 25}, u"Tıkla!"},
     };
     for (const Control& c : buttons) {
@@ -113,7 +115,7 @@ TEST(Launcher, TabOrderFollowsTheDesign) {
     const QStringList expected{QStringLiteral("ButtonEski"),     QStringLiteral("ButtonYeni"),
                                QStringLiteral("ButtonHakkinda"), QStringLiteral("ButtonKesir"),
                                QStringLiteral("Tikla"),          QStringLiteral("Button1Sinif"),
-                               QStringLiteral("ButtonSayilar")};
+                               QStringLiteral("ButtonSayilar"),  QStringLiteral("ButtonEtkinlik")};
     QStringList order;
     QWidget* widget = w.findChild<QWidget*>(expected.front());
     for (int i = 0; i < expected.size(); ++i) {
