@@ -25,7 +25,7 @@ _zarvik_cli() {
     local cur prev words cword split
     _init_completion -s || return
 
-    local commands='text column fraction numbers'
+    local commands='text column fraction numbers activity'
     local operations=(Toplama Çıkarma Çarpma Bölme)
     local class_set='--sheets --names --answer-key'
     local page_options='--teacher --date --time --json -o --output'
@@ -49,7 +49,7 @@ _zarvik_cli() {
             _filedir
             return
             ;;
-        --count | --p1 | --p2 | --time | --teacher | --date | --answers | --sheets)
+        --count | --p1 | --p2 | --time | --teacher | --date | --answers | --sheets | --opt)
             return
             ;;
         --page)
@@ -99,8 +99,13 @@ _zarvik_cli() {
             return
             ;;
         --kind)
-            _zarvik_cli_reply "$cur" 'Sayı Okuma' 'Sayı Yazma' 'Karşılaştırma' 'Sıralama' \
-                'Tek ve Çift Sayılar' 'Sayı Yuvarlama'
+            if [[ $command == activity ]]; then
+                _zarvik_cli_reply "$cur" 'Saat Okuma' 'Saat Çizme' 'Eksik Sayı' 'Ritmik Sayma' \
+                    'Basamak Değeri' 'Paralarımız'
+            else
+                _zarvik_cli_reply "$cur" 'Sayı Okuma' 'Sayı Yazma' 'Karşılaştırma' 'Sıralama' \
+                    'Tek ve Çift Sayılar' 'Sayı Yuvarlama'
+            fi
             return
             ;;
         --digits)
@@ -139,6 +144,7 @@ _zarvik_cli() {
         column) options="--page --op --prop --answers --two-up $page_options $class_set --help" ;;
         fraction) options="--op --type --denominators $page_options $class_set --help" ;;
         numbers) options="--kind --digits --columns $page_options $class_set --help" ;;
+        activity) options="--kind --opt $page_options $class_set --help" ;;
         *) return ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))
