@@ -107,6 +107,11 @@ class ColumnSheet {
     // on the previous column's lower number, so it is drawn as wide as the
     // pitch allows. The division page needs no change: its rooms are fixed.
     Page printedGridPage() const;
+    // The division page as it goes on paper: every frame laid out for the
+    // page's longest numbers at one common size, the numbers clear of the bar,
+    // the bar taller than the digits, the underline as long as the divisor
+    // and the quotient; fewer, wider columns where five would not fit at 10 pt.
+    Page printedDivisionPage() const;
 
     // "Bak" and "Yazdır": the division page for "Bölme", the grid page
     // otherwise, with the problem texts transferred onto it, as printed.

@@ -248,10 +248,17 @@ void paintFrame(QPainter& painter, const Geometry& geometry, const Cell& cell) {
 }
 
 void paintLine(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+    if (cell.width <= 0) return;
     const QRectF r = geometry.rect(cell);
     const double middle = r.center().y();
-    painter.setPen(QPen(Qt::black, fromDesignUnits(cell.penWidth) * geometry.scaleY, Qt::SolidLine,
-                        Qt::FlatCap));
+    QPen pen(Qt::black, fromDesignUnits(cell.penWidth) * geometry.scaleY, Qt::SolidLine,
+             Qt::FlatCap);
+    // Round dots about 1.2 mm apart: a line to write on, lighter than a rule.
+    if (cell.dotted) {
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setDashPattern({0.01, 3.0});
+    }
+    painter.setPen(pen);
     painter.drawLine(QPointF(r.left(), middle), QPointF(r.right(), middle));
 }
 
@@ -352,7 +359,154 @@ void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell,
     }
 }
 
+// Where the page's ink reaches, in tenths of a millimetre from the sheet's
+// corner. Texts are first bounded generously (every letter as wide as the
+// widest) and measured only where that bound comes near an edge, so the
+// numbers in the middle of a page cost nothing.
+class InkReach {
+  public:
+    InkReach() : device_(1, 1, QImage::Format_Mono) {
+        const int dotsPerMeter = static_cast<int>(std::lround(1200 / 0.0254));
+        device_.setDotsPerMeterX(dotsPerMeter);
+        device_.setDotsPerMeterY(dotsPerMeter);
+    }
+
+    QRectF of(const Page& page, const QRectF& safe) {
+        QRectF reach;
+        const auto include = [&](const QRectF& r) { reach = reach.isNull() ? r : reach.united(r); };
+        for (const Cell& cell : page.cells()) {
+            const QRectF box(page.marginLeft + cell.left, page.marginTop + cell.top, cell.width,
+                             cell.height);
+            switch (cell.kind) {
+                case CellKind::Image:
+                    if (!cell.picture.isEmpty()) {
+                        const double w = cell.pictureWidth > 0 ? cell.pictureWidth : cell.width;
+                        const double h = cell.pictureHeight > 0 ? cell.pictureHeight : cell.height;
+                        include(QRectF(box.center().x() - w / 2, box.center().y() - h / 2, w, h));
+                    }
+                    break;
+                case CellKind::Line:
+                    if (cell.width > 0)
+                        include(QRectF(box.left(), box.center().y() - 1, box.width(), 2));
+                    break;
+                case CellKind::RichText:
+                    if (cell.frame.top || cell.frame.bottom || cell.frame.left || cell.frame.right)
+                        include(box);
+                    [[fallthrough]];
+                case CellKind::Label:
+                    if (!cell.text.isEmpty()) {
+                        const QRectF text = textReach(cell, box, safe);
+                        if (!text.isNull()) include(text);
+                    }
+                    break;
+            }
+        }
+        return reach;
+    }
+
+  private:
+    struct Face {
+        CellFont design;
+        QFontMetricsF metrics;
+        double maxWidth;
+        QHash<QString, QRectF> ink;  // per line, from the line's top-left, tenths
+    };
+
+    Face& face(const CellFont& design) {
+        for (Face& known : faces_)
+            if (known.design.pointSize == design.pointSize && known.design.bold == design.bold &&
+                known.design.underline == design.underline && known.design.family == design.family)
+                return known;
+        QFont font;
+        font.setFamilies({resolvedFontFamily(design.family), design.family});
+        font.setPointSizeF(design.pointSize);
+        font.setBold(design.bold);
+        font.setUnderline(design.underline);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        QFontMetricsF metrics(font, &device_);
+        const double maxWidth = metrics.maxWidth();
+        faces_.push_back({design, metrics, maxWidth, {}});
+        return faces_.back();
+    }
+
+    double tenths(double pixels) const { return pixels / device_.logicalDpiX() * kTenthsPerInch; }
+
+    // A line's ink from its top-left corner, with its advance as the width of
+    // the returned rectangle's origin shift for alignment.
+    const QRectF& lineInk(Face& f, const QString& line, double& advance) {
+        advance = tenths(f.metrics.horizontalAdvance(line));
+        if (const auto it = f.ink.constFind(line); it != f.ink.constEnd()) return *it;
+        if (f.ink.size() > 4096) f.ink.clear();
+        QRectF ink = f.metrics.boundingRect(line).translated(0, f.metrics.ascent());
+        if (f.design.underline) ink.setBottom(f.metrics.height());
+        const QRectF r(tenths(ink.left()), tenths(ink.top()), tenths(ink.width()),
+                       tenths(ink.height()));
+        return *f.ink.insert(line, r);
+    }
+
+    QRectF textReach(const Cell& cell, const QRectF& box, const QRectF& safe) {
+        Face& f = face(cell.font);
+        const QStringList lines = cell.kind == CellKind::Label
+                                      ? QStringList{QString(cell.text).replace(u'\n', u' ')}
+                                      : cell.text.split(u'\n');
+        const double spacing = tenths(f.metrics.lineSpacing());
+        qsizetype longest = 0;
+        for (const QString& line : lines)
+            longest = std::max(longest, line.size());
+        const double wide = longest * tenths(f.maxWidth);
+        const auto xFor = [&](double width) {
+            if (cell.kind == CellKind::Label || cell.align == Align::Left) return box.left();
+            if (cell.align == Align::Right) return box.right() - width;
+            return box.left() + (box.width() - width) / 2;
+        };
+        const QRectF generous(xFor(wide), box.top(), wide, lines.size() * spacing);
+        if (safe.contains(generous)) return generous;
+        QRectF reach;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QString line = lines[i];
+            if (line.endsWith(u'\r')) line.chop(1);
+            if (line.trimmed().isEmpty()) continue;
+            double advance = 0;
+            const QRectF ink =
+                lineInk(f, line, advance)
+                    .translated(xFor(advance), box.top() + static_cast<double>(i) * spacing);
+            reach = reach.isNull() ? ink : reach.united(ink);
+        }
+        return reach;
+    }
+
+    QImage device_;
+    std::list<Face> faces_;
+};
+
 }  // namespace
+
+double printableAreaScale(const Page& page) {
+    static QMutex mutex;
+    static InkReach& reach = *new InkReach;  // outlives no font: kept to the end
+    const double width = page.paperWidth();
+    const double height = page.paperHeight();
+    // A little inside the limit: anti-aliased edges and rounding to pixels.
+    const double edge = kUnprintableEdge + 3;
+    const QRectF safe(edge, edge, width - 2 * edge, height - 2 * edge);
+    QRectF ink;
+    {
+        QMutexLocker lock(&mutex);
+        ink = reach.of(page, safe);
+    }
+    if (ink.isNull() || safe.contains(ink)) return 1.0;
+    const double cx = width / 2;
+    const double cy = height / 2;
+    double scale = 1.0;
+    const auto limit = [&](double reachFromCentre, double room) {
+        if (reachFromCentre > room) scale = std::min(scale, room / reachFromCentre);
+    };
+    limit(cx - ink.left(), cx - edge);
+    limit(ink.right() - cx, cx - edge);
+    limit(cy - ink.top(), cy - edge);
+    limit(ink.bottom() - cy, cy - edge);
+    return scale;
+}
 
 QString resolvedFontFamily(const QString& designFamily) {
     if (designFamily.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
@@ -374,6 +528,13 @@ void paintPage(const Page& page, QPainter& painter) {
                             page.marginTop * dpiY / kTenthsPerInch, dpiX / kTenthsPerInch,
                             dpiY / kTenthsPerInch};
     painter.save();
+    if (const double scale = printableAreaScale(page); scale < 1.0) {
+        const QPointF centre(page.paperWidth() / 2 * geometry.scaleX,
+                             page.paperHeight() / 2 * geometry.scaleY);
+        painter.translate(centre);
+        painter.scale(scale, scale);
+        painter.translate(-centre);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

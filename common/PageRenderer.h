@@ -38,8 +38,16 @@ namespace zarvik {
 // are used as named.
 QString resolvedFontFamily(const QString& designFamily);
 
+// How much a page is shrunk about the sheet's centre so that none of its ink
+// comes within 5 mm of an edge, where many printers cannot print: 1 for a
+// page that keeps clear. Measured on the fitted page, independent of the
+// output device, so preview, printer, PDF and PNG shrink alike.
+double printableAreaScale(const Page& page);
+constexpr double kUnprintableEdge = 50;  // tenths of a millimetre
+
 // Paints the whole sheet (band at its margins), its texts fitted first
-// (fitPageTexts), on a painter whose device is
+// (fitPageTexts) and shrunk into the printable area (printableAreaScale),
+// on a painter whose device is
 // one sheet of the page's paper, in the device's own resolution, with the
 // sheet's top-left corner at the painter's origin.
 void paintPage(const Page& page, QPainter& painter);
