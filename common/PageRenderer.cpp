@@ -247,18 +247,48 @@ void paintFrame(QPainter& painter, const Geometry& geometry, const Cell& cell) {
     if (frame.right) painter.drawLine(r.topRight(), r.bottomRight());
 }
 
-void paintLine(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+// A writing line's dots, drawn once per size: stroking hundreds of round dots
+// a page is slow on a PDF, while one image is stored once and referred to.
+QImage dottedLine(QSize pixels, double dot, double period) {
+    static QMutex mutex;
+    static QHash<QString, QImage> images;
+    QMutexLocker lock(&mutex);
+    const QString key =
+        QStringLiteral("%1x%2/%3/%4").arg(pixels.width()).arg(pixels.height()).arg(dot).arg(period);
+    if (const auto it = images.constFind(key); it != images.constEnd()) return *it;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const double middle = pixels.height() / 2.0;
+    for (double x = dot / 2; x + dot / 2 <= pixels.width(); x += period)
+        painter.drawEllipse(QPointF(x, middle), dot / 2, dot / 2);
+    painter.end();
+    if (images.size() > 64) images.clear();
+    images.insert(key, image);
+    return image;
+}
+
+void paintLine(QPainter& painter, const Geometry& geometry, const Cell& cell, double dpi) {
     if (cell.width <= 0) return;
     const QRectF r = geometry.rect(cell);
     const double middle = r.center().y();
-    QPen pen(Qt::black, fromDesignUnits(cell.penWidth) * geometry.scaleY, Qt::SolidLine,
-             Qt::FlatCap);
-    // Round dots about 1.2 mm apart: a line to write on, lighter than a rule.
+    const double pen = fromDesignUnits(cell.penWidth) * geometry.scaleY;
     if (cell.dotted) {
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setDashPattern({0.01, 3.0});
+        // Round dots about 1.6 mm apart: a line to write on, lighter than a rule.
+        const double rasterScale = std::min(dpi, kMaxPictureDpi) / dpi;
+        const double dot = pen * rasterScale;
+        const QSize pixels(static_cast<int>(std::lround(r.width() * rasterScale)),
+                           static_cast<int>(std::ceil(dot)) + 2);
+        if (pixels.width() <= 0) return;
+        const double height = pixels.height() / rasterScale;
+        painter.drawImage(QRectF(r.left(), middle - height / 2, r.width(), height),
+                          dottedLine(pixels, dot, 3 * dot));
+        return;
     }
-    painter.setPen(pen);
+    painter.setPen(QPen(Qt::black, pen, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(r.left(), middle), QPointF(r.right(), middle));
 }
 
@@ -405,12 +435,30 @@ class InkReach {
     }
 
   private:
+    struct Line {
+        QRectF ink;  // from the line's top-left, tenths
+        double advance;
+    };
     struct Face {
         CellFont design;
         QFontMetricsF metrics;
-        double maxWidth;
-        QHash<QString, QRectF> ink;  // per line, from the line's top-left, tenths
+        double widestLetter;  // tenths, as below
+        double spacing;
+        double overhang;               // ink beyond the advance, at most
+        QHash<QChar, double> letters;  // advance per letter
+        QHash<QString, Line> lines;
     };
+
+    double summedAdvance(Face& f, QStringView line) {
+        double sum = 0;
+        for (const QChar letter : line) {
+            auto it = f.letters.constFind(letter);
+            if (it == f.letters.constEnd())
+                it = f.letters.insert(letter, tenths(f.metrics.horizontalAdvance(letter)));
+            sum += *it;
+        }
+        return sum;
+    }
 
     Face& face(const CellFont& design) {
         for (Face& known : faces_)
@@ -424,52 +472,77 @@ class InkReach {
         font.setUnderline(design.underline);
         font.setHintingPreference(QFont::PreferNoHinting);
         QFontMetricsF metrics(font, &device_);
-        const double maxWidth = metrics.maxWidth();
-        faces_.push_back({design, metrics, maxWidth, {}});
+        const double widest = tenths(metrics.maxWidth());
+        const double spacing = tenths(metrics.lineSpacing());
+        const double overhang = tenths(metrics.height());
+        faces_.push_back({design, metrics, widest, spacing, overhang, {}, {}});
         return faces_.back();
     }
 
     double tenths(double pixels) const { return pixels / device_.logicalDpiX() * kTenthsPerInch; }
 
-    // A line's ink from its top-left corner, with its advance as the width of
-    // the returned rectangle's origin shift for alignment.
-    const QRectF& lineInk(Face& f, const QString& line, double& advance) {
-        advance = tenths(f.metrics.horizontalAdvance(line));
-        if (const auto it = f.ink.constFind(line); it != f.ink.constEnd()) return *it;
-        if (f.ink.size() > 4096) f.ink.clear();
-        QRectF ink = f.metrics.boundingRect(line).translated(0, f.metrics.ascent());
+    const Line& line(Face& f, const QString& text) {
+        if (const auto it = f.lines.constFind(text); it != f.lines.constEnd()) return *it;
+        if (f.lines.size() > 4096) f.lines.clear();
+        QRectF ink = f.metrics.boundingRect(text).translated(0, f.metrics.ascent());
         if (f.design.underline) ink.setBottom(f.metrics.height());
-        const QRectF r(tenths(ink.left()), tenths(ink.top()), tenths(ink.width()),
-                       tenths(ink.height()));
-        return *f.ink.insert(line, r);
+        const Line measured{QRectF(tenths(ink.left()), tenths(ink.top()), tenths(ink.width()),
+                                   tenths(ink.height())),
+                            tenths(f.metrics.horizontalAdvance(text))};
+        return *f.lines.insert(text, measured);
+    }
+
+    // A box holding `width` of text as the cell aligns it, with the ink's
+    // overhang on both sides.
+    static QRectF around(const Cell& cell, const QRectF& box, double width, double height,
+                         double overhang) {
+        double left = box.left() + (box.width() - width) / 2;
+        if (cell.kind == CellKind::Label || cell.align == Align::Left)
+            left = box.left();
+        else if (cell.align == Align::Right)
+            left = box.right() - width;
+        return QRectF(left - overhang, box.top() - overhang / 4, width + 2 * overhang,
+                      height + overhang / 4);
     }
 
     QRectF textReach(const Cell& cell, const QRectF& box, const QRectF& safe) {
         Face& f = face(cell.font);
+        // First every letter as wide as the widest: no text is looked at.
+        qsizetype lineCount = 1;
+        qsizetype longest = 0;
+        qsizetype start = 0;
+        if (cell.kind == CellKind::Label) {
+            longest = cell.text.size();
+        } else {
+            for (qsizetype end; (end = cell.text.indexOf(u'\n', start)) >= 0; start = end + 1) {
+                longest = std::max(longest, end - start);
+                ++lineCount;
+            }
+            longest = std::max(longest, cell.text.size() - start);
+        }
+        const double height = static_cast<double>(lineCount) * f.spacing;
+        QRectF bound =
+            around(cell, box, static_cast<double>(longest) * f.widestLetter, height, f.overhang);
+        if (safe.contains(bound)) return bound;
         const QStringList lines = cell.kind == CellKind::Label
                                       ? QStringList{QString(cell.text).replace(u'\n', u' ')}
                                       : cell.text.split(u'\n');
-        const double spacing = tenths(f.metrics.lineSpacing());
-        qsizetype longest = 0;
-        for (const QString& line : lines)
-            longest = std::max(longest, line.size());
-        const double wide = longest * tenths(f.maxWidth);
-        const auto xFor = [&](double width) {
-            if (cell.kind == CellKind::Label || cell.align == Align::Left) return box.left();
-            if (cell.align == Align::Right) return box.right() - width;
-            return box.left() + (box.width() - width) / 2;
-        };
-        const QRectF generous(xFor(wide), box.top(), wide, lines.size() * spacing);
-        if (safe.contains(generous)) return generous;
+        // Then letter by letter, with room for kerning.
+        double widest = 0;
+        for (const QString& text : lines)
+            widest = std::max(widest, summedAdvance(f, text));
+        bound = around(cell, box, widest * 1.02, height, f.overhang);
+        if (safe.contains(bound)) return bound;
+        // Near an edge: the ink itself.
         QRectF reach;
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            QString line = lines[i];
-            if (line.endsWith(u'\r')) line.chop(1);
-            if (line.trimmed().isEmpty()) continue;
-            double advance = 0;
+            QString text = lines[i];
+            if (text.endsWith(u'\r')) text.chop(1);
+            if (text.trimmed().isEmpty()) continue;
+            const Line& measured = line(f, text);
+            const QRectF x = around(cell, box, measured.advance, 0, 0);
             const QRectF ink =
-                lineInk(f, line, advance)
-                    .translated(xFor(advance), box.top() + static_cast<double>(i) * spacing);
+                measured.ink.translated(x.left(), box.top() + static_cast<double>(i) * f.spacing);
             reach = reach.isNull() ? ink : reach.united(ink);
         }
         return reach;
@@ -548,7 +621,7 @@ void paintPage(const Page& page, QPainter& painter) {
                 paintFrame(painter, geometry, cell);
                 break;
             case CellKind::Line:
-                paintLine(painter, geometry, cell);
+                paintLine(painter, geometry, cell, dpiX);
                 break;
             case CellKind::Image:
                 paintPicture(painter, geometry, cell, dpiX);

@@ -8,7 +8,7 @@
 //   as the paper is (PDF, printer) instead of filling each cell.
 // - Frames are thin black lines (one design unit, 1/96 inch) on the named
 //   sides only; line shapes are horizontal lines through the middle of their
-//   cell, one or two design units thick.
+//   cell, one or two design units thick, solid or (writing lines) dotted.
 // - Pictures are drawn centred in their cell at their own size; an unknown
 //   picture name draws nothing.
 // - Texts are plain text (no markup is interpreted) and are painted last, so
