@@ -54,8 +54,32 @@ const SlotNames& slotNames() {
     return names;
 }
 
-// What an answer line leaves free before the previous column's numbers.
-constexpr int kColumnGap = 6;
+// What an answer line leaves free before the next column's line, so that
+// neighbouring lines read as two (design units, about 3 mm).
+constexpr int kColumnGap = 12;
+// White space between the operator and the number beside it (about 1.3 mm).
+constexpr int kOperatorGap = 5;
+
+// Arial's (Liberation Sans') proportions, in ems: every digit is as wide as
+// any other, and digits rise from the baseline to a little below the ascent.
+constexpr double kDigitAdvance = 1139.0 / 2048.0;
+constexpr double kAscent = 1854.0 / 2048.0;
+constexpr double kDigitHeight = 1472.0 / 2048.0;
+constexpr double kLineSpacing = 1.15;
+constexpr double emOf(int points) {
+    return points * 254.0 / 72.0;  // tenths of a millimetre
+}
+
+// Space kept between a digit and a line on paper, tenths of a millimetre.
+constexpr double kClearOfLine = 12;
+
+// The division frames, in tenths of a millimetre.
+constexpr double kBarGap = 18;          // number to bar
+constexpr double kUnderlineBeyond = 8;  // underline past the longest number
+constexpr double kBarAbove = 15;        // bar above the digits
+constexpr double kFrameGap = 25;        // between neighbouring frames
+constexpr double kStripGap = 25;        // between the frames and the header or footer
+constexpr int kSmallestDivisionPoints = 10;
 
 size_t entryIndex(int entry) {
     if (entry < 1 || entry > ProblemTexts::kCount)
@@ -139,7 +163,8 @@ Page ColumnSheet::printedGridPage() const {
     const SlotNames& names = slotNames();
     const GridGeometry& grid = design_->grid;
     const int designed = lineSetting_ ? lineSetting_->width : 50;
-    const int line = std::min(designed, grid.columnPitch - kColumnGap);
+    // The first column's line starts no further left than the band.
+    const int line = std::min({designed, grid.columnPitch - kColumnGap, design_->columnEdge(0)});
     if (line != designed) {
         for (int slot = 1; slot <= kGridSlotCount; ++slot) {
             const auto i = static_cast<size_t>(slot);
@@ -151,8 +176,125 @@ Page ColumnSheet::printedGridPage() const {
     }
     for (int slot = 1; slot <= kGridSlotCount; ++slot) {
         const auto i = static_cast<size_t>(slot);
-        setGridNumberRoom(page.cell(names.gridFirst[i]), line);
-        setGridNumberRoom(page.cell(names.gridSecond[i]), line);
+        for (const QString* name : {&names.gridFirst[i], &names.gridSecond[i]}) {
+            Cell& number = page.cell(*name);
+            setGridNumberRoom(number, line);
+            number.fit.room = fromDesignUnits(line - kOperatorGap);
+        }
+        // The lower number's digits stay clear of the answer line at the
+        // design size (fitting only makes them smaller).
+        const Cell& second = page.cell(names.gridSecond[i]);
+        Cell& answerLine = page.cell(names.gridLine[i]);
+        const double digitsBottom = second.top + kAscent * emOf(second.font.pointSize);
+        const double lowest = digitsBottom + kClearOfLine + fromDesignUnits(grid.linePen) / 2;
+        const double middle = answerLine.top + answerLine.height / 2;
+        if (middle < lowest) answerLine.top += lowest - middle;
+    }
+    return page;
+}
+
+Page ColumnSheet::printedDivisionPage() const {
+    Page page = divisionPage_;
+    const SlotNames& names = slotNames();
+    const DivisionGeometry& division = design_->division;
+    const int slotCount = division.slotCount;
+
+    // The page's longest dividend, and the longest divisor or quotient.
+    qsizetype left = 2;
+    qsizetype right = 2;
+    for (int slot = 1; slot <= slotCount; ++slot) {
+        const auto i = static_cast<size_t>(slot);
+        const QString& dividend = page.cell(names.dividend[i]).text;
+        const QString& divisor = page.cell(names.divisor[i]).text;
+        left = std::max(left, dividend.size());
+        right = std::max(right, divisor.size());
+        const qlonglong d = divisor.toLongLong();
+        if (d != 0) right = std::max(right, QString::number(dividend.toLongLong() / d).size());
+    }
+
+    const Cell& header = page.cell(design_->divisionPage.headerRibbon.name);
+    const Cell& footer = page.cell(design_->divisionPage.footerRibbon.name);
+    const double areaTop = header.top + header.height + kStripGap;
+    const double areaHeight = footer.top - kStripGap - areaTop;
+    const auto frameWidth = [&](int points) {
+        return static_cast<double>(left + right) * kDigitAdvance * emOf(points) + 2 * kBarGap +
+               kUnderlineBeyond;
+    };
+    // Bar top to bar bottom: above the digits, the digits, the underline and
+    // a line for the quotient below it.
+    const auto frameHeight = [&](int points) {
+        return kBarAbove + kDigitHeight * emOf(points) + kClearOfLine + kLineSpacing * emOf(points);
+    };
+    // Five columns at the largest size that fits, down to 10 pt; fewer
+    // columns only where five cannot take the numbers at 10 pt.
+    int columns = 5;
+    int points = kSmallestDivisionPoints;
+    bool found = false;
+    for (int c = 5; c >= 1 && !found; --c) {
+        const double pitch = page.bandWidth / c;
+        const int rows = (slotCount + c - 1) / c;
+        for (int p = division.fontPoints; p >= kSmallestDivisionPoints && !found; --p) {
+            if (frameWidth(p) + kFrameGap <= pitch &&
+                frameHeight(p) + kFrameGap <= areaHeight / rows) {
+                columns = c;
+                points = p;
+                found = true;
+            }
+        }
+    }
+    const double em = emOf(points);
+    const double digit = kDigitAdvance * em;
+    const double pitch = page.bandWidth / columns;
+    const int rows = (slotCount + columns - 1) / columns;
+    const double rowPitch = areaHeight / rows;
+    const double width = frameWidth(points);
+    // Frames share the spare height of a row above and below.
+    const double rowSpare = (rowPitch - frameHeight(points)) / 2;
+    for (int slot = 1; slot <= slotCount; ++slot) {
+        const auto i = static_cast<size_t>(slot);
+        const int row = (slot - 1) / columns;
+        const int column = (slot - 1) % columns;
+        const double frameLeft = pitch * column + (pitch - width) / 2;
+        const double bar = frameLeft + static_cast<double>(left) * digit + kBarGap;
+        const double barTop = areaTop + rowPitch * row + std::min(rowSpare, kStripGap);
+        const double textTop = barTop + kBarAbove - (kAscent - kDigitHeight) * em;
+        const double underline = textTop + kAscent * em + kClearOfLine;
+
+        Cell& dividend = page.cell(names.dividend[i]);
+        dividend.frame = Frame{};
+        dividend.fit = TextFit{};
+        dividend.font.pointSize = points;
+        dividend.align = Align::Right;
+        dividend.width = static_cast<double>(left) * digit;
+        dividend.left = bar - kBarGap - dividend.width;
+        dividend.top = textTop;
+        dividend.height = kLineSpacing * em;
+
+        Cell& divisor = page.cell(names.divisor[i]);
+        divisor.frame = Frame{};
+        divisor.fit = TextFit{};
+        divisor.font.pointSize = points;
+        divisor.align = Align::Left;
+        divisor.width = static_cast<double>(right) * digit;
+        divisor.left = bar + kBarGap;
+        divisor.top = textTop;
+        divisor.height = kLineSpacing * em;
+
+        Cell barCell;
+        barCell.name = QStringLiteral("DivisionBar%1").arg(slot);
+        barCell.left = bar;
+        barCell.top = barTop;
+        barCell.height = frameHeight(points);
+        barCell.frame.left = true;
+        page.add(barCell);
+
+        Cell underlineCell;
+        underlineCell.name = QStringLiteral("DivisionLine%1").arg(slot);
+        underlineCell.left = bar;
+        underlineCell.top = underline;
+        underlineCell.width = frameLeft + width - bar;
+        underlineCell.frame.top = true;
+        page.add(underlineCell);
     }
     return page;
 }
@@ -204,7 +346,7 @@ bool ColumnSheet::usesDivisionPage(const QString& operation) {
 Page ColumnSheet::transferForOperation(const QString& operation) {
     if (usesDivisionPage(operation)) {
         TransferToDivisionPage();
-        return divisionPage_;
+        return printedDivisionPage();
     }
     TransferToGridPage();
     return printedGridPage();

@@ -102,11 +102,15 @@ class ColumnSheet {
 
     // The grid page as it goes on paper. Its numbers carry their room (the
     // answer line's width) so that numbers too wide for it get one common
-    // smaller size when painted; and an answer line wider than the column
-    // pitch (the half page's widest, 100 against 90) would put the operator
-    // on the previous column's lower number, so it is drawn as wide as the
-    // pitch allows. The division page needs no change: its rooms are fixed.
+    // smaller size when painted, with 1.3 mm between operator and number; an
+    // answer line is drawn no wider than leaves 3 mm before the next column's
+    // and starts inside the band; the lower number's digits stay clear of it.
     Page printedGridPage() const;
+    // The division page as it goes on paper: every frame laid out for the
+    // page's longest numbers at one common size, the numbers clear of the bar,
+    // the bar taller than the digits, the underline as long as the divisor
+    // and the quotient; fewer, wider columns where five would not fit at 10 pt.
+    Page printedDivisionPage() const;
 
     // "Bak" and "Yazdır": the division page for "Bölme", the grid page
     // otherwise, with the problem texts transferred onto it, as printed.

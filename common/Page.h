@@ -67,8 +67,9 @@ struct Cell {
     Align align = Align::Left;
     // A rich-text box's lines joined by '\n', or a label's caption. Plain text.
     QString text;
-    // Line shapes: pen width 1 or 2.
+    // Line shapes: pen width 1 or 2; a dotted line is a writing line.
     int penWidth = 1;
+    bool dotted = false;
     // Image cells: the picture's name and its own size, drawn centred in the cell.
     QString picture;
     double pictureWidth = 0;

@@ -251,11 +251,48 @@ void paintFrame(QPainter& painter, const Geometry& geometry, const Cell& cell) {
     if (frame.right) painter.drawLine(r.topRight(), r.bottomRight());
 }
 
-void paintLine(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+// A writing line's dots, drawn once per size: stroking hundreds of round dots
+// a page is slow on a PDF, while one image is stored once and referred to.
+QImage dottedLine(QSize pixels, double dot, double period) {
+    static QMutex mutex;
+    static QHash<QString, QImage> images;
+    QMutexLocker lock(&mutex);
+    const QString key =
+        QStringLiteral("%1x%2/%3/%4").arg(pixels.width()).arg(pixels.height()).arg(dot).arg(period);
+    if (const auto it = images.constFind(key); it != images.constEnd()) return *it;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const double middle = pixels.height() / 2.0;
+    for (double x = dot / 2; x + dot / 2 <= pixels.width(); x += period)
+        painter.drawEllipse(QPointF(x, middle), dot / 2, dot / 2);
+    painter.end();
+    if (images.size() > 64) images.clear();
+    images.insert(key, image);
+    return image;
+}
+
+void paintLine(QPainter& painter, const Geometry& geometry, const Cell& cell, double dpi) {
+    if (cell.width <= 0) return;
     const QRectF r = geometry.rect(cell);
     const double middle = r.center().y();
-    painter.setPen(QPen(Qt::black, fromDesignUnits(cell.penWidth) * geometry.scaleY, Qt::SolidLine,
-                        Qt::FlatCap));
+    const double pen = fromDesignUnits(cell.penWidth) * geometry.scaleY;
+    if (cell.dotted) {
+        // Round dots about 1.6 mm apart: a line to write on, lighter than a rule.
+        const double rasterScale = std::min(dpi, kMaxPictureDpi) / dpi;
+        const double dot = pen * rasterScale;
+        const QSize pixels(static_cast<int>(std::lround(r.width() * rasterScale)),
+                           static_cast<int>(std::ceil(dot)) + 2);
+        if (pixels.width() <= 0) return;
+        const double height = pixels.height() / rasterScale;
+        painter.drawImage(QRectF(r.left(), middle - height / 2, r.width(), height),
+                          dottedLine(pixels, dot, 3 * dot));
+        return;
+    }
+    painter.setPen(QPen(Qt::black, pen, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(QPointF(r.left(), middle), QPointF(r.right(), middle));
 }
 
@@ -455,7 +492,201 @@ void paintClockNumbers(QPainter& painter, const Geometry& geometry, const Cell& 
     }
 }
 
+// Where the page's ink reaches, in tenths of a millimetre from the sheet's
+// corner. Texts are first bounded generously (every letter as wide as the
+// widest) and measured only where that bound comes near an edge, so the
+// numbers in the middle of a page cost nothing.
+class InkReach {
+  public:
+    InkReach() : device_(1, 1, QImage::Format_Mono) {
+        const int dotsPerMeter = static_cast<int>(std::lround(1200 / 0.0254));
+        device_.setDotsPerMeterX(dotsPerMeter);
+        device_.setDotsPerMeterY(dotsPerMeter);
+    }
+
+    QRectF of(const Page& page, const QRectF& safe) {
+        QRectF reach;
+        const auto include = [&](const QRectF& r) { reach = reach.isNull() ? r : reach.united(r); };
+        for (const Cell& cell : page.cells()) {
+            const QRectF box(page.marginLeft + cell.left, page.marginTop + cell.top, cell.width,
+                             cell.height);
+            switch (cell.kind) {
+                case CellKind::Image:
+                    if (!cell.picture.isEmpty()) {
+                        const double w = cell.pictureWidth > 0 ? cell.pictureWidth : cell.width;
+                        const double h = cell.pictureHeight > 0 ? cell.pictureHeight : cell.height;
+                        include(QRectF(box.center().x() - w / 2, box.center().y() - h / 2, w, h));
+                    }
+                    break;
+                case CellKind::Line:
+                    if (cell.width > 0)
+                        include(QRectF(box.left(), box.center().y() - 1, box.width(), 2));
+                    break;
+                case CellKind::Clock:
+                case CellKind::CutLine:
+                    include(box);
+                    break;
+                case CellKind::RichText:
+                    if (cell.frame.top || cell.frame.bottom || cell.frame.left || cell.frame.right)
+                        include(box);
+                    [[fallthrough]];
+                case CellKind::Label:
+                    if (!cell.text.isEmpty()) {
+                        const QRectF text = textReach(cell, box, safe);
+                        if (!text.isNull()) include(text);
+                    }
+                    break;
+            }
+        }
+        return reach;
+    }
+
+  private:
+    struct Line {
+        QRectF ink;  // from the line's top-left, tenths
+        double advance;
+    };
+    struct Face {
+        CellFont design;
+        QFontMetricsF metrics;
+        double widestLetter;  // tenths, as below
+        double spacing;
+        double overhang;               // ink beyond the advance, at most
+        QHash<QChar, double> letters;  // advance per letter
+        QHash<QString, Line> lines;
+    };
+
+    double summedAdvance(Face& f, QStringView line) {
+        double sum = 0;
+        for (const QChar letter : line) {
+            auto it = f.letters.constFind(letter);
+            if (it == f.letters.constEnd())
+                it = f.letters.insert(letter, tenths(f.metrics.horizontalAdvance(letter)));
+            sum += *it;
+        }
+        return sum;
+    }
+
+    Face& face(const CellFont& design) {
+        for (Face& known : faces_)
+            if (known.design.pointSize == design.pointSize && known.design.bold == design.bold &&
+                known.design.underline == design.underline && known.design.family == design.family)
+                return known;
+        QFont font;
+        font.setFamilies({resolvedFontFamily(design.family), design.family});
+        font.setPointSizeF(design.pointSize);
+        font.setBold(design.bold);
+        font.setUnderline(design.underline);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        QFontMetricsF metrics(font, &device_);
+        const double widest = tenths(metrics.maxWidth());
+        const double spacing = tenths(metrics.lineSpacing());
+        const double overhang = tenths(metrics.height());
+        faces_.push_back({design, metrics, widest, spacing, overhang, {}, {}});
+        return faces_.back();
+    }
+
+    double tenths(double pixels) const { return pixels / device_.logicalDpiX() * kTenthsPerInch; }
+
+    const Line& line(Face& f, const QString& text) {
+        if (const auto it = f.lines.constFind(text); it != f.lines.constEnd()) return *it;
+        if (f.lines.size() > 4096) f.lines.clear();
+        QRectF ink = f.metrics.boundingRect(text).translated(0, f.metrics.ascent());
+        if (f.design.underline) ink.setBottom(f.metrics.height());
+        const Line measured{QRectF(tenths(ink.left()), tenths(ink.top()), tenths(ink.width()),
+                                   tenths(ink.height())),
+                            tenths(f.metrics.horizontalAdvance(text))};
+        return *f.lines.insert(text, measured);
+    }
+
+    // A box holding `width` of text as the cell aligns it, with the ink's
+    // overhang on both sides.
+    static QRectF around(const Cell& cell, const QRectF& box, double width, double height,
+                         double overhang) {
+        double left = box.left() + (box.width() - width) / 2;
+        if (cell.kind == CellKind::Label || cell.align == Align::Left)
+            left = box.left();
+        else if (cell.align == Align::Right)
+            left = box.right() - width;
+        return QRectF(left - overhang, box.top() - overhang / 4, width + 2 * overhang,
+                      height + overhang / 4);
+    }
+
+    QRectF textReach(const Cell& cell, const QRectF& box, const QRectF& safe) {
+        Face& f = face(cell.font);
+        // First every letter as wide as the widest: no text is looked at.
+        qsizetype lineCount = 1;
+        qsizetype longest = 0;
+        qsizetype start = 0;
+        if (cell.kind == CellKind::Label) {
+            longest = cell.text.size();
+        } else {
+            for (qsizetype end; (end = cell.text.indexOf(u'\n', start)) >= 0; start = end + 1) {
+                longest = std::max(longest, end - start);
+                ++lineCount;
+            }
+            longest = std::max(longest, cell.text.size() - start);
+        }
+        const double height = static_cast<double>(lineCount) * f.spacing;
+        QRectF bound =
+            around(cell, box, static_cast<double>(longest) * f.widestLetter, height, f.overhang);
+        if (safe.contains(bound)) return bound;
+        const QStringList lines = cell.kind == CellKind::Label
+                                      ? QStringList{QString(cell.text).replace(u'\n', u' ')}
+                                      : cell.text.split(u'\n');
+        // Then letter by letter, with room for kerning.
+        double widest = 0;
+        for (const QString& text : lines)
+            widest = std::max(widest, summedAdvance(f, text));
+        bound = around(cell, box, widest * 1.02, height, f.overhang);
+        if (safe.contains(bound)) return bound;
+        // Near an edge: the ink itself.
+        QRectF reach;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QString text = lines[i];
+            if (text.endsWith(u'\r')) text.chop(1);
+            if (text.trimmed().isEmpty()) continue;
+            const Line& measured = line(f, text);
+            const QRectF x = around(cell, box, measured.advance, 0, 0);
+            const QRectF ink =
+                measured.ink.translated(x.left(), box.top() + static_cast<double>(i) * f.spacing);
+            reach = reach.isNull() ? ink : reach.united(ink);
+        }
+        return reach;
+    }
+
+    QImage device_;
+    std::list<Face> faces_;
+};
+
 }  // namespace
+
+double printableAreaScale(const Page& page) {
+    static QMutex mutex;
+    static InkReach& reach = *new InkReach;  // outlives no font: kept to the end
+    const double width = page.paperWidth();
+    const double height = page.paperHeight();
+    // A little inside the limit: anti-aliased edges and rounding to pixels.
+    const double edge = kUnprintableEdge + 3;
+    const QRectF safe(edge, edge, width - 2 * edge, height - 2 * edge);
+    QRectF ink;
+    {
+        QMutexLocker lock(&mutex);
+        ink = reach.of(page, safe);
+    }
+    if (ink.isNull() || safe.contains(ink)) return 1.0;
+    const double cx = width / 2;
+    const double cy = height / 2;
+    double scale = 1.0;
+    const auto limit = [&](double reachFromCentre, double room) {
+        if (reachFromCentre > room) scale = std::min(scale, room / reachFromCentre);
+    };
+    limit(cx - ink.left(), cx - edge);
+    limit(ink.right() - cx, cx - edge);
+    limit(cy - ink.top(), cy - edge);
+    limit(ink.bottom() - cy, cy - edge);
+    return scale;
+}
 
 QString resolvedFontFamily(const QString& designFamily) {
     if (designFamily.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
@@ -477,6 +708,13 @@ void paintPage(const Page& page, QPainter& painter) {
                             page.marginTop * dpiY / kTenthsPerInch, dpiX / kTenthsPerInch,
                             dpiY / kTenthsPerInch};
     painter.save();
+    if (const double scale = printableAreaScale(page); scale < 1.0) {
+        const QPointF centre(page.paperWidth() / 2 * geometry.scaleX,
+                             page.paperHeight() / 2 * geometry.scaleY);
+        painter.translate(centre);
+        painter.scale(scale, scale);
+        painter.translate(-centre);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -490,7 +728,7 @@ void paintPage(const Page& page, QPainter& painter) {
                 paintFrame(painter, geometry, cell);
                 break;
             case CellKind::Line:
-                paintLine(painter, geometry, cell);
+                paintLine(painter, geometry, cell, dpiX);
                 break;
             case CellKind::Image:
                 paintPicture(painter, geometry, cell, dpiX);

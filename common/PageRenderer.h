@@ -8,7 +8,7 @@
 //   as the paper is (PDF, printer) instead of filling each cell.
 // - Frames are thin black lines (one design unit, 1/96 inch) on the named
 //   sides only; line shapes are horizontal lines through the middle of their
-//   cell, one or two design units thick.
+//   cell, one or two design units thick, solid or (writing lines) dotted.
 // - Pictures are drawn centred in their cell at their own size; an unknown
 //   picture name draws nothing.
 // - Texts are plain text (no markup is interpreted) and are painted last, so
@@ -38,8 +38,16 @@ namespace zarvik {
 // are used as named.
 QString resolvedFontFamily(const QString& designFamily);
 
+// How much a page is shrunk about the sheet's centre so that none of its ink
+// comes within 5 mm of an edge, where many printers cannot print: 1 for a
+// page that keeps clear. Measured on the fitted page, independent of the
+// output device, so preview, printer, PDF and PNG shrink alike.
+double printableAreaScale(const Page& page);
+constexpr double kUnprintableEdge = 50;  // tenths of a millimetre
+
 // Paints the whole sheet (band at its margins), its texts fitted first
-// (fitPageTexts), on a painter whose device is
+// (fitPageTexts) and shrunk into the printable area (printableAreaScale),
+// on a painter whose device is
 // one sheet of the page's paper, in the device's own resolution, with the
 // sheet's top-left corner at the painter's origin.
 void paintPage(const Page& page, QPainter& painter);

@@ -117,7 +117,37 @@ Page makeFractionPage() {
     return page;
 }
 
+namespace {
+
+// On paper the "=" stands clear of the second fraction's bar, and the last
+// row keeps clear of the footer strip (tenths of a millimetre).
+constexpr double kEqualsAfterBar = 20;
+constexpr double kLastRowRaise = 40;
+
+void setPrintedPlaces(Page& page) {
+    for (int exercise = 1; exercise <= kRowCount; ++exercise) {
+        const Cell& bar = page.cell(exerciseBoxName(exercise, BoxRole::SecondNumerator));
+        Cell& equals = page.cell(exerciseBoxName(exercise, BoxRole::EqualsSign));
+        const double left = bar.left + bar.width + kEqualsAfterBar;
+        if (equals.left < left) {
+            equals.left = left;
+            equals.align = Align::Left;
+        }
+    }
+    const Cell& footer = page.cell(u"QRImage2");
+    for (int exercise = kRowCount - 1; exercise <= kRowCount; ++exercise) {
+        // Raised once: a raised row ends well above the limit.
+        const Cell& lowest = page.cell(exerciseBoxName(exercise, BoxRole::SecondDenominator));
+        if (lowest.top + lowest.height <= footer.top - kLastRowRaise) continue;
+        for (int role = 0; role < kBoxesPerExercise; ++role)
+            page.cell(exerciseBoxName(exercise, static_cast<BoxRole>(role))).top -= kLastRowRaise;
+    }
+}
+
+}  // namespace
+
 void fillFractionPage(Page& page, const ExerciseTable& table) {
+    setPrintedPlaces(page);
     for (int exercise = 1; exercise <= kRowCount; ++exercise) {
         const FractionRow& row = table[static_cast<size_t>(exercise - 1)];
         page.setText(exerciseBoxName(exercise, BoxRole::FirstNumerator), row.firstNumerator);

@@ -56,7 +56,7 @@ void NumberWorksheet::prepare(const NumberChoices& choices, RandomDraw& random,
         page_.setText(numberLeftCell(r), left_[r - 1]);
         page_.setText(numberRightCell(r), right_[r - 1]);
     }
-    setExerciseRooms(page_);
+    setExerciseRooms(page_, sheet ? answerSpaceOf(choices.kind) : AnswerSpace::None);
     if (sheet) {
         page_.setText(kNumberTitleCell, sheet->title);
         if (sheet->leftWide) setLeftWide(*sheet->leftWide);

@@ -129,17 +129,20 @@ TEST(FractionPage, RenderedPageHasInkOnlyWhereTheDesignPutsIt) {
         EXPECT_GT(inkAt(*image, 13.2, 0, 20, 5.3), 20);
         EXPECT_GT(inkAt(*image, 7.9, 5.8, 190.8, 6.6), 500);
         EXPECT_GT(inkAt(*image, 6.3, 273.1, 188.6, 8.7), 500);
-        EXPECT_GT(inkAt(*image, 128.6, 263.5, 2.6, 4.8), 0);  // "=" of exercise 26
         EXPECT_GT(inkAt(*image, 15.9, 20.0, 6.3, 1.0), 5);    // bar under exercise 1
         // The margin beside the columns and the gap between rows stay white.
         EXPECT_EQ(inkAt(*image, 140, 15, 60, 255), 0);
         EXPECT_EQ(inkAt(*image, 0, 26, 200, 4), 0);
     }
+    // "=" of exercise 26: as designed, and on the filled page clear of the
+    // bar and raised with its row above the footer strip.
+    EXPECT_GT(inkAt(blank, 128.6, 263.5, 2.6, 4.8), 0);
+    EXPECT_GT(inkAt(filled, 132.5, 259.5, 3.0, 4.8), 0);
     // Numbers only on the filled page: numerator and denominator of exercise 1.
     EXPECT_EQ(inkAt(blank, 15.9, 15.2, 6.3, 4.5), 0);
     EXPECT_GT(inkAt(filled, 15.9, 15.2, 6.3, 4.5), 10);
     EXPECT_EQ(inkAt(blank, 109.0, 267.7, 6.3, 3.8), 0);
-    EXPECT_GT(inkAt(filled, 109.0, 267.7, 6.3, 3.8), 10);
+    EXPECT_GT(inkAt(filled, 109.0, 263.7, 6.3, 3.8), 10);
 }
 
 TEST(FractionPage, PdfIsOneA4PageWithTurkishTextIntact) {

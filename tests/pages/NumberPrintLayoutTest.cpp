@@ -113,7 +113,7 @@ TEST(NumberPrintLayout, OnlyFontAndLineBreaksChange) {
         }
     }
     EXPECT_TRUE(wrapped);
-    EXPECT_GE(size, 10);
+    EXPECT_GE(size, 9);
     EXPECT_LT(size, 14);
     // The worksheet itself keeps its texts and the design's 14 pt.
     EXPECT_EQ(sheet.page().cell(u"QRRichText1").font.pointSize, 14);
