@@ -1,6 +1,5 @@
 // zarvik-cli text: a text worksheet, byte for byte what the window writes.
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
@@ -10,12 +9,11 @@
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/Cp1254.h"
 #include "common/Errors.h"
-#include "common/OutputFile.h"
 #include "common/PageRenderer.h"
 #include "common/PupilName.h"
 #include "text_worksheets/TextCatalogue.h"
+#include "text_worksheets/TextClassSet.h"
 #include "text_worksheets/TextPages.h"
 #include "text_worksheets/TextWorksheet.h"
 
@@ -111,99 +109,6 @@ const char kTextClassSetHelp[] =
     "sheet is a file of its own (DIR/Zarvik-01.txt, ...). A pupil's name is the first\n"
     "line of the sheet. The answer key follows the sheets (with -o DIR/, in\n"
     "DIR/Cevap-Anahtari.txt).\n";
-
-class OutputSink : public ByteSink {
-  public:
-    explicit OutputSink(OutputFile& file) : file_(file) {}
-    void write(const char* data, qsizetype size) override { file_.write(data, size); }
-
-  private:
-    OutputFile& file_;
-};
-
-class AnswerLines : public TextExerciseSink {
-  public:
-    QStringList lines;
-    void exercise(TextExercise&& exercise) override {
-        const TextAnswer answer = textAnswer(exercise);
-        lines << QStringLiteral("%1) %2%3%4")
-                     .arg(lines.size() + 1)
-                     .arg(answer.exercise,
-                          answer.reading ? QStringLiteral(": ") : QStringLiteral(" = "),
-                          answer.answer);
-    }
-};
-
-void writeLine(OutputFile& file, const QString& line) {
-    file.write(toCp1254(line) + "\r\n");
-}
-
-// Sheets one after another from the one draw state, as repeated presses of
-// the window's button would make them.
-void writeClassSet(int32_t kind, const FixedTextFields& fields, RandomDraw& random,
-                   const ClassSet& set, const QString& path) {
-    for (const QString& name : set.names) {
-        if (fromCp1254(toCp1254(name)) != name)
-            throw InputRefused(QStringLiteral("\"%1\" adında metin dosyasına (Windows-1254) "
-                                              "yazılamayan bir harf var.")
-                                   .arg(name));
-    }
-    const bool perSheet = path.endsWith(u'/') || QFileInfo(path).isDir();
-    if (perSheet && !QDir().mkpath(path))
-        throw FileError(QStringLiteral("\"%1\" klasörü oluşturulamadı.").arg(path));
-    const int width = std::max(2, static_cast<int>(QString::number(set.sheets).size()));
-    auto sheetPath = [&](int k) {
-        return QDir(path).filePath(
-            QStringLiteral("Zarvik-%1.txt").arg(k, width, 10, QLatin1Char('0')));
-    };
-
-    // A set in a folder is prepared whole (each sheet in a temporary file
-    // beside its place) before any old sheet is replaced.
-    std::unique_ptr<OutputFile> single;
-    if (!perSheet) single = std::make_unique<OutputFile>(path);
-    std::vector<std::unique_ptr<OutputFile>> prepared;
-    AnswerStore answers;
-    Progress progress(set.sheets);
-    for (int k = 1; k <= set.sheets; ++k) {
-        std::unique_ptr<OutputFile> own;
-        if (perSheet) own = std::make_unique<OutputFile>(sheetPath(k));
-        OutputFile& file = perSheet ? *own : *single;
-        file.device();
-        if (!perSheet && k > 1) writeLine(file, QStringLiteral("----"));
-        if (!set.pupil(k).isEmpty()) writeLine(file, set.pupil(k));
-        OutputSink sink(file);
-        AnswerLines lines;
-        generateTextWorksheet(kind, fields, random, sink, set.answerKey ? &lines : nullptr);
-        if (set.answerKey) answers.add({answerBlockHeading(k, set.pupil(k)), lines.lines});
-        if (perSheet) {
-            own->prepare();
-            prepared.push_back(std::move(own));
-        }
-        progress.sheetDone(k);
-    }
-
-    if (set.answerKey) {
-        std::unique_ptr<OutputFile> own;
-        if (perSheet)
-            own = std::make_unique<OutputFile>(QDir(path).filePath(u"Cevap-Anahtari.txt"_qs));
-        OutputFile& file = perSheet ? *own : *single;
-        if (!perSheet) writeLine(file, QStringLiteral("----"));
-        writeLine(file, QStringLiteral("CEVAP ANAHTARI"));
-        answers.forEach([&](const AnswerBlock& block) {
-            writeLine(file, QString());
-            writeLine(file, block.heading);
-            for (const QString& line : block.lines)
-                writeLine(file, line);
-        });
-        if (perSheet) {
-            own->prepare();
-            prepared.push_back(std::move(own));
-        }
-    }
-    if (single) single->commit();
-    for (const auto& file : prepared)
-        file->replace();
-}
 
 bool isPrintedOutput(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -302,9 +207,11 @@ int runTextCommand(const QStringList& arguments, bool checkOnly) {
     if (isPrintedOutput(path))
         writePrintedSheets(kind, fields, random, set, path,
                            optionText(parser, QStringLiteral("teacher")), pageDate(parser));
-    else if (set.isSet())
-        writeClassSet(kind, fields, random, set, path);
-    else
+    else if (set.isSet()) {
+        Progress progress(set.sheets);
+        writeTextClassSet(kind, fields, random, set, path,
+                          {[&progress](int k) { progress.sheetDone(k); }, {}});
+    } else
         writeTextWorksheet(kind, fields, random, path);
     return kSuccess;
 }

@@ -136,12 +136,12 @@ QString textExerciseCell(int indexOnPage) {
 }
 
 TextSheet drawTextSheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                        ByteSink* alsoTo) {
+                        ByteSink* alsoTo, TextProgress* progress) {
     TextSheet sheet;
     sheet.kind = kind;
     LineKeeper lines(alsoTo, sheet.lines);
     AnswerKeeper answers(sheet);
-    generateTextWorksheet(kind, fields, random, lines, &answers);
+    generateTextWorksheet(kind, fields, random, lines, &answers, progress);
     lines.finish();
     sheet.keyLines = std::move(answers.keyLines);
     return sheet;

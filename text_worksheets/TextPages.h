@@ -27,9 +27,10 @@ struct TextSheet {
 };
 
 // Draws exactly as generateTextWorksheet does (the same draws, the same
-// errors) and keeps the lines; the bytes also go to alsoTo when given.
+// errors) and keeps the lines; the bytes also go to alsoTo when given, and
+// progress is told as the generation tells it.
 TextSheet drawTextSheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                        ByteSink* alsoTo = nullptr);
+                        ByteSink* alsoTo = nullptr, TextProgress* progress = nullptr);
 
 // An exercise as the page prints it: signs spaced, "x" for the file's "X",
 // and a writing blank ("____") where the answer goes, long enough for answer.

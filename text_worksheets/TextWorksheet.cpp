@@ -4,6 +4,7 @@
 #include "common/Limits.h"
 #include "common/OutputFile.h"
 #include "text_worksheets/GeneratorSupport.h"
+#include "text_worksheets/TextPages.h"
 
 namespace zarvik {
 
@@ -110,12 +111,18 @@ void generateTextWorksheet(int32_t code, const TextFields& fields, RandomDraw& r
 }
 
 void writeTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                        const QString& path, TextProgress* progress) {
+                        const QString& path, TextProgress* progress, TextSheet* keep) {
     if (!isTextKind(kind)) return;
     // The old file is replaced only once the whole worksheet is ready.
     OutputFile file(path);
     file.device();  // a file that cannot be written is reported before anything is drawn
     FileSink sink(file);
+    if (keep) {
+        TextSheet sheet = drawTextSheet(kind, fields, random, &sink, progress);
+        file.commit();
+        *keep = std::move(sheet);
+        return;
+    }
     generateTextWorksheet(kind, fields, random, sink, nullptr, progress);
     file.commit();
 }

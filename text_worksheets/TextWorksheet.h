@@ -12,6 +12,8 @@
 
 namespace zarvik {
 
+struct TextSheet;
+
 // The window's input controls as the generators read them.
 class TextFields {
   public:
@@ -95,8 +97,11 @@ void generateTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& r
 // Generates into the file at path, replacing the old file only when the
 // generation succeeded (so an error leaves it as it was). A kind code that is
 // not a menu kind (0 before any choice) does nothing. Throws the generation's
-// errors and FileError.
+// errors and FileError. With keep given, it also receives the exercises as
+// drawn (for the printed pages), without changing the bytes or the draws; it
+// is left alone when the generation fails.
 void writeTextWorksheet(int32_t kind, const TextFields& fields, RandomDraw& random,
-                        const QString& path, TextProgress* progress = nullptr);
+                        const QString& path, TextProgress* progress = nullptr,
+                        TextSheet* keep = nullptr);
 
 }  // namespace zarvik

@@ -9,23 +9,31 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <memory>
 
+#include "common/AnswerKeyPages.h"
+#include "common/ClassSetDialog.h"
+#include "common/DateText.h"
 #include "common/ErrorBox.h"
 #include "common/Errors.h"
+#include "common/FieldNumber.h"
 #include "common/Look.h"
 #include "common/Names.h"
+#include "common/PagePrinting.h"
+#include "common/PupilName.h"
 #include "common/WindowControls.h"
 #include "text_worksheets/TextCatalogue.h"
+#include "text_worksheets/TextClassSet.h"
+#include "text_worksheets/TextPages.h"
 #include "text_worksheets/TextWorksheet.h"
 
 using zarvik::runGuarded;
@@ -85,6 +93,32 @@ class ProgressBox : public zarvik::TextProgress {
 
 const QString kOldFileKept =
     QStringLiteral("Önceki %1 dosyası olduğu gibi bırakıldı.").arg(kWorksheetFile);
+
+// A class set's pages all wait in memory for "Bak" and "Yazdır".
+constexpr int64_t kMostPrintedSetExercises = 100'000;
+
+QString tooLongForPages(int64_t most) {
+    return QStringLiteral("%1'den çok alıştırma yalnız %2 dosyasına yazılır, sayfaya basılmaz.")
+        .arg(QLocale(QLocale::Turkish).toString(static_cast<qlonglong>(most)), kWorksheetFile);
+}
+
+// The title timer draws too; paused, it cannot fall between a sheet's draws
+// while a progress dialog lets events through.
+class TimerPause {
+  public:
+    explicit TimerPause(QTimer* timer) : timer_(timer), ticking_(timer->isActive()) {
+        timer_->stop();
+    }
+    ~TimerPause() {
+        if (ticking_) timer_->start();
+    }
+    TimerPause(const TimerPause&) = delete;
+    TimerPause& operator=(const TimerPause&) = delete;
+
+  private:
+    QTimer* timer_;
+    bool ticking_;
+};
 
 }  // namespace
 
@@ -177,6 +211,48 @@ void TFormZarvikEski::buildControls() {
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(client);
+    buildPrintArea();
+    layout->addWidget(PrintArea);
+}
+
+// Below the original client area, so none of its controls moves.
+void TFormZarvikEski::buildPrintArea() {
+    PrintArea = new QWidget(this);
+    PrintArea->setObjectName(QStringLiteral("PrintArea"));
+    PrintArea->setFixedSize(kPrintAreaSize);
+
+    using zarvik::makeColouredLabel;
+    makeColouredLabel(PrintArea, "LabelOgretmen", 8, 5, QStringLiteral("Öğretmen"), kNavy);
+    EditOgretmen = zarvik::makeEdit(PrintArea, "EditOgretmen", QRect(72, 2, 148, 21));
+    makeColouredLabel(PrintArea, "LabelTarih", 8, 31, QStringLiteral("Tarih"), kNavy);
+    EditTarih = zarvik::makeEdit(PrintArea, "EditTarih", QRect(72, 28, 81, 21));
+    EditTarih->setText(zarvik::dateText(context_.today()));
+
+    ButtonBak = zarvik::makeButtonWidget(PrintArea, "ButtonBak", QRect(8, 56, 65, 25),
+                                         QStringLiteral("Bak"));
+    ButtonYazdir = zarvik::makeButtonWidget(PrintArea, "ButtonYazdir", QRect(80, 56, 65, 25),
+                                            QStringLiteral("Yazdır"));
+    ButtonSinifSeti = zarvik::makeButtonWidget(PrintArea, "ButtonSinifSeti", QRect(152, 56, 69, 25),
+                                               QStringLiteral("Sınıf seti…"));
+    ButtonSinifSeti->setToolTip(
+        QStringLiteral("Her öğrenciye ayrı bir sayfa, istenirse cevap anahtarıyla"));
+    connect(ButtonBak, &QPushButton::clicked, this, [this] { ButtonBakClick(); });
+    connect(ButtonYazdir, &QPushButton::clicked, this, [this] { ButtonYazdirClick(); });
+    connect(ButtonSinifSeti, &QPushButton::clicked, this, [this] { openClassSetDialog(); });
+    setPageButtonsEnabled(false);
+
+    setTabOrder(Button1, EditOgretmen);
+    setTabOrder(EditOgretmen, EditTarih);
+    setTabOrder(EditTarih, ButtonBak);
+    setTabOrder(ButtonBak, ButtonYazdir);
+    setTabOrder(ButtonYazdir, ButtonSinifSeti);
+}
+
+void TFormZarvikEski::setPageButtonsEnabled(bool enabled, const QString& why) {
+    for (QPushButton* button : {ButtonBak, ButtonYazdir}) {
+        button->setEnabled(enabled);
+        button->setToolTip(why);
+    }
 }
 
 void TFormZarvikEski::buildMenu() {
@@ -218,6 +294,13 @@ void TFormZarvikEski::FormCreate() {
          std::initializer_list<QWidget*>{Label2, Label3, Label4, Label5, Label6, Label7, Label8,
                                          Edit1, ComboBox1, ComboBox2, CheckBox1, Button1})
         control->hide();
+    setPrintAreaShown(false);
+}
+
+// Its controls, not the area: the window keeps its size.
+void TFormZarvikEski::setPrintAreaShown(bool shown) {
+    for (QWidget* control : PrintArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setVisible(shown);
 }
 
 void TFormZarvikEski::setLabelText(QLabel* label, const QString& text) {
@@ -234,6 +317,7 @@ void TFormZarvikEski::exerciseItemClick(const TextKind& kind) {
         setLabelText(Label8, QStringLiteral("Açıklama"));
 
         Button1->show();
+        setPrintAreaShown(true);
         Label3->show();
         Edit1->show();
         Edit1->clear();
@@ -270,6 +354,7 @@ void TFormZarvikEski::helpItemClick(const TextHelpItem& item) {
         for (QWidget* control :
              std::initializer_list<QWidget*>{Edit1, ComboBox1, ComboBox2, CheckBox1, Button1})
             control->hide();
+        setPrintAreaShown(false);
     });
 }
 
@@ -278,17 +363,14 @@ void TFormZarvikEski::Button1Click() {
         // Only 0, before any choice, is not a kind; the button is hidden then.
         if (!zarvik::isTextKind(kindCode_)) return;
         const Fields fields(*this);
-        // The title timer draws too; paused, it cannot fall between the sheet's draws
-        // while the progress dialog lets events through.
-        const bool ticking = Timer1->isActive();
-        Timer1->stop();
-        const QScopeGuard restartTimer([this, ticking] {
-            if (ticking) Timer1->start();
-        });
+        const TimerPause pause(Timer1);
+        // The pages come from the lines as drawn; a huge count goes to the file only.
+        const bool keep = typedCount() <= kMostPrintedExercises;
+        auto sheet = std::make_unique<zarvik::TextSheet>();
         try {
             ProgressBox progress(this);
             zarvik::writeTextWorksheet(kindCode_, fields, context_.random, kWorksheetFile,
-                                       &progress);
+                                       &progress, keep ? sheet.get() : nullptr);
         } catch (const zarvik::Cancelled& e) {
             QMessageBox::information(this, zarvik::names::kApplicationTitle.toString(),
                                      e.message() + u'\n' + kOldFileKept);
@@ -298,10 +380,144 @@ void TFormZarvikEski::Button1Click() {
             zarvik::showErrorBox(this, e.message() + u'\n' + kOldFileKept);
             return;
         }
+        if (keep) {
+            sheet_ = std::move(sheet);
+            setPageButtonsEnabled(true);
+        } else {
+            sheet_.reset();
+            setPageButtonsEnabled(false, tooLongForPages(kMostPrintedExercises));
+        }
         setLabelText(Label7, zarvik::textCompletionText());
         Label7->show();
         opener_->open(kWorksheetFile);
     });
+}
+
+int64_t TFormZarvikEski::typedCount() const {
+    try {
+        return zarvik::fieldNumber(Edit1->text());
+    } catch (const zarvik::Error&) {
+        return -1;  // the generation refuses it with the field's message
+    }
+}
+
+std::vector<zarvik::Page> TFormZarvikEski::sheetPages() const {
+    std::vector<zarvik::Page> pages;
+    if (sheet_)
+        zarvik::buildTextPages(*sheet_, EditOgretmen->text(), EditTarih->text(),
+                               [&pages](zarvik::Page&& page) { pages.push_back(std::move(page)); });
+    return pages;
+}
+
+void TFormZarvikEski::ButtonBakClick() {
+    runGuarded(this, [&] {
+        if (sheet_) pageOutput().previewPages(this, sheetPages());
+    });
+}
+
+void TFormZarvikEski::ButtonYazdirClick() {
+    runGuarded(this, [&] {
+        if (sheet_) pageOutput().printPages(this, sheetPages());
+    });
+}
+
+zarvik::PageOutput& TFormZarvikEski::pageOutput() {
+    if (context_.pageOutput) return *context_.pageOutput;
+    if (!desktopOutput_) desktopOutput_ = std::make_unique<zarvik::DesktopPageOutput>();
+    return *desktopOutput_;
+}
+
+zarvik::ClassSetDialog& TFormZarvikEski::openClassSetDialog() {
+    if (!classSetDialog_) {
+        // Text sheets are A4: no two-up choice.
+        classSetDialog_ = new zarvik::ClassSetDialog(this, false);
+        classSetDialog_->prepare = [this](const zarvik::ClassSetChoice& choice) {
+            return prepareClassSet(choice);
+        };
+        const auto withPages = [this](auto&& use) {
+            runGuarded(this, [&] {
+                if (classSetPages_.empty())
+                    QMessageBox::information(this, zarvik::names::kApplicationTitle.toString(),
+                                             tooLongForPages(kMostPrintedSetExercises));
+                else
+                    use(classSetPages_);
+            });
+        };
+        classSetDialog_->look = [this, withPages] {
+            withPages([this](const auto& pages) { pageOutput().previewPages(this, pages); });
+        };
+        classSetDialog_->print = [this, withPages] {
+            withPages([this](const auto& pages) { pageOutput().printPages(this, pages); });
+        };
+    }
+    classSetDialog_->open();
+    return *classSetDialog_;
+}
+
+bool TFormZarvikEski::prepareClassSet(const zarvik::ClassSetChoice& choice) {
+    bool made = false;
+    runGuarded(this, [&] {
+        if (!zarvik::isTextKind(kindCode_)) return;
+        const Fields fields(*this);
+        const TimerPause pause(Timer1);
+        const int64_t count = typedCount();
+        const bool keep =
+            count <= kMostPrintedExercises && count * choice.sheets <= kMostPrintedSetExercises;
+        const QString teacher = EditOgretmen->text();
+        const QString date = EditTarih->text();
+        std::vector<zarvik::Page> pages;
+        std::vector<zarvik::AnswerBlock> keys;
+        std::unique_ptr<zarvik::TextSheet> last;
+        zarvik::TextClassSetCalls calls;
+        ProgressBox progress(this);
+        calls.sheetDone = [&](int k) {
+            if (!progress.carryOn(k, choice.sheets))
+                throw zarvik::Cancelled(QStringLiteral("Sınıf setinin hazırlanması iptal edildi."));
+        };
+        if (keep) {
+            calls.keepSheet = [&](int k, zarvik::TextSheet&& sheet) {
+                const QString pupil = choice.pupil(k);
+                zarvik::buildTextPages(sheet, teacher, date, [&](zarvik::Page&& page) {
+                    if (!pupil.isEmpty()) zarvik::printPupilName(page, pupil);
+                    pages.push_back(std::move(page));
+                });
+                if (choice.answerKey)
+                    keys.push_back({zarvik::answerBlockHeading(k, pupil), sheet.keyLines});
+                last = std::make_unique<zarvik::TextSheet>(std::move(sheet));
+            };
+        }
+        try {
+            zarvik::writeTextClassSet(kindCode_, fields, context_.random, choice, kWorksheetFile,
+                                      calls);
+        } catch (const zarvik::Cancelled& e) {
+            QMessageBox::information(this, zarvik::names::kApplicationTitle.toString(),
+                                     e.message() + u'\n' + kOldFileKept);
+            return;
+        } catch (const zarvik::FileError& e) {
+            zarvik::showErrorBox(this, e.message() + u'\n' + kOldFileKept);
+            return;
+        }
+        if (choice.answerKey) {
+            zarvik::AnswerKeyPages key(
+                [&pages](const zarvik::Page& page) { pages.push_back(page); });
+            for (const zarvik::AnswerBlock& block : keys)
+                key.add(block);
+            key.finish();
+        }
+        classSetPages_ = std::move(pages);
+        // As after as many presses of "Ödev Hazırla >>", the window holds the
+        // set's last sheet.
+        sheet_ = std::move(last);
+        if (sheet_)
+            setPageButtonsEnabled(true);
+        else
+            setPageButtonsEnabled(false, tooLongForPages(kMostPrintedExercises));
+        setLabelText(Label7, zarvik::textCompletionText());
+        Label7->show();
+        opener_->open(kWorksheetFile);
+        made = keep;
+    });
+    return made;
 }
 
 void TFormZarvikEski::Timer1Timer() {
@@ -330,8 +546,10 @@ void TFormZarvikEski::showEvent(QShowEvent* event) {
 
 void TFormZarvikEski::keyPressEvent(QKeyEvent* event) {
     // Enter presses the default button from any field.
+    // Not from the printed pages' fields: Enter there must not draw a new sheet.
+    const QWidget* focus = focusWidget();
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !Button1->isHidden() &&
-        Button1->isEnabled()) {
+        Button1->isEnabled() && !(focus && PrintArea->isAncestorOf(focus))) {
         Button1->click();
         return;
     }

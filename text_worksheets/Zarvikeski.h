@@ -1,10 +1,15 @@
 #pragma once
 // The text worksheet window: a menu of 28 exercise kinds (TextCatalogue), the
 // fields the chosen kind needs, and "Ödev Hazırla >>", which writes Zarvik.txt
-// through the generators (TextWorksheet) and has the desktop open it.
+// through the generators (TextWorksheet) and has the desktop open it. Below
+// the original client area: the teacher and date of the printed pages, "Bak"
+// and "Yazdır" for the exercises the last press drew, and "Sınıf seti…".
 
+#include <QSize>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "common/AppContext.h"
 
@@ -17,8 +22,12 @@ class QPushButton;
 class QTimer;
 
 namespace zarvik {
+struct ClassSetChoice;
+class ClassSetDialog;
+class DesktopPageOutput;
 struct TextKind;
 struct TextHelpItem;
+struct TextSheet;
 
 // The desktop's "open" action on a file; tests record the calls instead.
 class FileOpener {
@@ -39,6 +48,9 @@ class TFormZarvikEski : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kTimerInterval = 3000;
+    // Larger preparations go to Zarvik.txt only: their pages would fill the memory.
+    static constexpr int kMostPrintedExercises = 20'000;
+    static constexpr QSize kPrintAreaSize{228, 88};
 
     explicit TFormZarvikEski(zarvik::AppContext& context, QWidget* parent = nullptr);
     ~TFormZarvikEski() override;
@@ -52,6 +64,10 @@ class TFormZarvikEski : public QWidget {
     void helpItemClick(const zarvik::TextHelpItem& item);
     void Button1Click();
     void Timer1Timer();
+    void ButtonBakClick();
+    void ButtonYazdirClick();
+    // Opens "Sınıf seti…" (created on first use).
+    zarvik::ClassSetDialog& openClassSetDialog();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -63,7 +79,15 @@ class TFormZarvikEski : public QWidget {
     void buildControls();
     void buildMenu();
     void FormCreate();
+    void buildPrintArea();
+    void setPrintAreaShown(bool shown);
     void setLabelText(QLabel* label, const QString& text);
+    void setPageButtonsEnabled(bool enabled, const QString& why = {});
+    // The exercise count as the generators read it; -1 when it is no number.
+    int64_t typedCount() const;
+    std::vector<zarvik::Page> sheetPages() const;
+    bool prepareClassSet(const zarvik::ClassSetChoice& choice);
+    zarvik::PageOutput& pageOutput();
 
     zarvik::AppContext& context_;
     zarvik::DesktopFileOpener desktopOpener_;
@@ -86,4 +110,16 @@ class TFormZarvikEski : public QWidget {
     QCheckBox* CheckBox1 = nullptr;
     QPushButton* Button1 = nullptr;
     QTimer* Timer1 = nullptr;
+
+    QWidget* PrintArea = nullptr;
+    QLineEdit* EditOgretmen = nullptr;
+    QLineEdit* EditTarih = nullptr;
+    QPushButton* ButtonBak = nullptr;
+    QPushButton* ButtonYazdir = nullptr;
+    QPushButton* ButtonSinifSeti = nullptr;
+
+    std::unique_ptr<zarvik::TextSheet> sheet_;  // what the last press drew
+    std::vector<zarvik::Page> classSetPages_;
+    zarvik::ClassSetDialog* classSetDialog_ = nullptr;
+    std::unique_ptr<zarvik::DesktopPageOutput> desktopOutput_;
 };

@@ -139,6 +139,21 @@ TEST_F(TextWindow, FixedClientAreaBelowTheMenu) {
     ASSERT_NE(client, nullptr);
     window.adjustSize();
     EXPECT_EQ(client->size(), QSize(228, 356));
+    // The printed pages' controls lie below it, so nothing of it moved.
+    auto* printArea = window.findChild<QWidget*>(QStringLiteral("PrintArea"));
+    ASSERT_NE(printArea, nullptr);
+    EXPECT_EQ(printArea->geometry(),
+              QRect(client->geometry().bottomLeft() + QPoint(0, 1), QSize(228, 88)));
+    for (const QWidget* control : printArea->findChildren<QWidget*>()) {
+        EXPECT_TRUE(printArea->rect().contains(control->geometry()))
+            << control->objectName().toStdString();
+        // No caption is clipped.
+        if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width())
+                << control->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(window.size(), QSize(228, client->geometry().top() + 356 + 88));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(button1()->geometry(), QRect(64, 304, 97, 25));

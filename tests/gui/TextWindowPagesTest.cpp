@@ -1,0 +1,202 @@
+// The text window on paper: "Bak" and "Yazdır" show the exercises the last
+// "Ödev Hazırla >>" wrote to Zarvik.txt, and "Sınıf seti…" writes the set as
+// zarvik-cli does and prints all its pages as one job.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "TestSupport.h"
+#include "common/ClassSetDialog.h"
+#include "common/Cp1254.h"
+#include "common/PageRenderer.h"
+#include "gui/ModalBoxes.h"
+#include "text_worksheets/TextCatalogue.h"
+#include "text_worksheets/TextPages.h"
+#include "text_worksheets/Zarvikeski.h"
+
+using namespace zarvik;
+
+namespace {
+
+constexpr int64_t kTime = 1222833600;
+
+class SetOutput : public PageOutput {
+  public:
+    std::vector<std::vector<Page>> previews, jobs;
+    void preview(QWidget*, const Page& page) override { previews.push_back({page}); }
+    void print(QWidget*, const Page& page) override { jobs.push_back({page}); }
+    void previewPages(QWidget*, const std::vector<Page>& pages) override {
+        previews.push_back(pages);
+    }
+    void printPages(QWidget*, const std::vector<Page>& pages) override { jobs.push_back(pages); }
+};
+
+struct NoOpener : FileOpener {
+    void open(const QString&) override {}
+};
+
+QString pdfText(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A page's exercise as the file line: number, blanks and sign spacing gone.
+QString asFileLine(QString printed) {
+    printed.remove(QRegularExpression(QStringLiteral("^\\d+\\) ")));
+    printed.remove(QRegularExpression(QStringLiteral("_+$")));
+    printed.remove(u' ');
+    printed.replace(u'x', u'X');
+    return printed;
+}
+
+class TextWindowPages : public ::testing::Test {
+  protected:
+    TextWindowPages() : context{random} {
+        context.today = [] { return QDate(2008, 10, 1); };
+        context.pageOutput = &output;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        previousFolder = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        window = std::make_unique<TFormZarvikEski>(context);
+        window->setFileOpener(&opener);
+        // A tick would draw between the sheets.
+        child<QTimer>("Timer1")->stop();
+    }
+    void TearDown() override {
+        window.reset();
+        QDir::setCurrent(previousFolder);
+    }
+
+    template <typename T>
+    T* child(const char* name, QObject* parent = nullptr) const {
+        T* found = (parent ? parent : window.get())->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // Kind 105 with its second-to-last items; the same options for zarvik-cli.
+    QStringList chooseAddition(const QString& count) {
+        window->findChild<QAction*>(findTextKind(105)->itemName)->trigger();
+        child<QLineEdit>("Edit1")->setText(count);
+        auto* first = child<QComboBox>("ComboBox1");
+        auto* second = child<QComboBox>("ComboBox2");
+        first->setCurrentIndex(first->count() - 2);
+        second->setCurrentIndex(second->count() - 2);
+        return {QStringLiteral("text"),    QStringLiteral("105"),
+                QStringLiteral("--count"), count,
+                QStringLiteral("--p1"),    first->currentText(),
+                QStringLiteral("--p2"),    second->currentText(),
+                QStringLiteral("--time"),  QString::number(kTime)};
+    }
+
+    QTemporaryDir folder;
+    QString previousFolder;
+    RandomDraw random;
+    AppContext context;
+    SetOutput output;
+    NoOpener opener;
+    std::unique_ptr<TFormZarvikEski> window;
+};
+
+TEST_F(TextWindowPages, LookAndPrintShowTheExercisesOfTheFile) {
+    auto* look = child<QPushButton>("ButtonBak");
+    auto* print = child<QPushButton>("ButtonYazdir");
+    EXPECT_TRUE(look->isHidden());  // nothing but the menu before a kind
+    EXPECT_EQ(child<QLineEdit>("EditTarih")->text(), QStringLiteral("01/10/2008"));
+    chooseAddition(QStringLiteral("300"));
+    EXPECT_FALSE(look->isHidden());
+    EXPECT_FALSE(look->isEnabled());
+    random.seed(kTime);
+    child<QPushButton>("Button1")->click();
+    ASSERT_TRUE(look->isEnabled());
+    ASSERT_TRUE(print->isEnabled());
+
+    // The teacher typed after the press still reaches the pages.
+    child<QLineEdit>("EditOgretmen")->setText(QStringLiteral("Ayşe Öztürk"));
+    look->click();
+    ASSERT_EQ(output.previews.size(), 1u);
+    const std::vector<Page>& pages = output.previews.front();
+    ASSERT_GE(pages.size(), 2u);  // 300 exercises need more than one page
+    QStringList printed;
+    for (const Page& page : pages) {
+        EXPECT_TRUE(page.cell(u"TeacherLabel"_qs).text.contains(QStringLiteral("Ayşe Öztürk")));
+        for (int i = 1; page.has(textExerciseCell(i)); ++i)
+            printed << asFileLine(page.cell(textExerciseCell(i)).text);
+    }
+    const QStringList fileLines = fromCp1254(test::readFile(QStringLiteral("Zarvik.txt")))
+                                      .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_EQ(fileLines.size(), 300);
+    EXPECT_EQ(printed, fileLines);
+
+    print->click();
+    ASSERT_EQ(output.jobs.size(), 1u);
+    EXPECT_EQ(output.jobs.front().size(), pages.size());
+}
+
+TEST_F(TextWindowPages, HugeCountsGoToTheFileOnly) {
+    chooseAddition(QStringLiteral("20001"));
+    child<QPushButton>("Button1")->click();
+    EXPECT_FALSE(test::readFile(QStringLiteral("Zarvik.txt")).isEmpty());
+    auto* look = child<QPushButton>("ButtonBak");
+    EXPECT_FALSE(look->isEnabled());
+    EXPECT_TRUE(look->toolTip().contains(QStringLiteral("20.000")))
+        << look->toolTip().toStdString();
+}
+
+TEST_F(TextWindowPages, ClassSetIsTheCliSetAndOnePrintJob) {
+    const QStringList arguments = chooseAddition(QStringLiteral("40"));
+    random.seed(kTime);
+    child<QPushButton>("ButtonSinifSeti")->click();
+    auto* dialog = window->findChild<ClassSetDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QCheckBox*>(QStringLiteral("TwoUpBox")), nullptr);
+    child<QSpinBox>("SheetCount", dialog)->setValue(3);
+    child<QCheckBox>("AnswerKeyBox", dialog)->setChecked(true);
+    test::ModalBoxes boxes;
+    child<QPushButton>("SetPrepareButton", dialog)->click();
+    EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(u'|').toStdString();
+
+    const test::CliResult text =
+        test::runCli(QStringList(arguments) << QStringLiteral("--sheets") << QStringLiteral("3")
+                                            << QStringLiteral("--answer-key")
+                                            << QStringLiteral("-o") << QStringLiteral("-"));
+    ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+    EXPECT_EQ(test::readFile(QStringLiteral("Zarvik.txt")), text.out);
+
+    child<QPushButton>("SetPrintButton", dialog)->click();
+    ASSERT_EQ(output.jobs.size(), 1u);
+    // Page by page the CLI's printed set for the same draw.
+    const QString cliPdf = folder.filePath(QStringLiteral("cli.pdf"));
+    const test::CliResult printed = test::runCli(
+        QStringList(arguments) << QStringLiteral("--sheets") << QStringLiteral("3")
+                               << QStringLiteral("--answer-key") << QStringLiteral("--date")
+                               << QStringLiteral("01/10/2008") << QStringLiteral("-o") << cliPdf);
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+    std::vector<const Page*> all;
+    for (const Page& page : output.jobs.front())
+        all.push_back(&page);
+    const QString windowPdf = folder.filePath(QStringLiteral("window.pdf"));
+    writePdf(all, windowPdf);
+    const QString windowText = pdfText(windowPdf);
+    EXPECT_TRUE(windowText.contains(QStringLiteral("3. sayfa")));  // the key's last block
+    EXPECT_EQ(windowText, pdfText(cliPdf));
+    // The window holds the set's last sheet, as after three presses.
+    EXPECT_TRUE(child<QPushButton>("ButtonBak")->isEnabled());
+}
+
+}  // namespace
