@@ -27,8 +27,9 @@ import -frame -window "$launcher" "$here/docs/launcher.png"
 xdotool mousemove --window "$launcher" 56 52 click 1  # "Yan Yana!"
 sleep 1
 text=$(xdotool search --onlyvisible --name 'example\.org|^Zarvik 2\.02$' | head -1)
-menu=$(( $(xdotool getwindowgeometry --shell "$text" | sed -n 's/^HEIGHT=//p') - 356 ))
-# İşlemler > Toplama > İkiden fazla sayı ile toplama, then the three fields.
+menu=$(( $(xdotool getwindowgeometry --shell "$text" | sed -n 's/^HEIGHT=//p') - 356 - 88 ))
+# İşlemler > Toplama > İkiden fazla sayı ile toplama, then the three fields
+# (the window is 356 pixels high under its menu, plus the 88 of its print row).
 xdotool mousemove --window "$text" 30 $((menu / 2)) click 1
 sleep 0.3
 xdotool key Down Right Down Down Down Down Return
