@@ -15,6 +15,8 @@ class ActivitySheetSource : public SheetSource {
     void prepareNext(RandomDraw& random) override { worksheet_.prepare(choices_, random); }
     Page sheetPage() override { return worksheet_.page(); }
     QStringList sheetAnswers() override { return worksheet_.answers(); }
+    bool drawsItsKey() const override { return drawsKey(worksheet_); }
+    Page sheetKeyPage() override { return worksheet_.keyPage(); }
 
   private:
     ActivityWorksheet& worksheet_;

@@ -69,6 +69,11 @@ Page ActivityWorksheet::keyPage() const {
     return key;
 }
 
+bool drawsKey(const ActivityWorksheet& worksheet) {
+    const ActivityKind* kind = worksheet.kind();
+    return kind && kind->layout == ActivityLayout::ClockFaces && !kind->handsOnPage;
+}
+
 QString ActivityWorksheet::teacherCaption() const {
     return zarvik::teacherCaption(teacher_);
 }

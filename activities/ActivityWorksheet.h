@@ -48,6 +48,9 @@ class ActivityWorksheet {
     Page page_;
 };
 
+// Faces the pupil draws the hands on: the key shows them drawn, page by page.
+bool drawsKey(const ActivityWorksheet& worksheet);
+
 // The checks of prepare(), for zarvik-cli to report before drawing: throws
 // InputRefused naming the valid kinds, or the option's valid items.
 const ActivityKind& checkedActivityKind(const QString& name);

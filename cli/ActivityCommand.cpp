@@ -142,8 +142,11 @@ int runActivityCommand(const QStringList& arguments, bool checkOnly) {
     PrintedSheets sheets(set, outputPath, parser.isSet(QStringLiteral("json")));
     for (int k = 1; k <= set.sheets; ++k) {
         sheet.prepare(choices, random);
+        const bool drawnKey = set.answerKey && drawsKey(sheet);
+        const Page keyPage = drawnKey ? sheet.keyPage() : Page();
         sheets.addSheet(k, sheet.page(), jsonOf(sheet), plainTextOf(sheet),
-                        set.answerKey ? sheet.answers() : QStringList());
+                        set.answerKey ? sheet.answers() : QStringList(), 0,
+                        drawnKey ? &keyPage : nullptr);
     }
     sheets.finish();
     return kSuccess;

@@ -107,10 +107,11 @@ void PrintedSheets::print(const QString& text) {
 }
 
 void PrintedSheets::addSheet(int k, Page page, const QString& jsonObject, const QString& plain,
-                             const QStringList& answers, int answerGridColumns) {
+                             const QStringList& answers, int answerGridColumns,
+                             const Page* keyPage) {
     const QString pupil = set_.pupil(k);
     if (pages_) {
-        pages_->addSheet(k, std::move(page), answers, answerGridColumns);
+        pages_->addSheet(k, std::move(page), answers, answerGridColumns, keyPage);
     } else if (!output_.isEmpty()) {
         if (!pupil.isEmpty()) printPupilName(page, pupil);
         writePng(set_.twoUp && page.paper() == Paper::A5 ? twoUpPage(page, page) : page, output_);

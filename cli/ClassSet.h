@@ -61,7 +61,8 @@ class PrintedSheets {
     // without its closing brace; plain: its plain-text listing.
     // answerGridColumns: see SheetSource.
     void addSheet(int k, Page page, const QString& jsonObject, const QString& plain,
-                  const QStringList& answers, int answerGridColumns = 0);
+                  const QStringList& answers, int answerGridColumns = 0,
+                  const Page* keyPage = nullptr);
     void finish();
 
   private:

@@ -67,13 +67,19 @@ void ClassSetPages::emitSheet(const Page& page) {
     waiting_.reset();
 }
 
-void ClassSetPages::addSheet(int k, Page page, const QStringList& answers, int answerGridColumns) {
+void ClassSetPages::addSheet(int k, Page page, const QStringList& answers, int answerGridColumns,
+                             const Page* keyPage) {
     const QString pupil = choice_.pupil(k);
     if (!pupil.isEmpty()) printPupilName(page, pupil);
     emitSheet(page);
     if (choice_.answerKey) {
         if (!answers_) answers_ = std::make_unique<AnswerStore>();
         answers_->add({answerBlockHeading(k, pupil), answers, answerGridColumns});
+        if (keyPage) {
+            // Named as its block of the key is: "3. sayfa: Ali Veli".
+            keyPages_.push_back(*keyPage);
+            printPupilName(keyPages_.back(), answerBlockHeading(k, pupil));
+        }
     }
 }
 
@@ -89,6 +95,9 @@ void ClassSetPages::finish() {
     answers_->forEach([&](const AnswerBlock& block) { key.add(block); });
     key.finish();
     answers_.reset();
+    for (const Page& page : keyPages_)
+        pageDone_(page);
+    keyPages_.clear();
 }
 
 void makeClassSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,
@@ -96,9 +105,11 @@ void makeClassSet(SheetSource& source, RandomDraw& random, const ClassSetChoice&
     ClassSetPages pages(choice, pageDone);
     for (int k = 1; k <= choice.sheets; ++k) {
         source.prepareNext(random);
+        const bool drawnKey = choice.answerKey && source.drawsItsKey();
+        const Page keyPage = drawnKey ? source.sheetKeyPage() : Page();
         pages.addSheet(k, source.sheetPage(),
                        choice.answerKey ? source.sheetAnswers() : QStringList(),
-                       source.answerGridColumns());
+                       source.answerGridColumns(), drawnKey ? &keyPage : nullptr);
     }
     pages.finish();
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "common/AnswerKeyPages.h"
 #include "common/AnswerStore.h"
@@ -27,7 +28,9 @@ class ClassSetPages {
     ~ClassSetPages();
 
     // Sheet k (1-based) with its answers; the pupil's name is put on it here.
-    void addSheet(int k, Page page, const QStringList& answers, int answerGridColumns = 0);
+    // keyPage: the sheet's own key page, for a family that draws its key.
+    void addSheet(int k, Page page, const QStringList& answers, int answerGridColumns = 0,
+                  const Page* keyPage = nullptr);
     // The last two-up page and the answer key.
     void finish();
 
@@ -38,6 +41,9 @@ class ClassSetPages {
     std::function<void(const Page&)> pageDone_;
     std::unique_ptr<Page> waiting_;         // the left half of a two-up page
     std::unique_ptr<AnswerStore> answers_;  // the key, after every sheet
+    // Drawn key pages wait here: they are few and small (a window's set has
+    // at most a few hundred sheets).
+    std::vector<Page> keyPages_;
 };
 
 // Draws the whole set from the source: sheets 1..N, then the key.

@@ -39,6 +39,10 @@ class SheetSource {
     // Laid out in the sheet's own grid of this many columns, row by row
     // (column sheets, whose problems carry no numbers); 0: numbered lines.
     virtual int answerGridColumns() const { return 0; }
+    // A family whose key is a picture (clock faces with their hands drawn)
+    // gives the prepared sheet's key page too; it follows the answer lines.
+    virtual bool drawsItsKey() const { return false; }
+    virtual Page sheetKeyPage() { return {}; }
 };
 
 }  // namespace zarvik

@@ -9,7 +9,9 @@
 
 #include "PageRules.h"
 #include "activities/ActivityPage.h"
+#include "activities/ActivitySheetSource.h"
 #include "activities/ActivityWorksheet.h"
+#include "common/ClassSetPages.h"
 #include "common/PageRenderer.h"
 
 using namespace zarvik;
@@ -115,5 +117,36 @@ TEST(ActivityPage, EveryKindKeepsClearOfThePaperEdge) {
             if (cell.kind == CellKind::Clock) {
                 EXPECT_TRUE(cell.clock.hands);
             }
+    }
+}
+
+// A class set of faces to draw on: its key holds, after the answer lines, each
+// sheet's faces with the hands drawn, named like its block of answers.
+TEST(ActivityPage, DrawingSetsKeyShowsEverySheetsHands) {
+    const ActivityKind& kind = checkedActivityKind(QStringLiteral("Saat Çizme"));
+    ActivityWorksheet worksheet;
+    ActivitySheetSource source(worksheet, {kind.name, startValues(kind), {}, QStringLiteral("d")});
+    ClassSetChoice choice;
+    choice.names = {QStringLiteral("Ali Veli"), QStringLiteral("Ayşe Kaya")};
+    choice.sheets = 2;
+    choice.answerKey = true;
+    RandomDraw random(5, 0);
+    std::vector<Page> pages;
+    makeClassSet(source, random, choice, [&](const Page& page) { pages.push_back(page); });
+    ASSERT_GE(pages.size(), 5u);  // two sheets, the answer lines, two drawn keys
+    const auto clocks = [](const Page& page, bool hands) {
+        int count = 0;
+        for (const Cell& cell : page.cells())
+            if (cell.kind == CellKind::Clock && cell.clock.hands == hands) ++count;
+        return count;
+    };
+    EXPECT_EQ(clocks(pages[0], false), 12);
+    EXPECT_EQ(clocks(pages[1], false), 12);
+    for (size_t k = 0; k < 2; ++k) {
+        const Page& key = pages[pages.size() - 2 + k];
+        EXPECT_EQ(clocks(key, true), 12);
+        ASSERT_TRUE(key.has(u"PupilName"));
+        EXPECT_EQ(key.cell(u"PupilName").text,
+                  answerBlockHeading(static_cast<int>(k) + 1, choice.names[k]));
     }
 }
