@@ -433,7 +433,7 @@ QPointF clockPoint(QPointF centre, double radius, double degrees) {
     return centre + QPointF(radius * std::sin(radians), -radius * std::cos(radians));
 }
 
-void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+void paintClockFace(QPainter& painter, const Geometry& geometry, const Cell& cell) {
     const QRectF r = geometry.rect(cell);
     const double radius = std::min(r.width(), r.height()) / 2;
     const QPointF centre = r.center();
@@ -456,7 +456,13 @@ void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell) {
     painter.drawLines(hourTicks, 12);
     painter.setPen(QPen(Qt::black, unit, Qt::SolidLine, Qt::FlatCap));
     painter.drawLines(minuteTicks, 48);
-    if (!cell.clock.hands) return;
+}
+
+void paintClockHands(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+    const QRectF r = geometry.rect(cell);
+    const double radius = std::min(r.width(), r.height()) / 2;
+    const QPointF centre = r.center();
+    const double unit = fromDesignUnits(1) * geometry.scaleY;
     const double hourAngle = (cell.clock.hour % 12) * 30.0 + cell.clock.minute * 0.5;
     const double minuteAngle = cell.clock.minute * 6.0;
     painter.setPen(QPen(Qt::black, 6 * unit, Qt::SolidLine, Qt::RoundCap));
@@ -490,6 +496,60 @@ void paintClockNumbers(QPainter& painter, const Geometry& geometry, const Cell& 
         const QPointF place = clockPoint(r.center(), radius * 0.74, n * 30.0);
         glyphs.add(line, QPointF(place.x() - line.advance / 2, place.y() - *lift));
     }
+}
+
+constexpr double kClockFacePad = 3 * kTenthsPerDesignUnit;
+
+// A face without its hands, drawn once per size into a picture: a page of
+// twelve faces then holds twelve uses of one picture, as the ribbons do,
+// instead of twelve times sixty ticks and twelve numbers.
+QImage clockFaceImage(const Cell& cell, double dpi) {
+    static QMutex mutex;
+    static QHash<QString, QImage> faces;
+    const double rasterDpi = std::min(dpi, kMaxPictureDpi);
+    const double scale = rasterDpi / kTenthsPerInch;
+    // The rim's stroke reaches past the cell by half its width.
+    const double pad = kClockFacePad;
+    const QSize pixels(static_cast<int>(std::lround((cell.width + 2 * pad) * scale)),
+                       static_cast<int>(std::lround((cell.height + 2 * pad) * scale)));
+    const QString key = QStringLiteral("%1x%2@%3 %4 %5 %6")
+                            .arg(pixels.width())
+                            .arg(pixels.height())
+                            .arg(rasterDpi)
+                            .arg(cell.font.family)
+                            .arg(cell.font.pointSize)
+                            .arg(cell.font.bold);
+    QMutexLocker lock(&mutex);
+    if (const auto it = faces.constFind(key); it != faces.constEnd()) return *it;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    const int dotsPerMeter = static_cast<int>(std::lround(rasterDpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        const Geometry geometry{(pad - cell.left) * scale, (pad - cell.top) * scale, scale, scale};
+        paintClockFace(painter, geometry, cell);
+        QMutexLocker textLock(&textMutex);
+        GlyphBatches glyphs(painter);
+        paintClockNumbers(painter, geometry, cell, glyphs);
+        glyphs.draw();
+    }
+    if (faces.size() > 16) faces.clear();
+    faces.insert(key, image);
+    return image;
+}
+
+void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell, double dpi) {
+    const QImage face = clockFaceImage(cell, dpi);
+    if (!face.isNull())
+        painter.drawImage(geometry.rect(cell).adjusted(
+                              -kClockFacePad * geometry.scaleX, -kClockFacePad * geometry.scaleY,
+                              kClockFacePad * geometry.scaleX, kClockFacePad * geometry.scaleY),
+                          face);
+    if (cell.clock.hands) paintClockHands(painter, geometry, cell);
 }
 
 // Where the page's ink reaches, in tenths of a millimetre from the sheet's
@@ -737,7 +797,7 @@ void paintPage(const Page& page, QPainter& painter) {
                 paintCutLine(painter, geometry, cell);
                 break;
             case CellKind::Clock:
-                paintClock(painter, geometry, cell);
+                paintClock(painter, geometry, cell, dpiX);
                 break;
             case CellKind::Label:
                 break;
@@ -749,8 +809,6 @@ void paintPage(const Page& page, QPainter& painter) {
     for (const Cell& cell : page.cells()) {
         if (cell.kind == CellKind::RichText || cell.kind == CellKind::Label)
             paintText(painter, geometry, cell, glyphs);
-        else if (cell.kind == CellKind::Clock)
-            paintClockNumbers(painter, geometry, cell, glyphs);
     }
     glyphs.draw();
     painter.restore();
