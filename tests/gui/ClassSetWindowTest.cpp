@@ -21,6 +21,7 @@
 #include "common/ClassSetDialog.h"
 #include "common/PageRenderer.h"
 #include "fractions/Zarvikkesir.h"
+#include "gui/RecordingOutput.h"
 #include "numbers/Zarviksayilar.h"
 
 using namespace zarvik;
@@ -29,16 +30,7 @@ namespace {
 
 constexpr int64_t kTime = 1222833600;
 
-class SetOutput : public PageOutput {
-  public:
-    std::vector<std::vector<Page>> previews, jobs;
-    void preview(QWidget*, const Page& page) override { previews.push_back({page}); }
-    void print(QWidget*, const Page& page) override { jobs.push_back({page}); }
-    void previewPages(QWidget*, const std::vector<Page>& pages) override {
-        previews.push_back(pages);
-    }
-    void printPages(QWidget*, const std::vector<Page>& pages) override { jobs.push_back(pages); }
-};
+using test::SetOutput;
 
 class SilentMessages : public MessageSink {
   public:

@@ -21,6 +21,7 @@
 #include "common/Cp1254.h"
 #include "common/PageRenderer.h"
 #include "gui/ModalBoxes.h"
+#include "gui/RecordingOutput.h"
 #include "text_worksheets/TextCatalogue.h"
 #include "text_worksheets/TextPages.h"
 #include "text_worksheets/Zarvikeski.h"
@@ -31,16 +32,7 @@ namespace {
 
 constexpr int64_t kTime = 1222833600;
 
-class SetOutput : public PageOutput {
-  public:
-    std::vector<std::vector<Page>> previews, jobs;
-    void preview(QWidget*, const Page& page) override { previews.push_back({page}); }
-    void print(QWidget*, const Page& page) override { jobs.push_back({page}); }
-    void previewPages(QWidget*, const std::vector<Page>& pages) override {
-        previews.push_back(pages);
-    }
-    void printPages(QWidget*, const std::vector<Page>& pages) override { jobs.push_back(pages); }
-};
+using test::SetOutput;
 
 struct NoOpener : FileOpener {
     void open(const QString&) override {}
