@@ -3,15 +3,15 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "activities/Zarviketkinlik.h"
+#include "activities/windows/Zarviketkinlik.h"
 #include "app/Zarvikana.h"
-#include "column_worksheets/Zarvikaltalta.h"
-#include "column_worksheets/Zarvikaltaltatamsayfa.h"
-#include "common/ErrorBox.h"
-#include "common/Look.h"
-#include "fractions/Zarvikkesir.h"
-#include "numbers/Zarviksayilar.h"
-#include "text_worksheets/Zarvikeski.h"
+#include "column_worksheets/windows/Zarvikaltalta.h"
+#include "column_worksheets/windows/Zarvikaltaltatamsayfa.h"
+#include "common/windows/ErrorBox.h"
+#include "common/windows/Look.h"
+#include "fractions/windows/Zarvikkesir.h"
+#include "numbers/windows/Zarviksayilar.h"
+#include "text_worksheets/windows/Zarvikeski.h"
 
 namespace zarvik {
 

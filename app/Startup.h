@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/Windows.h"
-#include "common/AppContext.h"
+#include "common/windows/AppContext.h"
 
 class QWidget;
 

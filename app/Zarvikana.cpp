@@ -6,16 +6,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "activities/Zarviketkinlik.h"
-#include "column_worksheets/Zarvikaltalta.h"
-#include "column_worksheets/Zarvikaltaltatamsayfa.h"
-#include "common/ErrorBox.h"
-#include "common/Look.h"
-#include "common/Names.h"
-#include "common/WindowControls.h"
-#include "fractions/Zarvikkesir.h"
-#include "numbers/Zarviksayilar.h"
-#include "text_worksheets/Zarvikeski.h"
+#include "activities/windows/Zarviketkinlik.h"
+#include "column_worksheets/windows/Zarvikaltalta.h"
+#include "column_worksheets/windows/Zarvikaltaltatamsayfa.h"
+#include "common/windows/ErrorBox.h"
+#include "common/windows/Look.h"
+#include "common/core/Names.h"
+#include "common/windows/WindowControls.h"
+#include "fractions/windows/Zarvikkesir.h"
+#include "numbers/windows/Zarviksayilar.h"
+#include "text_worksheets/windows/Zarvikeski.h"
 
 using zarvik::runGuarded;
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "app/Windows.h"
-#include "common/AppContext.h"
+#include "common/windows/AppContext.h"
 
 class QFrame;
 class QLabel;

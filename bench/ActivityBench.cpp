@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "activities/ActivityWorksheet.h"
-#include "common/PageRenderer.h"
-#include "common/TextFit.h"
+#include "activities/core/ActivityWorksheet.h"
+#include "common/render/PageRenderer.h"
+#include "common/render/TextFit.h"
 
 using namespace zarvik;
 

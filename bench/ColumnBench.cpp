@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "column_worksheets/ColumnGenerators.h"
-#include "column_worksheets/ColumnSheet.h"
-#include "column_worksheets/ScriptedQuestions.h"
-#include "common/PageRenderer.h"
+#include "column_worksheets/core/ColumnGenerators.h"
+#include "column_worksheets/core/ColumnSheet.h"
+#include "column_worksheets/core/ScriptedQuestions.h"
+#include "common/render/PageRenderer.h"
 
 using namespace zarvik;
 

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "common/PageRenderer.h"
-#include "common/TextFit.h"
-#include "numbers/NumberWorksheet.h"
+#include "common/render/PageRenderer.h"
+#include "common/render/TextFit.h"
+#include "numbers/core/NumberWorksheet.h"
 
 using namespace zarvik;
 

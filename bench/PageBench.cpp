@@ -15,11 +15,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "common/AnswerKeyPages.h"
-#include "common/PagePrinting.h"
-#include "common/PageRenderer.h"
-#include "fractions/FractionGenerators.h"
-#include "fractions/FractionPage.h"
+#include "common/core/AnswerKeyPages.h"
+#include "common/windows/PagePrinting.h"
+#include "common/render/PageRenderer.h"
+#include "fractions/core/FractionGenerators.h"
+#include "fractions/core/FractionPage.h"
 
 using namespace zarvik;
 using namespace zarvik::fractions;

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <vector>
 
-#include "common/RandomDraw.h"
-#include "text_worksheets/TextWorksheet.h"
+#include "common/core/RandomDraw.h"
+#include "text_worksheets/core/TextWorksheet.h"
 
 using namespace zarvik;
 

@@ -9,8 +9,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "common/PageRenderer.h"
-#include "text_worksheets/TextPages.h"
+#include "common/render/PageRenderer.h"
+#include "text_worksheets/core/TextPages.h"
 
 using namespace zarvik;
 

@@ -22,11 +22,11 @@
 #include <ctime>
 #include <vector>
 
-#include "common/Look.h"
+#include "common/windows/Look.h"
 #include "app/Startup.h"
 #include "app/Zarvikana.h"
-#include "text_worksheets/TextCatalogue.h"
-#include "text_worksheets/Zarvikeski.h"
+#include "text_worksheets/core/TextCatalogue.h"
+#include "text_worksheets/windows/Zarvikeski.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // counting, place value, money), prepared as the window's "Yeni Hazırla"
 // prepares them, printed as JSON or text and rendered to PDF/PNG.
 
-#include "activities/ActivityWorksheet.h"
+#include "activities/core/ActivityWorksheet.h"
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/Errors.h"
+#include "common/core/Errors.h"
 
 namespace zarvik::cli {
 

@@ -7,10 +7,10 @@
 #include <cstdio>
 
 #include "cli/CliSupport.h"
-#include "common/ClassList.h"
-#include "common/Errors.h"
-#include "common/OutputFile.h"
-#include "common/PupilName.h"
+#include "common/core/ClassList.h"
+#include "common/core/Errors.h"
+#include "common/core/OutputFile.h"
+#include "common/render/PupilName.h"
 
 namespace zarvik::cli {
 

@@ -11,11 +11,11 @@
 #include <memory>
 #include <vector>
 
-#include "common/AnswerKeyPages.h"
-#include "common/AnswerStore.h"
-#include "common/ClassSetPages.h"
-#include "common/Page.h"
-#include "common/PageRenderer.h"
+#include "common/core/AnswerKeyPages.h"
+#include "common/core/AnswerStore.h"
+#include "common/render/ClassSetPages.h"
+#include "common/core/Page.h"
+#include "common/render/PageRenderer.h"
 
 namespace zarvik::cli {
 
@@ -24,7 +24,7 @@ extern const char kClassSetHelp[];
 
 void addClassSetOptions(QCommandLineParser& parser);
 
-// The class set as the windows hold it (common/ClassSetPages.h).
+// The class set as the windows hold it (common/render/ClassSetPages.h).
 using ClassSet = ClassSetChoice;
 
 // Reads the options; the class list is read and checked here, before any

@@ -5,10 +5,10 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "common/Errors.h"
-#include "common/OutputFile.h"
+#include "common/core/Errors.h"
+#include "common/core/OutputFile.h"
 
-#include "common/DateText.h"
+#include "common/core/DateText.h"
 
 namespace zarvik::cli {
 

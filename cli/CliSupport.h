@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "common/RandomDraw.h"
+#include "common/core/RandomDraw.h"
 
 namespace zarvik::cli {
 

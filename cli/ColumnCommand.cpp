@@ -5,14 +5,14 @@
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "column_worksheets/ColumnAnswers.h"
-#include "column_worksheets/ColumnDesign.h"
-#include "column_worksheets/ColumnGenerators.h"
-#include "column_worksheets/ColumnSheet.h"
-#include "column_worksheets/ColumnSheetSource.h"
-#include "column_worksheets/ScriptedQuestions.h"
-#include "common/Errors.h"
-#include "common/PageRenderer.h"
+#include "column_worksheets/core/ColumnAnswers.h"
+#include "column_worksheets/core/ColumnDesign.h"
+#include "column_worksheets/core/ColumnGenerators.h"
+#include "column_worksheets/core/ColumnSheet.h"
+#include "column_worksheets/core/ColumnSheetSource.h"
+#include "column_worksheets/core/ScriptedQuestions.h"
+#include "common/core/Errors.h"
+#include "common/render/PageRenderer.h"
 
 namespace zarvik::cli {
 

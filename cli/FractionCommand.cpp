@@ -4,9 +4,9 @@
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/PageRenderer.h"
-#include "fractions/FractionSheetSource.h"
-#include "fractions/FractionWorksheet.h"
+#include "common/render/PageRenderer.h"
+#include "fractions/core/FractionSheetSource.h"
+#include "fractions/core/FractionWorksheet.h"
 
 namespace zarvik::cli {
 

@@ -4,9 +4,9 @@
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/PageRenderer.h"
-#include "numbers/NumberSheetSource.h"
-#include "numbers/NumberWorksheet.h"
+#include "common/render/PageRenderer.h"
+#include "numbers/core/NumberSheetSource.h"
+#include "numbers/core/NumberWorksheet.h"
 
 namespace zarvik::cli {
 

@@ -9,13 +9,13 @@
 #include "cli/ClassSet.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/Errors.h"
-#include "common/PageRenderer.h"
-#include "common/PupilName.h"
-#include "text_worksheets/TextCatalogue.h"
-#include "text_worksheets/TextClassSet.h"
-#include "text_worksheets/TextPages.h"
-#include "text_worksheets/TextWorksheet.h"
+#include "common/core/Errors.h"
+#include "common/render/PageRenderer.h"
+#include "common/render/PupilName.h"
+#include "text_worksheets/core/TextCatalogue.h"
+#include "text_worksheets/core/TextClassSet.h"
+#include "text_worksheets/core/TextPages.h"
+#include "text_worksheets/core/TextWorksheet.h"
 
 namespace zarvik::cli {
 

@@ -16,8 +16,8 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/Errors.h"
-#include "common/OutputFile.h"
+#include "common/core/Errors.h"
+#include "common/core/OutputFile.h"
 
 namespace {
 

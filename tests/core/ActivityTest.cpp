@@ -12,9 +12,9 @@
 #include <set>
 
 #include "TestSupport.h"
-#include "activities/ActivityTime.h"
-#include "activities/ActivityWorksheet.h"
-#include "common/Errors.h"
+#include "activities/core/ActivityTime.h"
+#include "activities/core/ActivityWorksheet.h"
+#include "common/core/Errors.h"
 
 using namespace zarvik;
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "TurkishWords.h"
-#include "common/AnswerFormat.h"
+#include "common/core/AnswerFormat.h"
 
 using namespace zarvik::answers;
 

@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "common/Cp1254.h"
-#include "numbers/NumberWorksheet.h"
-#include "text_worksheets/TextWorksheet.h"
+#include "common/core/Cp1254.h"
+#include "numbers/core/NumberWorksheet.h"
+#include "text_worksheets/core/TextWorksheet.h"
 
 using namespace zarvik;
 using zarvik::test::readFile;

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "ColumnTestSupport.h"
-#include "common/Errors.h"
+#include "common/core/Errors.h"
 
 using namespace zarvik;
 using zarvik::test::designFor;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ColumnTestSupport.h"
-#include "column_worksheets/ColumnPages.h"
+#include "column_worksheets/core/ColumnPages.h"
 
 using namespace zarvik;
 

@@ -5,10 +5,10 @@
 #include <QStringList>
 #include <memory>
 
-#include "column_worksheets/ColumnDesign.h"
-#include "column_worksheets/ColumnGenerators.h"
-#include "column_worksheets/ColumnSheet.h"
-#include "column_worksheets/ScriptedQuestions.h"
+#include "column_worksheets/core/ColumnDesign.h"
+#include "column_worksheets/core/ColumnGenerators.h"
+#include "column_worksheets/core/ColumnSheet.h"
+#include "column_worksheets/core/ScriptedQuestions.h"
 
 namespace zarvik::test {
 

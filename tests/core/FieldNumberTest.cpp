@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/Errors.h"
-#include "common/FieldNumber.h"
+#include "common/core/Errors.h"
+#include "common/core/FieldNumber.h"
 
 using zarvik::ConversionError;
 using zarvik::fieldNumber;

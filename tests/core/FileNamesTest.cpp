@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/FileNames.h"
+#include "common/core/FileNames.h"
 
 using namespace zarvik;
 

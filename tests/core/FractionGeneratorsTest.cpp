@@ -6,7 +6,7 @@
 #include <functional>
 #include <set>
 
-#include "fractions/FractionGenerators.h"
+#include "fractions/core/FractionGenerators.h"
 
 namespace zarvik::fractions {
 namespace {

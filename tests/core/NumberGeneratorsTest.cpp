@@ -8,7 +8,7 @@
 #include <cmath>
 #include <functional>
 
-#include "numbers/NumberGenerators.h"
+#include "numbers/core/NumberGenerators.h"
 
 using namespace zarvik;
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "numbers/NumberPage.h"
-#include "numbers/NumberWorksheet.h"
+#include "numbers/core/NumberPage.h"
+#include "numbers/core/NumberWorksheet.h"
 
 using namespace zarvik;
 

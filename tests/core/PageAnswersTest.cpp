@@ -8,11 +8,11 @@
 #include <numeric>
 
 #include "TurkishWords.h"
-#include "column_worksheets/ColumnAnswers.h"
-#include "column_worksheets/ColumnDesign.h"
-#include "column_worksheets/ScriptedQuestions.h"
-#include "fractions/FractionAnswers.h"
-#include "numbers/NumberAnswers.h"
+#include "column_worksheets/core/ColumnAnswers.h"
+#include "column_worksheets/core/ColumnDesign.h"
+#include "column_worksheets/core/ScriptedQuestions.h"
+#include "fractions/core/FractionAnswers.h"
+#include "numbers/core/NumberAnswers.h"
 
 using namespace zarvik;
 using zarvik::test::readTurkishWords;

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "common/RandomDraw.h"
+#include "common/core/RandomDraw.h"
 
 using zarvik::DivisionByZero;
 using zarvik::RandomDraw;

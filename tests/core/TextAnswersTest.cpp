@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "TurkishWords.h"
-#include "common/Cp1254.h"
-#include "text_worksheets/TextKinds.h"
-#include "text_worksheets/TextWorksheet.h"
+#include "common/core/Cp1254.h"
+#include "text_worksheets/core/TextKinds.h"
+#include "text_worksheets/core/TextWorksheet.h"
 
 using namespace zarvik;
 using zarvik::test::readTurkishWords;

@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "common/Errors.h"
-#include "text_worksheets/TextWorksheet.h"
+#include "common/core/Errors.h"
+#include "text_worksheets/core/TextWorksheet.h"
 
 using namespace zarvik;
 using zarvik::test::readFile;

@@ -9,10 +9,10 @@
 #include <tuple>
 #include <vector>
 
-#include "common/Cp1254.h"
-#include "common/Errors.h"
-#include "common/Limits.h"
-#include "text_worksheets/TextWorksheet.h"
+#include "common/core/Cp1254.h"
+#include "common/core/Errors.h"
+#include "common/core/Limits.h"
+#include "text_worksheets/core/TextWorksheet.h"
 
 using namespace zarvik;
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "common/ClassList.h"
-#include "common/Errors.h"
+#include "common/core/ClassList.h"
+#include "common/core/Errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

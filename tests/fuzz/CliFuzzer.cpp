@@ -13,7 +13,7 @@
 
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/Errors.h"
+#include "common/core/Errors.h"
 #include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

@@ -10,12 +10,12 @@
 #include <QStringList>
 #include <cstdint>
 
-#include "column_worksheets/ColumnAnswers.h"
-#include "column_worksheets/ColumnDesign.h"
-#include "column_worksheets/ColumnGenerators.h"
-#include "column_worksheets/ColumnSheet.h"
-#include "column_worksheets/ScriptedQuestions.h"
-#include "common/Errors.h"
+#include "column_worksheets/core/ColumnAnswers.h"
+#include "column_worksheets/core/ColumnDesign.h"
+#include "column_worksheets/core/ColumnGenerators.h"
+#include "column_worksheets/core/ColumnSheet.h"
+#include "column_worksheets/core/ScriptedQuestions.h"
+#include "common/core/Errors.h"
 #include "tests/fuzz/FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

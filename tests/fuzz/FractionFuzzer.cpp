@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <cstdint>
 
-#include "common/Errors.h"
-#include "fractions/FractionAnswers.h"
-#include "fractions/FractionWorksheet.h"
+#include "common/core/Errors.h"
+#include "fractions/core/FractionAnswers.h"
+#include "fractions/core/FractionWorksheet.h"
 #include "tests/fuzz/FuzzInput.h"
 
 namespace {

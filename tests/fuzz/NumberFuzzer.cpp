@@ -7,9 +7,9 @@
 
 #include <cstdint>
 
-#include "common/Errors.h"
-#include "numbers/NumberAnswers.h"
-#include "numbers/NumberWorksheet.h"
+#include "common/core/Errors.h"
+#include "numbers/core/NumberAnswers.h"
+#include "numbers/core/NumberWorksheet.h"
 #include "tests/fuzz/FuzzInput.h"
 
 namespace {

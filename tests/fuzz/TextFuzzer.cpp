@@ -13,9 +13,9 @@
 #include <exception>
 #include <vector>
 
-#include "common/Errors.h"
-#include "text_worksheets/TextKinds.h"
-#include "text_worksheets/TextWorksheet.h"
+#include "common/core/Errors.h"
+#include "text_worksheets/core/TextKinds.h"
+#include "text_worksheets/core/TextWorksheet.h"
 
 namespace {
 

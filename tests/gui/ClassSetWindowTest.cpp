@@ -15,14 +15,14 @@
 
 #include "ModalBoxes.h"
 #include "TestSupport.h"
-#include "column_worksheets/ScriptedQuestions.h"
-#include "column_worksheets/Zarvikaltalta.h"
-#include "column_worksheets/Zarvikaltaltatamsayfa.h"
-#include "common/ClassSetDialog.h"
-#include "common/PageRenderer.h"
-#include "fractions/Zarvikkesir.h"
+#include "column_worksheets/core/ScriptedQuestions.h"
+#include "column_worksheets/windows/Zarvikaltalta.h"
+#include "column_worksheets/windows/Zarvikaltaltatamsayfa.h"
+#include "common/windows/ClassSetDialog.h"
+#include "common/render/PageRenderer.h"
+#include "fractions/windows/Zarvikkesir.h"
 #include "gui/RecordingOutput.h"
-#include "numbers/Zarviksayilar.h"
+#include "numbers/windows/Zarviksayilar.h"
 
 using namespace zarvik;
 

@@ -15,12 +15,12 @@
 #include <functional>
 
 #include "ModalBoxes.h"
-#include "column_worksheets/ColumnPages.h"
-#include "column_worksheets/DialogQuestions.h"
-#include "column_worksheets/ScriptedQuestions.h"
-#include "column_worksheets/Zarvikaltalta.h"
-#include "column_worksheets/Zarvikaltaltatamsayfa.h"
-#include "common/Errors.h"
+#include "column_worksheets/core/ColumnPages.h"
+#include "column_worksheets/windows/DialogQuestions.h"
+#include "column_worksheets/core/ScriptedQuestions.h"
+#include "column_worksheets/windows/Zarvikaltalta.h"
+#include "column_worksheets/windows/Zarvikaltaltatamsayfa.h"
+#include "common/core/Errors.h"
 
 using namespace zarvik;
 

@@ -10,7 +10,7 @@
 #include <QSet>
 
 #include "ModalBoxes.h"
-#include "numbers/Zarviksayilar.h"
+#include "numbers/windows/Zarviksayilar.h"
 
 namespace {
 

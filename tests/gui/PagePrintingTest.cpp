@@ -23,10 +23,10 @@
 #include <QTimer>
 
 #include "ModalBoxes.h"
-#include "common/Errors.h"
-#include "common/PagePrinting.h"
-#include "fractions/FractionPage.h"
-#include "fractions/Zarvikkesir.h"
+#include "common/core/Errors.h"
+#include "common/windows/PagePrinting.h"
+#include "fractions/core/FractionPage.h"
+#include "fractions/windows/Zarvikkesir.h"
 
 namespace {
 

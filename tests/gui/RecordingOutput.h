@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "common/AppContext.h"
+#include "common/windows/AppContext.h"
 
 namespace zarvik::test {
 

@@ -12,11 +12,11 @@
 
 #include "app/Startup.h"
 #include "app/Zarvikana.h"
-#include "column_worksheets/Zarvikaltalta.h"
-#include "column_worksheets/Zarvikaltaltatamsayfa.h"
-#include "fractions/Zarvikkesir.h"
-#include "numbers/Zarviksayilar.h"
-#include "text_worksheets/Zarvikeski.h"
+#include "column_worksheets/windows/Zarvikaltalta.h"
+#include "column_worksheets/windows/Zarvikaltaltatamsayfa.h"
+#include "fractions/windows/Zarvikkesir.h"
+#include "numbers/windows/Zarviksayilar.h"
+#include "text_worksheets/windows/Zarvikeski.h"
 
 namespace {
 

@@ -17,14 +17,14 @@
 #include <QTimer>
 
 #include "TestSupport.h"
-#include "common/ClassSetDialog.h"
-#include "common/Cp1254.h"
-#include "common/PageRenderer.h"
+#include "common/windows/ClassSetDialog.h"
+#include "common/core/Cp1254.h"
+#include "common/render/PageRenderer.h"
 #include "gui/ModalBoxes.h"
 #include "gui/RecordingOutput.h"
-#include "text_worksheets/TextCatalogue.h"
-#include "text_worksheets/TextPages.h"
-#include "text_worksheets/Zarvikeski.h"
+#include "text_worksheets/core/TextCatalogue.h"
+#include "text_worksheets/core/TextPages.h"
+#include "text_worksheets/windows/Zarvikeski.h"
 
 using namespace zarvik;
 

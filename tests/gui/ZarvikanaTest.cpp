@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "app/Zarvikana.h"
-#include "common/Names.h"
+#include "common/core/Names.h"
 #include "gui/ModalBoxes.h"
 
 using zarvik::test::ModalBoxes;

@@ -21,10 +21,10 @@
 #include <set>
 
 #include "TestSupport.h"
-#include "common/Names.h"
+#include "common/core/Names.h"
 #include "gui/ModalBoxes.h"
-#include "text_worksheets/TextCatalogue.h"
-#include "text_worksheets/Zarvikeski.h"
+#include "text_worksheets/core/TextCatalogue.h"
+#include "text_worksheets/windows/Zarvikeski.h"
 
 using zarvik::TextKind;
 using zarvik::test::ModalBoxes;

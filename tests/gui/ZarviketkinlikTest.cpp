@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "activities/Zarviketkinlik.h"
+#include "activities/windows/Zarviketkinlik.h"
 
 using namespace zarvik;
 

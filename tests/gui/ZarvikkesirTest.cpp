@@ -9,9 +9,9 @@
 #include <QPushButton>
 
 #include "ModalBoxes.h"
-#include "common/Errors.h"
-#include "fractions/FractionPage.h"
-#include "fractions/Zarvikkesir.h"
+#include "common/core/Errors.h"
+#include "fractions/core/FractionPage.h"
+#include "fractions/windows/Zarvikkesir.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 
 #include "ModalBoxes.h"
 #include "TestSupport.h"
-#include "common/Errors.h"
-#include "numbers/NumberPage.h"
-#include "numbers/Zarviksayilar.h"
+#include "common/core/Errors.h"
+#include "numbers/core/NumberPage.h"
+#include "numbers/windows/Zarviksayilar.h"
 
 using namespace zarvik;
 

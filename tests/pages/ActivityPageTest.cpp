@@ -8,11 +8,11 @@
 #include <cmath>
 
 #include "PageRules.h"
-#include "activities/ActivityPage.h"
-#include "activities/ActivitySheetSource.h"
-#include "activities/ActivityWorksheet.h"
-#include "common/ClassSetPages.h"
-#include "common/PageRenderer.h"
+#include "activities/core/ActivityPage.h"
+#include "activities/core/ActivitySheetSource.h"
+#include "activities/core/ActivityWorksheet.h"
+#include "common/render/ClassSetPages.h"
+#include "common/render/PageRenderer.h"
 
 using namespace zarvik;
 

@@ -6,12 +6,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "common/AnswerKeyPages.h"
-#include "common/ClassList.h"
-#include "common/Cp1254.h"
-#include "common/Errors.h"
-#include "common/PupilName.h"
-#include "common/TextFit.h"
+#include "common/core/AnswerKeyPages.h"
+#include "common/core/ClassList.h"
+#include "common/core/Cp1254.h"
+#include "common/core/Errors.h"
+#include "common/render/PupilName.h"
+#include "common/render/TextFit.h"
 
 using namespace zarvik;
 

@@ -5,8 +5,8 @@
 
 #include "ColumnTestSupport.h"
 #include "PageRules.h"
-#include "column_worksheets/ColumnPages.h"
-#include "common/TextFit.h"
+#include "column_worksheets/core/ColumnPages.h"
+#include "common/render/TextFit.h"
 
 using namespace zarvik;
 using zarvik::test::designFor;

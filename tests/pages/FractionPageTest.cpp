@@ -12,8 +12,8 @@
 
 #include "PageRules.h"
 #include "TestSupport.h"
-#include "common/PageRenderer.h"
-#include "fractions/FractionPage.h"
+#include "common/render/PageRenderer.h"
+#include "fractions/core/FractionPage.h"
 
 namespace zarvik::fractions {
 namespace {

@@ -10,16 +10,16 @@
 #include <cmath>
 #include <vector>
 
-#include "column_worksheets/ColumnDesign.h"
-#include "column_worksheets/ColumnSheet.h"
-#include "common/Errors.h"
-#include "common/PageCells.h"
-#include "common/PageRenderer.h"
-#include "common/PupilName.h"
-#include "common/TextFit.h"
-#include "fractions/FractionPage.h"
-#include "fractions/FractionWorksheet.h"
-#include "numbers/NumberWorksheet.h"
+#include "column_worksheets/core/ColumnDesign.h"
+#include "column_worksheets/core/ColumnSheet.h"
+#include "common/core/Errors.h"
+#include "common/core/PageCells.h"
+#include "common/render/PageRenderer.h"
+#include "common/render/PupilName.h"
+#include "common/render/TextFit.h"
+#include "fractions/core/FractionPage.h"
+#include "fractions/core/FractionWorksheet.h"
+#include "numbers/core/NumberWorksheet.h"
 
 using namespace zarvik;
 

@@ -9,15 +9,15 @@
 #include <QImage>
 #include <cmath>
 
-#include "column_worksheets/ColumnPages.h"
-#include "column_worksheets/ColumnSheet.h"
-#include "column_worksheets/ScriptedQuestions.h"
-#include "common/PageRenderer.h"
-#include "common/TextFit.h"
-#include "fractions/FractionPage.h"
-#include "fractions/FractionWorksheet.h"
-#include "numbers/NumberPage.h"
-#include "numbers/NumberWorksheet.h"
+#include "column_worksheets/core/ColumnPages.h"
+#include "column_worksheets/core/ColumnSheet.h"
+#include "column_worksheets/core/ScriptedQuestions.h"
+#include "common/render/PageRenderer.h"
+#include "common/render/TextFit.h"
+#include "fractions/core/FractionPage.h"
+#include "fractions/core/FractionWorksheet.h"
+#include "numbers/core/NumberPage.h"
+#include "numbers/core/NumberWorksheet.h"
 
 using namespace zarvik;
 

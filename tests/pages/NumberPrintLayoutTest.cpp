@@ -8,10 +8,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "common/PageRenderer.h"
-#include "common/TextFit.h"
-#include "numbers/NumberPage.h"
-#include "numbers/NumberWorksheet.h"
+#include "common/render/PageRenderer.h"
+#include "common/render/TextFit.h"
+#include "numbers/core/NumberPage.h"
+#include "numbers/core/NumberWorksheet.h"
 
 using namespace zarvik;
 

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
-#include "common/Errors.h"
-#include "common/PageRenderer.h"
+#include "common/core/Errors.h"
+#include "common/render/PageRenderer.h"
 
 namespace zarvik {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/Page.h"
+#include "common/core/Page.h"
 
 namespace zarvik::test {
 

@@ -13,11 +13,11 @@
 #include <cmath>
 
 #include "TestSupport.h"
-#include "common/Cp1254.h"
-#include "common/PageRenderer.h"
-#include "common/TextFit.h"
-#include "text_worksheets/TextKinds.h"
-#include "text_worksheets/TextPages.h"
+#include "common/core/Cp1254.h"
+#include "common/render/PageRenderer.h"
+#include "common/render/TextFit.h"
+#include "text_worksheets/core/TextKinds.h"
+#include "text_worksheets/core/TextPages.h"
 
 using namespace zarvik;
 

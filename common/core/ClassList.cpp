@@ -1,0 +1,170 @@
+#include "common/core/ClassList.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <optional>
+
+#include "common/core/Cp1254.h"
+#include "common/core/Errors.h"
+#include "common/core/OutputFile.h"
+
+namespace zarvik {
+
+namespace {
+
+// Far more than any class; stops a wrong file (a device, a big document) early.
+constexpr qint64 kLargestListBytes = 1024 * 1024;
+
+// UTF-16 (as some editors save "Unicode" text): with its byte order mark, or
+// without one when every other byte is zero, as in names of Latin letters.
+std::optional<QStringDecoder::Encoding> utf16Encoding(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE")) return QStringDecoder::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF")) return QStringDecoder::Utf16BE;
+    if (!bytes.contains('\0') || bytes.size() % 2 != 0) return std::nullopt;
+    qsizetype evenZeros = 0;
+    qsizetype oddZeros = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\0') ++(i % 2 ? oddZeros : evenZeros);
+    const qsizetype half = bytes.size() / 2;
+    if (oddZeros * 2 > half && evenZeros == 0) return QStringDecoder::Utf16LE;
+    if (evenZeros * 2 > half && oddZeros == 0) return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+QString decode(const QByteArray& bytes, const QString& shownName) {
+    if (const auto utf16 = utf16Encoding(bytes)) {
+        QStringDecoder decoder(*utf16);
+        QString text = decoder.decode(bytes);
+        if (decoder.hasError())
+            throw InputRefused(QStringLiteral("Sınıf listesi \"%1\" UTF-16 olarak okunamadı: "
+                                              "dosya bozuk; listeyi UTF-8 olarak kaydediniz.")
+                                   .arg(shownName));
+        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+        return text;
+    }
+    if (bytes.contains('\0'))
+        throw InputRefused(QStringLiteral("Sınıf listesi \"%1\" bir metin dosyası değil (sıfır "
+                                          "baytları var, UTF-16 da değil); listeyi UTF-8 olarak "
+                                          "kaydediniz.")
+                               .arg(shownName));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    // Anything that is not valid UTF-8 is taken as Windows-1254, the Turkish code page.
+    if (utf8.hasError()) text = fromCp1254(bytes);
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    return text;
+}
+
+// Far more than any writer needs between two pieces of a list.
+constexpr int kPipeWaitMilliseconds = 3000;
+
+// A pipe or a device, read without ever blocking for good: a pipe nobody
+// writes to is given up after a short wait.
+QByteArray readSpecial(const QString& path, const QString& shown) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2.")
+                            .arg(shown, systemErrorText(errno)));
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        pollfd wait{fd, POLLIN, 0};
+        const int ready = ::poll(&wait, 1, kPipeWaitMilliseconds);
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready == 0) {
+            ::close(fd);
+            throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2 saniye beklendi, "
+                                           "ona yazan bir program yok.")
+                                .arg(shown)
+                                .arg(kPipeWaitMilliseconds / 1000));
+        }
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2.")
+                                .arg(shown, systemErrorText(error)));
+        }
+        if (got == 0) break;
+        bytes.append(buffer, got);
+        if (bytes.size() > kLargestListBytes) break;
+    }
+    ::close(fd);
+    return bytes;
+}
+
+}  // namespace
+
+QStringList parseClassList(const QByteArray& bytes, const QString& shownName) {
+    const QString text = decode(bytes, shownName);
+    QStringList names;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(u'\r')) line.chop(1);
+        const QString name = line.trimmed();
+        if (name.isEmpty()) continue;
+        for (const QChar c : name) {
+            if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+                throw InputRefused(
+                    QStringLiteral("Sınıf listesi \"%1\": %2. satırdaki adda yazdırılamayan "
+                                   "bir denetim karakteri (U+%3) var.")
+                        .arg(shownName)
+                        .arg(i + 1)
+                        .arg(c.unicode(), 4, 16, QLatin1Char('0')));
+        }
+        // Characters, not UTF-16 units: a letter outside the BMP is one.
+        const qsizetype length = name.toUcs4().size();
+        if (length > kLongestPupilName)
+            throw InputRefused(
+                QStringLiteral("Sınıf listesi \"%1\": %2. satırdaki ad %3 karakter; sayfadaki "
+                               "\"Adı Soyadı:\" alanına en çok %4 karakterlik bir ad sığar.")
+                    .arg(shownName)
+                    .arg(i + 1)
+                    .arg(length)
+                    .arg(kLongestPupilName));
+        names << name;
+    }
+    if (names.isEmpty())
+        throw InputRefused(
+            QStringLiteral("Sınıf listesi \"%1\" boş: her satıra bir öğrencinin adını yazınız.")
+                .arg(shownName));
+    return names;
+}
+
+QStringList readClassList(const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw FileError(QStringLiteral("Sınıf listesi \"%1\" bulunamadı.").arg(shown));
+    if (info.isDir())
+        throw FileError(QStringLiteral("Sınıf listesi \"%1\" bir klasör, dosya değil.").arg(shown));
+    if (!info.isFile()) {
+        const QByteArray bytes = readSpecial(path, shown);
+        if (bytes.size() > kLargestListBytes)
+            throw FileError(QStringLiteral("Sınıf listesi \"%1\" bir sınıf listesi için çok büyük "
+                                           "(en çok 1 MB).")
+                                .arg(shown));
+        return parseClassList(bytes, shown);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2.")
+                            .arg(shown, info.isReadable() ? file.errorString()
+                                                          : QStringLiteral("okuma izni yok")));
+    const QByteArray bytes = file.read(kLargestListBytes + 1);
+    if (bytes.size() > kLargestListBytes)
+        throw FileError(QStringLiteral("Sınıf listesi \"%1\" bir sınıf listesi için çok büyük "
+                                       "(en çok 1 MB).")
+                            .arg(shown));
+    return parseClassList(bytes, shown);
+}
+
+}  // namespace zarvik

@@ -1,0 +1,42 @@
+#include "common/core/Page.h"
+
+#include <stdexcept>
+
+namespace zarvik {
+
+Page::Page(QString name, Paper paper) : name_(std::move(name)), paper_(paper) {}
+
+double Page::paperWidth() const {
+    if (paper_ == Paper::A4Landscape) return 2970.0;
+    return paper_ == Paper::A4 ? 2100.0 : 1480.0;
+}
+double Page::paperHeight() const {
+    if (paper_ == Paper::A4Landscape) return 2100.0;
+    return paper_ == Paper::A4 ? 2970.0 : 2100.0;
+}
+
+Cell& Page::add(Cell cell) {
+    if (index_.contains(cell.name))
+        throw std::logic_error("duplicate cell " + cell.name.toStdString());
+    index_.insert(cell.name, static_cast<qsizetype>(cells_.size()));
+    cells_.push_back(std::move(cell));
+    return cells_.back();
+}
+
+bool Page::has(QStringView name) const {
+    return index_.contains(name.toString());
+}
+
+Cell& Page::cell(QStringView name) {
+    return const_cast<Cell&>(static_cast<const Page*>(this)->cell(name));
+}
+
+const Cell& Page::cell(QStringView name) const {
+    const auto it = index_.constFind(name.toString());
+    if (it == index_.constEnd())
+        throw std::out_of_range("no cell " + name.toString().toStdString() + " on " +
+                                name_.toStdString());
+    return cells_[static_cast<size_t>(*it)];
+}
+
+}  // namespace zarvik

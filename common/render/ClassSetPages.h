@@ -1,0 +1,53 @@
+#pragma once
+// A class set's pages, as the windows and zarvik-cli make them: the pupils'
+// sheets one after another, each with its pupil's name, optionally two A5
+// sheets on one A4 landscape page, and the teacher's answer key after them.
+// Pages are handed out as soon as they are made, so a set of any size never
+// sits in memory at once.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "common/core/AnswerKeyPages.h"
+#include "common/core/AnswerStore.h"
+#include "common/core/Page.h"
+#include "common/core/SheetSource.h"
+
+namespace zarvik {
+
+// Two A5 sheets side by side on one A4 landscape page, a dashed cut line
+// between them; the sheets themselves are unchanged.
+Page twoUpPage(const Page& left, const Page& right);
+
+class ClassSetPages {
+  public:
+    ClassSetPages(const ClassSetChoice& choice, std::function<void(const Page&)> pageDone);
+    ~ClassSetPages();
+
+    // Sheet k (1-based) with its answers; the pupil's name is put on it here.
+    // keyPage: the sheet's own key page, for a family that draws its key.
+    void addSheet(int k, Page page, const QStringList& answers, int answerGridColumns = 0,
+                  const Page* keyPage = nullptr);
+    // The last two-up page and the answer key.
+    void finish();
+
+  private:
+    void emitSheet(const Page& page);
+
+    const ClassSetChoice& choice_;
+    std::function<void(const Page&)> pageDone_;
+    std::unique_ptr<Page> waiting_;         // the left half of a two-up page
+    std::unique_ptr<AnswerStore> answers_;  // the key, after every sheet
+    // Drawn key pages wait here: they are few and small (a window's set has
+    // at most a few hundred sheets).
+    std::vector<Page> keyPages_;
+};
+
+// Draws the whole set from the source: sheets 1..N, then the key.
+void makeClassSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,
+                  const std::function<void(const Page&)>& pageDone);
+
+}  // namespace zarvik

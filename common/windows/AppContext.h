@@ -1,0 +1,48 @@
+#pragma once
+// What every window is handed at start-up: the one random-draw state of the
+// process, today's date (tests set it) and the way pages are previewed and
+// printed (tests count prints without a printer).
+
+#include <QDate>
+#include <functional>
+#include <vector>
+
+#include "common/core/Page.h"
+#include "common/core/RandomDraw.h"
+
+class QWidget;
+
+namespace zarvik {
+
+class PageOutput {
+  public:
+    virtual ~PageOutput() = default;
+    // Shows the page in a modal preview; returns when the user closes it.
+    virtual void preview(QWidget* parent, const Page& page) = 0;
+    // Sends one copy to the default printer without a dialog. Throws Error
+    // with a Turkish message when there is no printer or printing fails.
+    virtual void print(QWidget* parent, const Page& page) = 0;
+    // A class set: every page in one preview, and one print job of them all.
+    // The defaults hand a single page to the calls above.
+    virtual void previewPages(QWidget* parent, const std::vector<Page>& pages);
+    virtual void printPages(QWidget* parent, const std::vector<Page>& pages);
+};
+
+inline void PageOutput::previewPages(QWidget* parent, const std::vector<Page>& pages) {
+    for (const Page& page : pages)
+        preview(parent, page);
+}
+
+inline void PageOutput::printPages(QWidget* parent, const std::vector<Page>& pages) {
+    for (const Page& page : pages)
+        print(parent, page);
+}
+
+struct AppContext {
+    RandomDraw& random;
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+    // nullptr: the real preview dialog and the default printer.
+    PageOutput* pageOutput = nullptr;
+};
+
+}  // namespace zarvik

@@ -1,0 +1,139 @@
+#include "common/windows/ClassSetDialog.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "common/core/ClassList.h"
+#include "common/windows/ErrorBox.h"
+
+namespace zarvik {
+
+namespace {
+
+// A class needs far fewer; zarvik-cli --sheets makes larger runs.
+constexpr int kMostSheets = 500;
+
+QString askWithDialog(QWidget* parent) {
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Sınıf listesi"), QDir::homePath(),
+        QStringLiteral("Metin dosyaları (*.txt);;Bütün dosyalar (*)"));
+}
+
+}  // namespace
+
+ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window) {
+    setObjectName(QStringLiteral("ClassSetDialog"));
+    setWindowTitle(QStringLiteral("Sınıf seti"));
+
+    countChoice_ = new QRadioButton(QStringLiteral("Sayfa sayısı:"), this);
+    countChoice_->setObjectName(QStringLiteral("SheetCountChoice"));
+    countChoice_->setChecked(true);
+    count_ = new QSpinBox(this);
+    count_->setObjectName(QStringLiteral("SheetCount"));
+    count_->setRange(1, kMostSheets);
+    count_->setValue(30);
+    listChoice_ = new QRadioButton(QStringLiteral("Sınıf listesinden"), this);
+    listChoice_->setObjectName(QStringLiteral("ClassListChoice"));
+    listChoice_->setEnabled(false);
+    listButton_ = new QPushButton(QStringLiteral("Sınıf listesi…"), this);
+    listButton_->setObjectName(QStringLiteral("ClassListButton"));
+    listLabel_ = new QLabel(QStringLiteral("Liste seçilmedi"), this);
+    listLabel_->setObjectName(QStringLiteral("ClassListLabel"));
+    answerKey_ = new QCheckBox(QStringLiteral("Cevap anahtarı"), this);
+    answerKey_->setObjectName(QStringLiteral("AnswerKeyBox"));
+    if (halfPage) {
+        twoUp_ = new QCheckBox(QStringLiteral("A4'e iki yarım sayfa"), this);
+        twoUp_->setObjectName(QStringLiteral("TwoUpBox"));
+    }
+    prepareButton_ = new QPushButton(QStringLiteral("Hazırla"), this);
+    prepareButton_->setObjectName(QStringLiteral("SetPrepareButton"));
+    lookButton_ = new QPushButton(QStringLiteral("Bak"), this);
+    lookButton_->setObjectName(QStringLiteral("SetLookButton"));
+    printButton_ = new QPushButton(QStringLiteral("Yazdır"), this);
+    printButton_->setObjectName(QStringLiteral("SetPrintButton"));
+    auto* close = new QPushButton(QStringLiteral("Kapat"), this);
+    close->setObjectName(QStringLiteral("SetCloseButton"));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(countChoice_, 0, 0);
+    grid->addWidget(count_, 0, 1);
+    grid->addWidget(listChoice_, 1, 0);
+    grid->addWidget(listButton_, 1, 1);
+    grid->addWidget(listLabel_, 2, 0, 1, 2);
+    grid->addWidget(answerKey_, 3, 0, 1, 2);
+    if (twoUp_) grid->addWidget(twoUp_, 4, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {prepareButton_, lookButton_, printButton_, close})
+        buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    lookButton_->setEnabled(false);
+    printButton_->setEnabled(false);
+    // Any change of the choices asks for a new "Hazırla" before "Bak".
+    auto changed = [this] { updateButtons(); };
+    connect(countChoice_, &QRadioButton::toggled, this, changed);
+    connect(count_, &QSpinBox::valueChanged, this, changed);
+    connect(answerKey_, &QCheckBox::toggled, this, changed);
+    if (twoUp_) connect(twoUp_, &QCheckBox::toggled, this, changed);
+    connect(listButton_, &QPushButton::clicked, this, [this] {
+        const QString path = askClassListPath ? askClassListPath(this) : askWithDialog(this);
+        if (!path.isEmpty()) chooseClassList(path);
+    });
+    connect(prepareButton_, &QPushButton::clicked, this, [this] {
+        const bool made = prepare && prepare(choice());
+        if (made) {
+            lookButton_->setEnabled(true);
+            printButton_->setEnabled(true);
+        }
+    });
+    connect(lookButton_, &QPushButton::clicked, this, [this] {
+        if (look) look();
+    });
+    connect(printButton_, &QPushButton::clicked, this, [this] {
+        if (print) print();
+    });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ClassSetDialog::updateButtons() {
+    lookButton_->setEnabled(false);
+    printButton_->setEnabled(false);
+}
+
+ClassSetChoice ClassSetDialog::choice() const {
+    ClassSetChoice choice;
+    if (listChoice_->isChecked() && !names_.isEmpty()) {
+        choice.names = names_;
+        choice.sheets = static_cast<int>(names_.size());
+    } else {
+        choice.sheets = count_->value();
+    }
+    choice.answerKey = answerKey_->isChecked();
+    choice.twoUp = twoUp_ && twoUp_->isChecked();
+    return choice;
+}
+
+void ClassSetDialog::chooseClassList(const QString& path) {
+    runGuarded(this, [&] {
+        const QStringList names = readClassList(path);
+        names_ = names;
+        listLabel_->setText(
+            QStringLiteral("%1 öğrenci: %2").arg(names_.size()).arg(QFileInfo(path).fileName()));
+        listChoice_->setEnabled(true);
+        listChoice_->setChecked(true);
+        updateButtons();
+    });
+}
+
+}  // namespace zarvik

@@ -1,0 +1,57 @@
+#pragma once
+// "Sınıf seti…": a class set from a worksheet window. The teacher picks a
+// number of sheets or a class list, the answer key and, for half-page
+// sheets, two sheets to an A4 page; "Hazırla" draws the set as successive
+// presses of the window's "Yeni Hazırla" would, "Bak" previews every page and
+// "Yazdır" prints them as one job. The same dialog serves every window.
+
+#include <QDialog>
+#include <QStringList>
+#include <functional>
+
+#include "common/core/SheetSource.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace zarvik {
+
+class ClassSetDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // halfPage: the window's sheets are A5, so "A4'e iki yarım sayfa" applies.
+    ClassSetDialog(QWidget* window, bool halfPage);
+
+    // What the window does on the three buttons; prepare returns whether the
+    // set was made (an error leaves the last set as it was).
+    std::function<bool(const ClassSetChoice&)> prepare;
+    std::function<void()> look;
+    std::function<void()> print;
+    // Asks for the class list file; an empty answer cancels. Tests replace it.
+    std::function<QString(QWidget* parent)> askClassListPath;
+
+    ClassSetChoice choice() const;
+    // Reads the class list; a refused list shows the Turkish message and
+    // keeps the previous choice.
+    void chooseClassList(const QString& path);
+
+  private:
+    void updateButtons();
+
+    QRadioButton* countChoice_;
+    QSpinBox* count_;
+    QRadioButton* listChoice_;
+    QPushButton* listButton_;
+    QLabel* listLabel_;
+    QCheckBox* answerKey_;
+    QCheckBox* twoUp_ = nullptr;
+    QPushButton* prepareButton_;
+    QPushButton* lookButton_;
+    QPushButton* printButton_;
+    QStringList names_;
+};
+
+}  // namespace zarvik

@@ -1,0 +1,196 @@
+#include "common/windows/PagePrinting.h"
+
+#include <cups/cups.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <algorithm>
+#include <string_view>
+
+#include "common/windows/ErrorBox.h"
+#include "common/core/Errors.h"
+#include "common/render/PageRenderer.h"
+
+namespace zarvik {
+
+namespace {
+
+QPageSize pageSizeOf(const Page& page) {
+    return QPageSize(page.paper() == Paper::A5 ? QPageSize::A5 : QPageSize::A4);
+}
+
+QPageLayout pageLayoutOf(const Page& page) {
+    return QPageLayout(
+        pageSizeOf(page),
+        page.paper() == Paper::A4Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(0, 0, 0, 0));
+}
+
+const char* mediaOf(const Page& page) {
+    return page.paper() == Paper::A5 ? "A5" : "A4";
+}
+
+// The print job's title, as the printer queue and a PDF printer show it.
+QString jobTitle(QWidget* parent, const Page& page) {
+    QString window = parent ? parent->window()->windowTitle() : QString();
+    if (window.isEmpty()) window = QStringLiteral("Zarvik");
+    return window + QStringLiteral(" - ") + page.name();
+}
+
+// In the folder the program was started from, where Zarvik.txt goes too. Qt's
+// own dialog, which speaks Turkish whatever the desktop's language.
+QString askPdfPathWithDialog(QWidget* parent, const Page& page) {
+    const QString name =
+        page.suggestedFileName.isEmpty() ? QStringLiteral("Zarvik.pdf") : page.suggestedFileName;
+    return QFileDialog::getSaveFileName(
+        parent, QStringLiteral("PDF olarak kaydet"), QDir::current().filePath(name),
+        QStringLiteral("PDF dosyaları (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
+}
+
+// Most of the screen, the page as wide as the window allows: readable at once.
+void openLarge(QPrintPreviewDialog& dialog) {
+    if (const QScreen* screen = dialog.screen()) {
+        const QRect room = screen->availableGeometry();
+        dialog.resize(room.width() * 9 / 10, room.height() * 9 / 10);
+        dialog.move(room.center() - dialog.rect().center());
+    }
+    // Through the dialog's own action, so its toolbar shows the fitting too.
+    if (auto* fitWidth = dialog.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
+    else if (auto* view = dialog.findChild<QPrintPreviewWidget*>())
+        view->fitToWidth();
+}
+
+}  // namespace
+
+void savePagesAsPdf(QWidget* parent, const std::vector<Page>& pages, QString path) {
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    std::vector<const Page*> all;
+    for (const Page& page : pages)
+        all.push_back(&page);
+    runGuarded(parent, [&] { writePdf(all, path); });
+}
+
+void savePageAsPdf(QWidget* parent, const Page& page, QString path) {
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    runGuarded(parent, [&] { writePdf({&page}, path); });
+}
+
+void DesktopPageOutput::preview(QWidget* parent, const Page& page) {
+    previewPages(parent, {page});
+}
+
+void DesktopPageOutput::previewPages(QWidget* parent, const std::vector<Page>& pages) {
+    if (pages.empty()) return;
+    const Page& page = pages.front();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(pageLayoutOf(page));
+    printer.setFullPage(true);
+    printer.setCopyCount(1);
+    printer.setDocName(jobTitle(parent, page));
+
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Baskı Önizleme"));
+    QObject::connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&pages](QPrinter* device) {
+            QPainter painter;
+            if (!painter.begin(device)) return;
+            const Page& first = pages.front();
+            for (std::size_t i = 0; i < pages.size(); ++i) {
+                if (i > 0) device->newPage();
+                // The preview's paper is the first page's; a page
+                // of another size (an A4 key after half-page
+                // sheets) is shown scaled to it. PDF and print
+                // keep every page's own paper.
+                const Page& page = pages[i];
+                const double scale = std::min(first.paperWidth() / page.paperWidth(),
+                                              first.paperHeight() / page.paperHeight());
+                painter.save();
+                if (scale != 1.0) painter.scale(scale, scale);
+                paintPage(page, painter);
+                painter.restore();
+            }
+        });
+
+    auto* save = new QAction(QStringLiteral("PDF olarak kaydet"), &dialog);
+    save->setObjectName(QString::fromLatin1(kSavePdfActionName));
+    save->setToolTip(pages.size() > 1
+                         ? QStringLiteral("Bütün sayfaları bir PDF dosyası olarak kaydet")
+                         : QStringLiteral("Sayfayı PDF dosyası olarak kaydet"));
+    QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog, &pages] {
+        const QString path =
+            askPdfPath ? askPdfPath(&dialog) : askPdfPathWithDialog(&dialog, pages.front());
+        savePagesAsPdf(&dialog, pages, path);
+    });
+    // First on the toolbar, so that a narrow window never hides it.
+    if (auto* toolbar = dialog.findChild<QToolBar*>()) {
+        QAction* first = toolbar->actions().value(0);
+        toolbar->insertAction(first, save);
+        toolbar->insertSeparator(first);
+    } else {
+        dialog.addAction(save);
+    }
+    openLarge(dialog);
+    dialog.exec();
+}
+
+void DesktopPageOutput::print(QWidget* parent, const Page& page) {
+    printPages(parent, {page});
+}
+
+void DesktopPageOutput::printPages(QWidget* parent, const std::vector<Page>& pages) {
+    if (pages.empty()) return;
+    const Page& page = pages.front();
+    const QString printerName = QPrinterInfo::defaultPrinterName();
+    if (printerName.isEmpty())
+        throw Error(
+            QStringLiteral("Varsayılan yazıcı bulunamadı; sayfa yazdırılamadı.\n"
+                           "Bir yazıcı kurup varsayılan yazıcı yapın ya da \"Bak\" ile açılan "
+                           "önizlemede \"PDF olarak kaydet\" ile sayfayı PDF dosyası olarak "
+                           "kaydedin."));
+
+    // The queue gets the same PDF the program saves; CUPS converts it for the
+    // printer, and unlike Qt's own print engine it tells us when it refuses.
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        throw Error(QStringLiteral("Sayfa yazdırılamadı: geçici dosya oluşturulamadı (%1).")
+                        .arg(folder.errorString()));
+    const QString file = folder.filePath(QStringLiteral("sayfa.pdf"));
+    std::vector<const Page*> all;
+    for (const Page& each : pages)
+        all.push_back(&each);
+    writePdf(all, file);
+    // One paper for the whole job where the pages share it; a set of
+    // half-page sheets with an A4 key leaves each page its own size.
+    bool onePaper = true;
+    for (const Page& each : pages)
+        onePaper = onePaper && std::string_view(mediaOf(each)) == mediaOf(page);
+
+    cups_option_t* options = nullptr;
+    int count = 0;
+    count = cupsAddOption("copies", "1", count, &options);
+    if (onePaper) count = cupsAddOption("media", mediaOf(page), count, &options);
+    count = cupsAddOption("sides", "one-sided", count, &options);
+    const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printerName.toUtf8().constData(),
+                                   QFile::encodeName(file).constData(),
+                                   jobTitle(parent, page).toUtf8().constData(), count, options);
+    cupsFreeOptions(count, options);
+    if (job == 0)
+        throw Error(QStringLiteral("Sayfa \"%1\" yazıcısına gönderilemedi: %2")
+                        .arg(printerName, QString::fromUtf8(cupsLastErrorString())));
+}
+
+}  // namespace zarvik

@@ -1,0 +1,43 @@
+#pragma once
+// The windows' real page output: a modal print preview that can also save
+// the sheet as PDF (a teacher without a printer still gets the sheet), and
+// printing on the default printer at once, one copy, without a dialog.
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "common/windows/AppContext.h"
+
+class QWidget;
+
+namespace zarvik {
+
+class DesktopPageOutput : public PageOutput {
+  public:
+    // Shows a QPrintPreviewDialog of the page with an extra toolbar action
+    // "PDF olarak kaydet"; returns when the dialog is closed.
+    void preview(QWidget* parent, const Page& page) override;
+
+    // Hands one copy to the default printer's queue. Throws Error with a
+    // Turkish message when there is no default printer or the printing
+    // system refuses the job.
+    void print(QWidget* parent, const Page& page) override;
+
+    // The same for a class set: one preview of every page, one print job.
+    void previewPages(QWidget* parent, const std::vector<Page>& pages) override;
+    void printPages(QWidget* parent, const std::vector<Page>& pages) override;
+
+    // Asks where to save the PDF; an empty answer cancels. Tests replace it.
+    std::function<QString(QWidget* parent)> askPdfPath;
+
+    // The object name of the preview's save-as-PDF action.
+    static constexpr const char* kSavePdfActionName = "SavePdfAction";
+};
+
+// The saved PDF of the preview: writes the page and reports a failure in the
+// standard error box. A path without a suffix gets ".pdf".
+void savePageAsPdf(QWidget* parent, const Page& page, QString path);
+void savePagesAsPdf(QWidget* parent, const std::vector<Page>& pages, QString path);
+
+}  // namespace zarvik

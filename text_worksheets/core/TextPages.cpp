@@ -1,0 +1,277 @@
+#include "text_worksheets/core/TextPages.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+#include "common/core/Cp1254.h"
+#include "common/core/Names.h"
+#include "common/core/PageCells.h"
+#include "text_worksheets/core/TextCatalogue.h"
+#include "text_worksheets/core/TextKinds.h"
+
+namespace zarvik {
+
+namespace {
+
+// A4 with 10 mm on every side; lengths in tenths of a millimetre.
+constexpr double kMargin = 100;
+constexpr double kBandWidth = 1900;
+constexpr double kBandHeight = 2770;
+constexpr double kTitleTop = 150;
+constexpr double kTitleHeight = 60;
+constexpr double kExercisesTop = 250;
+constexpr double kExercisesBottom = 2600;
+constexpr double kColumnGap = 60;
+// Arithmetic leaves a row of 10 mm to write in; a number to read gets two
+// writing lines under it.
+constexpr double kRowPitch = 100;
+constexpr double kReadingPitch = 300;
+constexpr double kTwoLinePitch = 150;
+constexpr double kLineHeight = 60;
+constexpr int kPoints = 14;
+constexpr int kSmallestPoints = 9;
+// Below this an exercise goes on two lines rather than smaller.
+constexpr int kSmallestOnOneLine = 11;
+constexpr int kMostColumns = 5;
+
+const CellFont kExerciseFont{QStringLiteral("Arial"), kPoints, false, false};
+const CellFont kFrameFont{QStringLiteral("Comic Sans MS"), 10, true, false};
+
+// Liberation Sans advances in em; the renderer still fits whatever this
+// estimate misses, so a column never overflows.
+double advance(QChar c) {
+    switch (c.unicode()) {
+        case u' ':
+        case u',':
+        case u'.':
+        case u't':
+            return 0.278;
+        case u'l':
+        case u'ı':
+        case u'i':
+            return 0.222;
+        case u'-':
+        case u')':
+            return 0.333;
+        case u'+':
+        case u'=':
+        case u'÷':
+            return 0.584;
+        case u'm':
+            return 0.833;
+        default:
+            return c.isDigit() || c == u'_' ? 0.556 : 0.6;
+    }
+}
+
+double estimatedWidth(const QString& text, int points) {
+    double ems = 0;
+    for (const QChar c : text)
+        ems += advance(c);
+    return ems * points * 254.0 / 72.0;
+}
+
+QString blank(const QString& answer) {
+    // Handwriting is wider than print: half again the answer's length.
+    const int length = static_cast<int>(std::ceil(1.5 * static_cast<double>(answer.size())));
+    return QString(std::clamp(length, 5, 24), u'_');
+}
+
+QString titleOf(int32_t code) {
+    const TextKind* kind = findTextKind(code);
+    if (!kind) return {};
+    // The measure items ("Basit", "Zaman") name their group only in the menu.
+    const TextMenuGroup& group = textMenuGroups().at(static_cast<size_t>(kind->group));
+    if (group.itemName == QLatin1String("ller1"))
+        return group.menuText + QStringLiteral(": ") + kind->menuText;
+    return kind->menuText;
+}
+
+class LineKeeper : public ByteSink {
+  public:
+    LineKeeper(ByteSink* also, QStringList& lines) : also_(also), lines_(lines) {}
+    void write(const char* data, qsizetype size) override {
+        if (also_) also_->write(data, size);
+        pending_.append(data, size);
+        qsizetype start = 0;
+        for (qsizetype end; (end = pending_.indexOf("\r\n", start)) >= 0; start = end + 2)
+            lines_ << fromCp1254(QByteArrayView(pending_).sliced(start, end - start));
+        pending_.remove(0, start);
+    }
+    void finish() {
+        if (!pending_.isEmpty()) lines_ << fromCp1254(pending_);
+        pending_.clear();
+    }
+
+  private:
+    ByteSink* also_;
+    QStringList& lines_;
+    QByteArray pending_;
+};
+
+class AnswerKeeper : public TextExerciseSink {
+  public:
+    explicit AnswerKeeper(TextSheet& sheet) : sheet_(sheet) {}
+    void exercise(TextExercise&& exercise) override {
+        const TextAnswer answer = textAnswer(exercise);
+        sheet_.reading = answer.reading;
+        sheet_.answers << answer.answer;
+        keyLines << QStringLiteral("%1) %2%3%4")
+                        .arg(keyLines.size() + 1)
+                        .arg(answer.exercise,
+                             answer.reading ? QStringLiteral(": ") : QStringLiteral(" = "),
+                             answer.answer);
+    }
+    QStringList keyLines;
+
+  private:
+    TextSheet& sheet_;
+};
+
+}  // namespace
+
+QString textExerciseCell(int indexOnPage) {
+    return QStringLiteral("Exercise%1").arg(indexOnPage);
+}
+
+TextSheet drawTextSheet(int32_t kind, const TextFields& fields, RandomDraw& random,
+                        ByteSink* alsoTo, TextProgress* progress) {
+    TextSheet sheet;
+    sheet.kind = kind;
+    LineKeeper lines(alsoTo, sheet.lines);
+    AnswerKeeper answers(sheet);
+    generateTextWorksheet(kind, fields, random, lines, &answers, progress);
+    lines.finish();
+    sheet.keyLines = std::move(answers.keyLines);
+    return sheet;
+}
+
+QString printedTextExercise(const QString& line, const QString& answer, bool reading) {
+    if (reading) return line;
+    static const QRegularExpression kDots(QStringLiteral("\\.{3,}"));
+    QString text = line;
+    text.replace(u'X', u'x');
+    if (const QRegularExpressionMatch dots = kDots.match(text); dots.hasMatch()) {
+        // "250 cm=..........m": the blank takes the dots' place.
+        const QString wanted = text.mid(dots.capturedEnd());
+        const QString given = text.left(dots.capturedStart());
+        QString before = given.endsWith(u'=') ? given.chopped(1) : given;
+        const QString number = answer.section(u' ', 0, 0);
+        return before.trimmed() + QStringLiteral(" = ") + blank(number) + u' ' + wanted;
+    }
+    QString spaced;
+    spaced.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        if (c == u'+' || c == u'-' || c == u'x' || c == u'÷') {
+            spaced += u' ';
+            spaced += c;
+            spaced += u' ';
+        } else if (c == u'=') {
+            spaced += QStringLiteral(" = ");
+        } else {
+            spaced += c;
+        }
+    }
+    return spaced + blank(answer);
+}
+
+void buildTextPages(const TextSheet& sheet, const QString& teacherName, const QString& date,
+                    const std::function<void(Page&&)>& pageDone) {
+    const qsizetype count = sheet.lines.size();
+    // One blank for the whole sheet, as long as the longest answer needs, so
+    // its length gives nothing away.
+    QString longest;
+    for (const QString& answer : sheet.answers)
+        if (answer.size() > longest.size()) longest = answer;
+    QStringList printed;
+    printed.reserve(count);
+    double widest = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        printed << QStringLiteral("%1) ").arg(i + 1) +
+                       printedTextExercise(sheet.lines[i], longest, sheet.reading);
+        widest = std::max(widest, estimatedWidth(printed.back(), kPoints));
+    }
+    // As many columns as the widest exercise allows at full size, up to five;
+    // an exercise too long for two columns gets smaller, then one column,
+    // then two lines.
+    int columns = 1;
+    bool twoLines = false;
+    const auto roomFor = [](int c) { return kBandWidth / c - kColumnGap; };
+    const double shrunk = widest * kSmallestOnOneLine / kPoints;
+    for (int c = kMostColumns; c >= 2 && columns == 1; --c)
+        if (widest <= roomFor(c)) columns = c;
+    if (columns == 1 && shrunk <= roomFor(2)) columns = 2;
+    if (columns == 1) twoLines = shrunk > roomFor(1);
+    if (sheet.reading) columns = widest <= roomFor(2) ? 2 : 1;
+    const double columnWidth = kBandWidth / columns;
+    const double pitch = sheet.reading ? kReadingPitch : twoLines ? kTwoLinePitch : kRowPitch;
+    const int rows = static_cast<int>((kExercisesBottom - kExercisesTop) / pitch);
+    const qsizetype perPage = static_cast<qsizetype>(rows) * columns;
+    const qsizetype pages = std::max<qsizetype>(1, (count + perPage - 1) / perPage);
+    const QString title = titleOf(sheet.kind);
+
+    for (qsizetype p = 0; p < pages; ++p) {
+        Page page(QStringLiteral("TextSheet%1").arg(p + 1), Paper::A4);
+        page.marginTop = page.marginBottom = page.marginLeft = page.marginRight = kMargin;
+        page.bandWidth = kBandWidth;
+        page.bandHeight = kBandHeight;
+        addPupilHeader(page, {kFrameFont,
+                              {QStringLiteral("PupilNameLabel"), 60, 0, 204, 53},
+                              {QStringLiteral("PupilClassLabel"), 1120, 0, 111, 53},
+                              {QStringLiteral("PupilNumberLabel"), 1500, 0, 82, 53},
+                              {{QStringLiteral("HeaderStrip"), 0, 58, kBandWidth, 66},
+                               QStringLiteral("strip-numbers-top"),
+                               1886.5,
+                               66.1}});
+        Cell titleCell =
+            richTextCell({kTextTitleCell.toString(), 150, kTitleTop, 1600, kTitleHeight},
+                         {QStringLiteral("Arial"), kPoints, false, true}, Align::Center);
+        titleCell.text = title;
+        page.add(titleCell);
+        Cell number =
+            richTextCell({kTextPageNumberCell.toString(), 1750, kTitleTop, 150, kTitleHeight},
+                         {QStringLiteral("Arial"), 10, false, false}, Align::Right);
+        number.text = QStringLiteral("%1/%2").arg(p + 1).arg(pages);
+        page.add(number);
+
+        const qsizetype first = p * perPage;
+        const qsizetype last = std::min(count, first + perPage);
+        for (qsizetype i = first; i < last; ++i) {
+            // Down each column, then on to the next, as a word processor's columns run.
+            const int index = static_cast<int>(i - first);
+            const double left = (index / rows) * columnWidth;
+            const double top = kExercisesTop + (index % rows) * pitch;
+            Cell cell = richTextCell(
+                {textExerciseCell(index + 1), left, top, columnWidth - kColumnGap, kLineHeight},
+                kExerciseFont);
+            cell.text = printed[i];
+            cell.fit = {1,
+                        columnWidth - kColumnGap,
+                        {},
+                        kSmallestPoints,
+                        twoLines ? kSmallestOnOneLine : 0,
+                        twoLines ? 12 : 0};
+            page.add(cell);
+            if (sheet.reading) {
+                for (int line = 1; line <= 2; ++line)
+                    page.add(lineCell({QStringLiteral("WritingLine%1_%2").arg(index + 1).arg(line),
+                                       left, top + line * 95 + 20, columnWidth - kColumnGap, 5},
+                                      1));
+            }
+        }
+
+        addTeacherFooter(page, {kFrameFont,
+                                {{QStringLiteral("FooterStrip"), 0, 2620, kBandWidth, 87},
+                                 QStringLiteral("strip-numbers-bottom"),
+                                 1886.5,
+                                 87.3},
+                                {QStringLiteral("TeacherLabel"), 60, 2710, 241, 53},
+                                {QStringLiteral("DateLabel"), 1000, 2710, 241, 53},
+                                {QStringLiteral("PublisherLabel"), 1480, 2710, 265, 53}});
+        setTeacherFooterCaptions(page, u"TeacherLabel", u"DateLabel", teacherName, date);
+        pageDone(std::move(page));
+    }
+}
+
+}  // namespace zarvik
