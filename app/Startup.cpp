@@ -3,29 +3,14 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "activities/windows/Zarviketkinlik.h"
 #include "app/Zarvikana.h"
-#include "column_worksheets/windows/Zarvikaltalta.h"
-#include "column_worksheets/windows/Zarvikaltaltatamsayfa.h"
 #include "common/windows/ErrorBox.h"
+#include "common/windows/FamilyWindows.h"
 #include "common/windows/Look.h"
-#include "fractions/windows/Zarvikkesir.h"
-#include "numbers/windows/Zarviksayilar.h"
-#include "text_worksheets/windows/Zarvikeski.h"
 
 namespace zarvik {
 
 namespace {
-
-template <typename Window, typename... Arguments>
-Window* create(std::vector<std::unique_ptr<QWidget>>& owned,
-               const std::function<void(QWidget*)>& created, Arguments&&... arguments) {
-    auto window = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
-    Window* raw = window.get();
-    owned.push_back(std::move(window));
-    if (created) created(raw);
-    return raw;
-}
 
 // Every handler runs inside notify, so an error that a handler did not show
 // itself still ends in the error box and the program carries on.
@@ -42,13 +27,16 @@ class ZarvikApplication : public QApplication {
 }  // namespace
 
 StartedWindows::StartedWindows(AppContext& context, const std::function<void(QWidget*)>& created) {
-    windows_.ana = create<TFormZarvikAna>(owned_, created, context, windows_);
-    windows_.sayilar = create<TFormZarvikSayilar>(owned_, created, context);
-    windows_.kesir = create<TFormZarvikKesir>(owned_, created, context);
-    windows_.altAlta = create<TFormZarvikAltAlta>(owned_, created, context);
-    windows_.altAltaTamSayfa = create<TFormZarvikAltAltaTamSayfa>(owned_, created, context);
-    windows_.eski = create<TFormZarvikEski>(owned_, created, context);
-    windows_.etkinlik = create<TFormZarvikEtkinlik>(owned_, created, context);
+    auto launcher = std::make_unique<TFormZarvikAna>(context, windows_);
+    windows_.ana = launcher.get();
+    owned_.push_back(std::move(launcher));
+    if (created) created(windows_.ana);
+    for (const FamilyWindow& family : familyWindows()) {
+        owned_.emplace_back(family.create(context));
+        QWidget* window = owned_.back().get();
+        windows_.families.emplace_back(QString::fromLatin1(family.button.name), window);
+        if (created) created(window);
+    }
 }
 
 StartedWindows::~StartedWindows() {

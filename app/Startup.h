@@ -1,7 +1,8 @@
 #pragma once
-// Start-up: the six windows of a run, created hidden in their fixed order
-// (the launcher first, so it is the main window; the fraction window third,
-// whose creation seeds the shared random draw) and destroyed at the end.
+// Start-up: the windows of a run, created hidden in their fixed order (the
+// launcher first, so it is the main window; then the families' windows in
+// the order of common/core/FamilyList.h, the fraction window's creation
+// seeding the shared random draw) and destroyed at the end.
 
 #include <QString>
 #include <functional>

@@ -1,25 +1,35 @@
 #pragma once
-// The six windows of a run, in the order start-up creates them. The launcher
-// reaches the others through this set, filled while start-up goes on.
+// The windows of a run, in the order start-up creates them: the launcher,
+// then every family's windows. The launcher reaches the others through this
+// set, filled while start-up goes on.
+
+#include <QString>
+#include <QWidget>
+#include <utility>
+#include <vector>
 
 class TFormZarvikAna;
-class TFormZarvikSayilar;
-class TFormZarvikKesir;
-class TFormZarvikAltAlta;
-class TFormZarvikAltAltaTamSayfa;
-class TFormZarvikEski;
-class TFormZarvikEtkinlik;
 
 namespace zarvik {
 
 struct Windows {
     TFormZarvikAna* ana = nullptr;
-    TFormZarvikSayilar* sayilar = nullptr;
-    TFormZarvikKesir* kesir = nullptr;
-    TFormZarvikAltAlta* altAlta = nullptr;
-    TFormZarvikAltAltaTamSayfa* altAltaTamSayfa = nullptr;
-    TFormZarvikEski* eski = nullptr;
-    TFormZarvikEtkinlik* etkinlik = nullptr;
+    // The families' windows with their launcher buttons' names.
+    std::vector<std::pair<QString, QWidget*>> families;
+
+    // The window the launcher button of that name shows; nullptr before it exists.
+    QWidget* ofButton(QStringView buttonName) const {
+        for (const auto& [button, window] : families)
+            if (button == buttonName) return window;
+        return nullptr;
+    }
+    // The first window of that class.
+    template <typename Window>
+    Window* find() const {
+        for (const auto& entry : families)
+            if (auto* window = dynamic_cast<Window*>(entry.second)) return window;
+        return nullptr;
+    }
 };
 
 }  // namespace zarvik

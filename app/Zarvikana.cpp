@@ -6,16 +6,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "activities/windows/Zarviketkinlik.h"
-#include "column_worksheets/windows/Zarvikaltalta.h"
-#include "column_worksheets/windows/Zarvikaltaltatamsayfa.h"
 #include "common/windows/ErrorBox.h"
+#include "common/windows/FamilyWindows.h"
 #include "common/windows/Look.h"
 #include "common/core/Names.h"
 #include "common/windows/WindowControls.h"
-#include "fractions/windows/Zarvikkesir.h"
-#include "numbers/windows/Zarviksayilar.h"
-#include "text_worksheets/windows/Zarvikeski.h"
 
 using zarvik::runGuarded;
 
@@ -98,50 +93,64 @@ TFormZarvikAna::TFormZarvikAna(zarvik::AppContext& context, const zarvik::Window
     setWindowTitle(QStringLiteral("Zarvik 2.05"));
     setWindowIcon(zarvik::programIcon());
     setFont(zarvik::dialogFont());
-    setFixedSize(217, 225);
     buildControls();
     zarvik::centreOnScreen(*this);
     FormCreate();
 }
 
+namespace {
+
+constexpr QSize kLauncherSize{217, 225};
+// The rows a family button without a place of its own goes into, below the
+// original buttons: two a row, the release panel moving below them.
+constexpr int kRowsTop = 200;
+constexpr int kRowPitch = 32;
+
+// The original buttons keep their tab order; a later family's follow.
+const char* const kTabOrder[] = {"ButtonEski", "ButtonYeni",   "ButtonHakkinda", "ButtonKesir",
+                                 "Tikla",      "Button1Sinif", "ButtonSayilar",  "ButtonEtkinlik"};
+
+}  // namespace
+
 void TFormZarvikAna::buildControls() {
     Panel1 = zarvik::makeBannerPanel(this, "Panel1", {8, 8, 201, 25},
                                      zarvik::names::kPublisherSiteName.toString());
-
-    const auto button = [this](const char* name, const QRect& geometry, const QString& caption,
-                               void (TFormZarvikAna::*handler)()) {
-        return zarvik::makeButton(this, name, geometry, caption, handler);
-    };
-    ButtonEski = button("ButtonEski", {8, 40, 97, 25}, QStringLiteral("Yan Yana!"),
-                        &TFormZarvikAna::ButtonEskiClick);
-    ButtonSayilar = button("ButtonSayilar", {112, 40, 97, 25}, QStringLiteral("Sayı Alıştırmaları"),
-                           &TFormZarvikAna::ButtonSayilarClick);
-    Button1Sinif = button("Button1Sinif", {8, 72, 97, 25}, QStringLiteral("Tam Sayfa"),
-                          &TFormZarvikAna::Button1SinifClick);
-
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(112, 72, 97, 89);
-    // Inside the frame, which was empty, so that no other control moves.
-    ButtonEtkinlik = button("ButtonEtkinlik", {116, 104, 89, 25}, QStringLiteral("Etkinlikler"),
-                            &TFormZarvikAna::ButtonEtkinlikClick);
 
-    ButtonKesir = button("ButtonKesir", {8, 104, 97, 25}, QStringLiteral("Kesirler"),
-                         &TFormZarvikAna::ButtonKesirClick);
-    ButtonYeni = button("ButtonYeni", {8, 136, 97, 25}, QStringLiteral("Yarım Sayfa"),
-                        &TFormZarvikAna::ButtonYeniClick);
-    ButtonHakkinda = button("ButtonHakkinda", {8, 168, 97, 25}, QStringLiteral("Hakkında"),
-                            &TFormZarvikAna::ButtonHakkindaClick);
-    Tikla =
-        button("Tikla", {112, 168, 97, 25}, QStringLiteral("Tıkla!"), &TFormZarvikAna::TiklaClick);
+    std::vector<QWidget*> buttons;
+    int placed = 0;
+    for (const zarvik::FamilyWindow& family : zarvik::familyWindows()) {
+        QRect geometry = family.button.geometry;
+        if (geometry.isEmpty()) {
+            geometry = {placed % 2 == 0 ? 8 : 112, kRowsTop + kRowPitch * (placed / 2), 97, 25};
+            ++placed;
+        }
+        auto* button = zarvik::makeButtonWidget(this, family.button.name, geometry,
+                                                family.button.caption);
+        const QString name = QString::fromLatin1(family.button.name);
+        connect(button, &QPushButton::clicked, this, [this, name] { familyButtonClick(name); });
+        buttons.push_back(button);
+    }
+    const int extraRows = (placed + 1) / 2;
+    setFixedSize(kLauncherSize.width(), kLauncherSize.height() + kRowPitch * extraRows);
 
-    Panel2 = zarvik::makePanel(this, "Panel2", {8, 200, 201, 17});
+    ButtonHakkinda = zarvik::makeButton(this, "ButtonHakkinda", {8, 168, 97, 25},
+                                        QStringLiteral("Hakkında"), &TFormZarvikAna::ButtonHakkindaClick);
+    Tikla = zarvik::makeButton(this, "Tikla", {112, 168, 97, 25}, QStringLiteral("Tıkla!"),
+                               &TFormZarvikAna::TiklaClick);
+
+    Panel2 = zarvik::makePanel(this, "Panel2", {8, 200 + kRowPitch * extraRows, 201, 17});
     Panel2->setText(QStringLiteral("Son yayın tarihi: 10/05/2008"));
 
-    QWidget* const order[] = {ButtonEski, ButtonYeni,   ButtonHakkinda, ButtonKesir,
-                              Tikla,      Button1Sinif, ButtonSayilar,  ButtonEtkinlik};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
+    std::vector<QWidget*> order;
+    for (const char* name : kTabOrder)
+        if (auto* control = findChild<QWidget*>(QString::fromLatin1(name))) order.push_back(control);
+    for (QWidget* button : buttons)
+        if (std::find(order.begin(), order.end(), button) == order.end()) order.push_back(button);
+    for (size_t i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
 
@@ -154,23 +163,8 @@ void TFormZarvikAna::FormCreate() {
     });
 }
 
-void TFormZarvikAna::ButtonEskiClick() {
-    showWindow(windows_.eski);
-}
-void TFormZarvikAna::ButtonSayilarClick() {
-    showWindow(windows_.sayilar);
-}
-void TFormZarvikAna::Button1SinifClick() {
-    showWindow(windows_.altAltaTamSayfa);
-}
-void TFormZarvikAna::ButtonKesirClick() {
-    showWindow(windows_.kesir);
-}
-void TFormZarvikAna::ButtonYeniClick() {
-    showWindow(windows_.altAlta);
-}
-void TFormZarvikAna::ButtonEtkinlikClick() {
-    showWindow(windows_.etkinlik);
+void TFormZarvikAna::familyButtonClick(const QString& buttonName) {
+    showWindow(windows_.ofButton(buttonName));
 }
 void TFormZarvikAna::ButtonHakkindaClick() {
     runGuarded(this, [&] { zarvik::showMessage(this, zarvik::aboutText()); });

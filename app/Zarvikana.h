@@ -1,7 +1,7 @@
 #pragma once
-// The launcher: one button per worksheet family, the about and popularity
-// messages, the publisher's banner and the release date. It is the main
-// window: closing it ends the program.
+// The launcher: a button for every family window (FamilyWindows.h), the
+// about and popularity messages, the publisher's banner and the release
+// date. It is the main window: closing it ends the program.
 
 #include <QDate>
 #include <QWidget>
@@ -44,13 +44,9 @@ class TFormZarvikAna : public QWidget {
     TFormZarvikAna(zarvik::AppContext& context, const zarvik::Windows& windows,
                    QWidget* parent = nullptr);
 
-    void ButtonEskiClick();
-    void ButtonSayilarClick();
-    void Button1SinifClick();
-    void ButtonKesirClick();
-    void ButtonYeniClick();
+    // A family button: shows its window as it was left, or brings it to the front.
+    void familyButtonClick(const QString& buttonName);
     void ButtonHakkindaClick();
-    void ButtonEtkinlikClick();
     void TiklaClick();
 
   signals:
@@ -68,14 +64,8 @@ class TFormZarvikAna : public QWidget {
     const zarvik::Windows& windows_;
 
     QLabel* Panel1 = nullptr;
-    QPushButton* ButtonEski = nullptr;
-    QPushButton* ButtonSayilar = nullptr;
-    QPushButton* Button1Sinif = nullptr;
     QFrame* Bevel1 = nullptr;
-    QPushButton* ButtonKesir = nullptr;
-    QPushButton* ButtonYeni = nullptr;
     QPushButton* ButtonHakkinda = nullptr;
     QPushButton* Tikla = nullptr;
-    QPushButton* ButtonEtkinlik = nullptr;
     QLabel* Panel2 = nullptr;
 };

@@ -1,54 +1,17 @@
 #include "cli/CliSupport.h"
 
+#include <unistd.h>
+
 #include <QDate>
-#include <QRegularExpression>
-#include <cerrno>
 #include <cstdio>
 
-#include "common/core/Errors.h"
-#include "common/core/OutputFile.h"
-
+#include "common/core/ClassList.h"
 #include "common/core/DateText.h"
+#include "common/core/Limits.h"
+#include "common/core/OutputFile.h"
+#include "common/core/TextOutputs.h"
 
 namespace zarvik::cli {
-
-namespace {
-
-// QCommandLineParser explains in English; its three kinds of complaint, in Turkish.
-QString turkishParseError(const QCommandLineParser& parser) {
-    if (!parser.unknownOptionNames().isEmpty()) {
-        const QString name = parser.unknownOptionNames().constFirst();
-        return QStringLiteral("'%1%2' diye bir seçenek yok.")
-            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
-    }
-    static const QRegularExpression missingValue(QStringLiteral("^Missing value after '(.*)'\\.$"));
-    const QRegularExpressionMatch missing = missingValue.match(parser.errorText());
-    if (missing.hasMatch())
-        return QStringLiteral("'%1' seçeneğinden sonra bir değer yazınız.")
-            .arg(missing.captured(1));
-    static const QRegularExpression extraValue(
-        QStringLiteral("^Unexpected value after '(.*)'\\.$"));
-    const QRegularExpressionMatch extra = extraValue.match(parser.errorText());
-    if (extra.hasMatch())
-        return QStringLiteral("'%1' seçeneği değer almaz.").arg(extra.captured(1));
-    return parser.errorText();
-}
-
-}  // namespace
-
-bool parseArguments(QCommandLineParser& parser, const QStringList& arguments,
-                    const QString& helpText) {
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOption({QStringLiteral("help"), QStringLiteral("Show this help.")});
-    // QCommandLineParser expects the program name first.
-    if (!parser.parse(QStringList{QStringLiteral("zarvik-cli")} + arguments))
-        throw UsageError{turkishParseError(parser)};
-    if (parser.isSet(QStringLiteral("help"))) {
-        printOut(helpText);
-        return false;
-    }
-    return true;
-}
 
 void seedRandomDraw(const QCommandLineParser& parser, RandomDraw& random) {
     if (!parser.isSet(QStringLiteral("time"))) {
@@ -64,48 +27,41 @@ void seedRandomDraw(const QCommandLineParser& parser, RandomDraw& random) {
     random.seed(static_cast<int64_t>(seconds));
 }
 
-void addPageOptions(QCommandLineParser& parser) {
-    parser.addOptions({
-        {QStringLiteral("teacher"), QStringLiteral("Teacher."), QStringLiteral("TEXT")},
-        {QStringLiteral("date"), QStringLiteral("Date."), QStringLiteral("TEXT")},
-        {QStringLiteral("time"), QStringLiteral("Seed time."), QStringLiteral("T")},
-        {QStringLiteral("json"), QStringLiteral("JSON output.")},
-        {QStringList{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("Page file."),
-         QStringLiteral("FILE")},
-    });
-}
-
 QString pageDate(const QCommandLineParser& parser) {
     return parser.isSet(QStringLiteral("date")) ? parser.value(QStringLiteral("date"))
                                                 : dateText(QDate::currentDate());
-}
-
-void refusePositionalArguments(const QCommandLineParser& parser) {
-    if (!parser.positionalArguments().isEmpty())
-        throw UsageError{QStringLiteral("'%1' fazladan yazılmış.")
-                             .arg(parser.positionalArguments().constFirst())};
 }
 
 QString optionText(const QCommandLineParser& parser, const QString& name) {
     return parser.isSet(name) ? parser.value(name) : QString();
 }
 
-void printOut(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    errno = 0;
-    const size_t written =
-        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    // A full disk, a closed or broken pipe: the output is not there, so the
-    // run has not succeeded.
-    if (std::fflush(stdout) != 0 || written != static_cast<size_t>(bytes.size())) {
-        const int error = errno;
-        std::clearerr(stdout);
-        throw FileError(QStringLiteral("Standart çıktıya yazılamadı: %1.")
-                            .arg(error == EBADF ? QStringLiteral("standart çıktı kapalı ya da "
-                                                                 "yazılamıyor")
-                                 : error        ? systemErrorText(error)
-                                                : QStringLiteral("yazma hatası")));
+ClassSetChoice readClassSet(const QCommandLineParser& parser) {
+    ClassSetChoice set;
+    set.answerKey = parser.isSet(QStringLiteral("answer-key"));
+    if (parser.isSet(QStringLiteral("sheets"))) {
+        bool ok = false;
+        set.sheets = parser.value(QStringLiteral("sheets")).toInt(&ok);
+        if (!ok || set.sheets < 1 || set.sheets > limits::kMostSheets)
+            throw UsageError{QStringLiteral("--sheets 1 ile %1 arası bir sayfa sayısı ister, "
+                                            "'%2' değil.")
+                                 .arg(limits::kMostSheets)
+                                 .arg(parser.value(QStringLiteral("sheets")))};
     }
+    if (parser.isSet(QStringLiteral("names"))) {
+        set.names = readClassList(parser.value(QStringLiteral("names")));
+        if (parser.isSet(QStringLiteral("sheets")) && set.sheets != set.names.size())
+            throw UsageError{QStringLiteral("--sheets %1, sınıf listesindeki %2 adla uyuşmuyor; "
+                                            "--sheets yazmayınız.")
+                                 .arg(set.sheets)
+                                 .arg(set.names.size())};
+        set.sheets = static_cast<int>(set.names.size());
+    }
+    return set;
+}
+
+void printOut(const QString& text) {
+    writeStandardOutput(text.toUtf8());
 }
 
 void printErr(const QString& text) {
@@ -114,46 +70,20 @@ void printErr(const QString& text) {
     std::fflush(stderr);
 }
 
-QString jsonString(const QString& text) {
-    QString out;
-    out.reserve(text.size() + 2);
-    out += u'"';
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-            case u'"':
-                out += QLatin1String("\\\"");
-                break;
-            case u'\\':
-                out += QLatin1String("\\\\");
-                break;
-            case u'\n':
-                out += QLatin1String("\\n");
-                break;
-            case u'\r':
-                out += QLatin1String("\\r");
-                break;
-            case u'\t':
-                out += QLatin1String("\\t");
-                break;
-            default:
-                if (c.unicode() < 0x20)
-                    out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-                else
-                    out += c;
-        }
-    }
-    out += u'"';
-    return out;
+Progress::Progress(int total) : total_(total), terminal_(isatty(STDERR_FILENO) == 1) {
+    timer_.start();
 }
 
-QString jsonStringArray(const QStringList& texts) {
-    QString out = QStringLiteral("[");
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        if (i) out += u',';
-        out += jsonString(texts[i]);
-    }
-    out += u']';
-    return out;
+Progress::~Progress() {
+    if (shown_) std::fputs("\n", stderr);
+}
+
+void Progress::sheetDone(int done) {
+    if (outputInterruptSignal()) throw Interrupted();
+    if (!terminal_ || timer_.elapsed() < 1000) return;
+    shown_ = true;
+    std::fprintf(stderr, "\r%d/%d sayfa", done, total_);
+    std::fflush(stderr);
 }
 
 }  // namespace zarvik::cli

@@ -15,26 +15,13 @@
 #include <new>
 
 #include "cli/CliSupport.h"
-#include "cli/Commands.h"
+#include "cli/Docs.h"
+#include "cli/Runner.h"
+#include "common/core/Family.h"
 #include "common/core/Errors.h"
 #include "common/core/OutputFile.h"
 
 namespace {
-
-const char kUsage[] =
-    "Usage: zarvik-cli COMMAND [OPTIONS]\n"
-    "\n"
-    "Prepares Zarvik worksheets without opening a window.\n"
-    "\n"
-    "Commands:\n"
-    "  text KIND      a text worksheet (Zarvik.txt), kinds 101..603\n"
-    "  column         a column worksheet page (A5 or A4)\n"
-    "  fraction       a fraction worksheet page\n"
-    "  numbers        a number worksheet page\n"
-    "  activity       an activity page (clocks, missing numbers, counting, place value, money)\n"
-    "\n"
-    "Run 'zarvik-cli COMMAND --help' for a command's options,\n"
-    "'zarvik-cli --version' for the version.\n";
 
 // Ctrl-C, SIGTERM, SIGHUP: the next write fails, the stack unwinds and the
 // old files stay; a second signal ends the run at once.
@@ -68,36 +55,6 @@ QString shortened(QString message) {
     return message;
 }
 
-int runCommand(const QString& command, const QStringList& arguments) {
-    using namespace zarvik::cli;
-    if (command == QLatin1String("text")) return runTextCommand(arguments);
-    if (command == QLatin1String("fraction")) return runFractionCommand(arguments);
-    if (command == QLatin1String("column")) return runColumnCommand(arguments);
-    if (command == QLatin1String("numbers")) return runNumbersCommand(arguments);
-    if (command == QLatin1String("activity")) return runActivityCommand(arguments);
-    printErr(QStringLiteral("zarvik-cli: '%1' diye bir komut yok.\n\n")
-                 .arg(zarvik::quotedValue(command)) +
-             QString::fromUtf8(kUsage));
-    return kUsageError;
-}
-
-// A text worksheet written as printed pages (-o FILE.pdf or .png) needs fonts.
-bool writesTextPages(const QStringList& arguments) {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString value;
-        if ((arguments[i] == QLatin1String("-o") || arguments[i] == QLatin1String("--o")) &&
-            i + 1 < arguments.size())
-            value = arguments[i + 1];
-        else if (arguments[i].startsWith(QLatin1String("-o=")) ||
-                 arguments[i].startsWith(QLatin1String("--o=")))
-            value = arguments[i].section(u'=', 1);
-        if (value.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ||
-            value.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -127,21 +84,41 @@ int main(int argc, char** argv) {
         }
     }
     if (arguments.isEmpty()) {
-        printErr(QString::fromUtf8(kUsage));
+        printErr(programHelp());
         return kUsageError;
     }
     const QString command = arguments.takeFirst();
+    // For the build and the shell: the manual page and the completion's
+    // candidates, both read from the family registry.
+    if (command == QLatin1String("--manual-page") || command == QLatin1String("--complete")) {
+        try {
+            printOut(command == QLatin1String("--manual-page")
+                         ? manualPage()
+                         : completions(arguments).join(u'\n') + u'\n');
+        } catch (const zarvik::Error& e) {
+            printErr(e.message() + u'\n');
+            return kGenerationError;
+        }
+        return kSuccess;
+    }
     const bool help = command == QLatin1String("--help") || command == QLatin1String("-h") ||
                       command == QLatin1String("help");
     if (help || command == QLatin1String("--version")) {
         try {
-            printOut(help ? QString::fromUtf8(kUsage)
+            printOut(help ? programHelp()
                           : QStringLiteral("zarvik-cli " ZARVIK_VERSION "\n"));
         } catch (const zarvik::Error& e) {
             printErr(e.message() + u'\n');
             return kGenerationError;
         }
         return kSuccess;
+    }
+    const zarvik::Family* family = zarvik::familyOfCommand(command);
+    if (!family) {
+        printErr(QStringLiteral("zarvik-cli: '%1' diye bir komut yok.\n\n")
+                     .arg(zarvik::quotedValue(command)) +
+                 programHelp());
+        return kUsageError;
     }
     qtHandler = qInstallMessageHandler(filterQtMessages);
     for (const int signal : {SIGINT, SIGTERM, SIGHUP})
@@ -150,7 +127,7 @@ int main(int argc, char** argv) {
     // Pages are painted with Qt's fonts, which need a GUI application object;
     // the offscreen platform keeps the tool usable without a display.
     std::unique_ptr<QCoreApplication> app;
-    if (command == QLatin1String("text") && !writesTextPages(arguments)) {
+    if (!writesPaintedPages(*family, arguments)) {
         app = std::make_unique<QCoreApplication>(argc, argv);
     } else {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -158,7 +135,7 @@ int main(int argc, char** argv) {
     }
 
     try {
-        const int status = runCommand(command, arguments);
+        const int status = runCommand(*family, arguments);
         if (const int signal = zarvik::outputInterruptSignal()) std::raise(signal);
         return status;
     } catch (const UsageError& e) {

@@ -94,8 +94,15 @@ const QStringList kOperations = {QStringLiteral("Toplama"),
 ActivityItem missingItem(int a, const QString& sign, int b, int c, bool firstBlank) {
     const QString left = firstBlank ? blank() : QString::number(a);
     const QString right = firstBlank ? QString::number(b) : blank();
-    return {QStringLiteral("%1 %2 %3 = %4").arg(left, sign, right).arg(c),
-            QString::number(firstBlank ? a : b)};
+    ActivityItem item{QStringLiteral("%1 %2 %3 = %4").arg(left, sign, right).arg(c),
+                      QString::number(firstBlank ? a : b)};
+    item.values = {{QStringLiteral("first"), int64_t{a}},
+                   {QStringLiteral("operator"), sign},
+                   {QStringLiteral("second"), int64_t{b}},
+                   {QStringLiteral("result"), int64_t{c}},
+                   {QStringLiteral("blank"), firstBlank ? QStringLiteral("first")
+                                                        : QStringLiteral("second")}};
+    return item;
 }
 
 ActivitySheet missingNumbers(const ActivityValues& values, RandomDraw& random) {
@@ -174,13 +181,20 @@ ActivitySheet rhythmicCounting(const ActivityValues& values, RandomDraw& random)
             free.erase(free.begin() + at);
         }
         QStringList shown, answers;
+        std::vector<int64_t> numbers, blanks;
         for (int i = 0; i < kCountingLength; ++i) {
             const int n = backward ? low + span - i * step : low + i * step;
             shown << (blanked[static_cast<size_t>(i)] ? blank() : QString::number(n));
-            if (blanked[static_cast<size_t>(i)]) answers << QString::number(n);
+            if (blanked[static_cast<size_t>(i)]) {
+                answers << QString::number(n);
+                blanks.push_back(i);
+            }
+            numbers.push_back(n);
         }
-        sheet.items.push_back(
-            {shown.join(QStringLiteral(", ")), answers.join(QStringLiteral(", "))});
+        ActivityItem item{shown.join(QStringLiteral(", ")), answers.join(QStringLiteral(", "))};
+        item.shape = ExerciseShape::Sequence;
+        item.values = {{QStringLiteral("numbers"), numbers}, {QStringLiteral("blanks"), blanks}};
+        sheet.items.push_back(std::move(item));
     }
     return sheet;
 }
@@ -382,11 +396,32 @@ ActivityValues startValues(const ActivityKind& kind) {
     return values;
 }
 
+ExerciseList activityExercises(const ActivitySheet& sheet, bool handsOnPage) {
+    ExerciseList exercises;
+    exercises.reserve(sheet.items.size());
+    int number = 0;
+    for (const ActivityItem& item : sheet.items) {
+        Exercise e;
+        e.number = ++number;
+        e.text = item.text;
+        e.answer = item.answer;
+        e.key = item.answer;
+        if (item.clock) {
+            e.shape = ExerciseShape::Clock;
+            e.values = {{QStringLiteral("hour"), int64_t{item.hour}},
+                        {QStringLiteral("minute"), int64_t{item.minute}},
+                        {QStringLiteral("hands"), handsOnPage}};
+        } else {
+            e.shape = item.shape;
+            e.values = item.values;
+        }
+        exercises.push_back(std::move(e));
+    }
+    return exercises;
+}
+
 QStringList activityAnswerLines(const ActivitySheet& sheet) {
-    QStringList lines;
-    for (size_t i = 0; i < sheet.items.size(); ++i)
-        lines << QStringLiteral("%1) %2").arg(i + 1).arg(sheet.items[i].answer);
-    return lines;
+    return keyLines(activityExercises(sheet, true));
 }
 
 }  // namespace zarvik

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "common/core/Exercise.h"
 #include "common/core/RandomDraw.h"
 
 namespace zarvik {
@@ -22,12 +23,20 @@ struct ActivityOption {
 
 // One numbered item as printed, blanks as kActivityBlank, and its answer.
 struct ActivityItem {
+    ActivityItem() = default;
+    ActivityItem(QString text, QString answer, bool clock = false, int hour = 0, int minute = 0)
+        : text(std::move(text)), answer(std::move(answer)), clock(clock), hour(hour), minute(minute) {}
+
     QString text;
     QString answer;
     // Clock items: the time on (or for) the face, hour 1..12, minute 0..59.
     bool clock = false;
     int hour = 0;
     int minute = 0;
+    // What the item is made of, for outputs other than the page: a row of
+    // numbers with blanks, a missing number in an operation.
+    ExerciseShape shape = ExerciseShape::Line;
+    ExerciseValues values;
 };
 
 inline constexpr QStringView kActivityBlank = u"___";
@@ -62,7 +71,9 @@ const ActivityKind* activityKind(QStringView name);
 // Every kind's option values at their start.
 ActivityValues startValues(const ActivityKind& kind);
 
-// The items' answer lines for a key: "3) üçü çeyrek geçiyor (03:15)".
+// The items as exercises: clock faces with their time, the others as their
+// lines; the key writes each answer alone: "3) üçü çeyrek geçiyor (03:15)".
+ExerciseList activityExercises(const ActivitySheet& sheet, bool handsOnPage);
 QStringList activityAnswerLines(const ActivitySheet& sheet);
 
 }  // namespace zarvik

@@ -2,39 +2,69 @@
 
 namespace zarvik {
 
-QStringList columnAnswers(const std::vector<ColumnProblem>& problems) {
-    QStringList lines;
+namespace {
+
+QString columnSign(ColumnOperation operation) {
+    switch (operation) {
+        case ColumnOperation::Addition:
+            return QStringLiteral("+");
+        case ColumnOperation::Subtraction:
+            return QStringLiteral("-");
+        case ColumnOperation::Multiplication:
+            return QStringLiteral("x");
+        case ColumnOperation::Division:
+            return QStringLiteral("÷");
+    }
+    return {};
+}
+
+}  // namespace
+
+ExerciseList columnExercises(const std::vector<ColumnProblem>& problems) {
+    ExerciseList exercises;
+    exercises.reserve(problems.size());
     int number = 0;
     for (const ColumnProblem& p : problems) {
-        QString sign, answer;
+        Exercise e;
+        e.number = ++number;
+        const QString sign = columnSign(p.operation);
+        e.text = QString::number(p.first) + u' ' + sign + u' ' + QString::number(p.second);
         switch (p.operation) {
             case ColumnOperation::Addition:
-                sign = QStringLiteral("+");
-                answer = QString::number(p.first + p.second);
+                e.answer = QString::number(p.first + p.second);
                 break;
             case ColumnOperation::Subtraction:
-                sign = QStringLiteral("-");
-                answer = QString::number(p.first - p.second);
+                e.answer = QString::number(p.first - p.second);
                 break;
             case ColumnOperation::Multiplication:
-                sign = QStringLiteral("x");
-                answer = QString::number(p.first * p.second);
+                e.answer = QString::number(p.first * p.second);
                 break;
             case ColumnOperation::Division:
-                sign = QStringLiteral("÷");
-                answer = QString::number(p.first / p.second);
+                e.answer = QString::number(p.first / p.second);
                 if (p.first % p.second)
-                    answer += QStringLiteral(", kalan %1").arg(p.first % p.second);
+                    e.answer += QStringLiteral(", kalan %1").arg(p.first % p.second);
                 break;
         }
-        lines << QStringLiteral("%1) %2 %3 %4 = %5")
-                     .arg(++number)
-                     .arg(p.first)
-                     .arg(sign)
-                     .arg(p.second)
-                     .arg(answer);
+        e.key = e.text + QStringLiteral(" = ") + e.answer;
+        if (p.operation == ColumnOperation::Division) {
+            e.shape = ExerciseShape::LongDivision;
+            e.values = {{QStringLiteral("dividend"), p.first},
+                        {QStringLiteral("divisor"), p.second},
+                        {QStringLiteral("quotient"), p.first / p.second},
+                        {QStringLiteral("remainder"), p.first % p.second}};
+        } else {
+            e.shape = ExerciseShape::Column;
+            e.values = {{QStringLiteral("first"), p.first},
+                        {QStringLiteral("operator"), sign},
+                        {QStringLiteral("second"), p.second}};
+        }
+        exercises.push_back(std::move(e));
     }
-    return lines;
+    return exercises;
+}
+
+QStringList columnAnswers(const std::vector<ColumnProblem>& problems) {
+    return keyLines(columnExercises(problems));
 }
 
 }  // namespace zarvik

@@ -1,6 +1,7 @@
 #include "column_worksheets/core/ColumnSheetSource.h"
 
 #include "column_worksheets/core/ColumnAnswers.h"
+#include "common/core/Json.h"
 
 namespace zarvik {
 
@@ -35,9 +36,19 @@ ColumnSheetSource::ColumnSheetSource(ColumnSheet& sheet, ColumnChoices choices,
                                      ScriptedQuestions script)
     : sheet_(sheet), choices_(std::move(choices)), script_(std::move(script)) {}
 
+ColumnSheetSource::ColumnSheetSource(const ColumnWindowDesign& design, ColumnChoices choices,
+                                     ScriptedQuestions script, MessageSink* messages)
+    : owned_(std::make_unique<ColumnSheet>(design)),
+      sheet_(*owned_),
+      choices_(std::move(choices)),
+      script_(std::move(script)),
+      messages_(messages) {}
+
 ColumnSheetSource::ColumnSheetSource(ColumnSheet& sheet, ColumnChoices choices,
                                      Questions& firstQuestions)
     : sheet_(sheet), choices_(std::move(choices)), firstQuestions_(&firstQuestions) {}
+
+ColumnSheetSource::~ColumnSheetSource() = default;
 
 void ColumnSheetSource::prepareNext(RandomDraw& random) {
     auto prepare = [&](Questions& questions) {
@@ -55,14 +66,52 @@ void ColumnSheetSource::prepareNext(RandomDraw& random) {
         prepare(questions);
         recorded_ = questions.items;
     }
+    if (!kind_ && ++prepared_ == 1 && messages_)
+        messages_->showMessage(QStringLiteral("\"%1\" / \"%2\" için alıştırma yok; sayfa boş.")
+                                   .arg(choices_.operation, choices_.property));
 }
 
 Page ColumnSheetSource::sheetPage() {
     return sheet_.transferForOperation(choices_.operation);
 }
 
-QStringList ColumnSheetSource::sheetAnswers() {
-    return columnAnswers(sheet_.problems());
+void ColumnSheetSource::sheetPages(const std::function<void(Page&&)>& pageDone) {
+    pageDone(sheetPage());
+}
+
+ExerciseList ColumnSheetSource::sheetExercises() {
+    return columnExercises(sheet_.problems());
+}
+
+bool ColumnSheetSource::halfPageSheets() const {
+    return sheet_.design().paper == Paper::A5;
+}
+
+QString ColumnSheetSource::sheetJsonFields() {
+    const QString& operation = choices_.operation;
+    const int count = sheet_.slotCountFor(operation);
+    const Page& grid = sheet_.gridPage();
+    const PageFrameDesign& frame = sheet_.design().gridPage;
+    const auto& line = sheet_.lineSetting();
+    QString json = QStringLiteral("\"page\":");
+    json += ColumnSheet::usesDivisionPage(operation) ? QStringLiteral("\"division\"")
+                                                     : QStringLiteral("\"grid\"");
+    json += QStringLiteral(",\"first\":") + jsonStringArray(sheet_.FirstTexts.first(count));
+    json += QStringLiteral(",\"second\":") + jsonStringArray(sheet_.SecondTexts.first(count));
+    json += QStringLiteral(",\"lineWidth\":") +
+            (line ? QString::number(line->width) : QStringLiteral("null"));
+    json +=
+        QStringLiteral(",\"operator\":") + (line ? jsonString(line->op) : QStringLiteral("null"));
+    json += QStringLiteral(",\"teacher\":") + jsonString(grid.cell(frame.teacherLabel.name).text);
+    json += QStringLiteral(",\"date\":") + jsonString(grid.cell(frame.dateLabel.name).text);
+    return json;
+}
+
+QString ColumnSheetSource::sheetListing() {
+    QString out;
+    for (const Exercise& exercise : sheetExercises())
+        out += exercise.text + u'\n';
+    return out;
 }
 
 }  // namespace zarvik

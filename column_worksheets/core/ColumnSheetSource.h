@@ -4,6 +4,7 @@
 // for zarvik-cli's --answers.
 
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "column_worksheets/core/ColumnSheet.h"
@@ -24,26 +25,38 @@ class ColumnSheetSource : public SheetSource {
   public:
     // Every sheet answered by a fresh copy of the same script.
     ColumnSheetSource(ColumnSheet& sheet, ColumnChoices choices, ScriptedQuestions script);
+    // A sheet of its own on the design's paper (zarvik-cli); told on the
+    // first sheet when the texts name no kind, so its page stays empty.
+    ColumnSheetSource(const ColumnWindowDesign& design, ColumnChoices choices,
+                      ScriptedQuestions script, MessageSink* messages);
     // The first sheet asks these questions (the window's dialog boxes); what
     // they answered, a cancel or the default kept as "~", is replayed for the
     // other sheets.
     ColumnSheetSource(ColumnSheet& sheet, ColumnChoices choices, Questions& firstQuestions);
+    ~ColumnSheetSource() override;
 
     void prepareNext(RandomDraw& random) override;
-    Page sheetPage() override;
-    QStringList sheetAnswers() override;
+    void sheetPages(const std::function<void(Page&&)>& pageDone) override;
+    ExerciseList sheetExercises() override;
     int answerGridColumns() const override { return 5; }
+    bool halfPageSheets() const override;
+    QString sheetJsonFields() override;
+    QString sheetListing() override;
 
+    Page sheetPage();
     // The kind the last sheet was prepared with; nullptr for no generator.
     const ColumnKind* kind() const { return kind_; }
 
   private:
+    std::unique_ptr<ColumnSheet> owned_;
     ColumnSheet& sheet_;
     ColumnChoices choices_;
     std::optional<ScriptedQuestions> script_;
     Questions* firstQuestions_ = nullptr;
+    MessageSink* messages_ = nullptr;
     std::optional<QStringList> recorded_;
     const ColumnKind* kind_ = nullptr;
+    int prepared_ = 0;
 };
 
 }  // namespace zarvik

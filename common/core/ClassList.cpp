@@ -1,5 +1,7 @@
 #include "common/core/ClassList.h"
 
+#include "common/core/Limits.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -12,6 +14,7 @@
 
 #include "common/core/Cp1254.h"
 #include "common/core/Errors.h"
+#include "common/core/Limits.h"
 #include "common/core/OutputFile.h"
 
 namespace zarvik {
@@ -122,14 +125,14 @@ QStringList parseClassList(const QByteArray& bytes, const QString& shownName) {
         }
         // Characters, not UTF-16 units: a letter outside the BMP is one.
         const qsizetype length = name.toUcs4().size();
-        if (length > kLongestPupilName)
+        if (length > limits::kLongestName)
             throw InputRefused(
                 QStringLiteral("Sınıf listesi \"%1\": %2. satırdaki ad %3 karakter; sayfadaki "
                                "\"Adı Soyadı:\" alanına en çok %4 karakterlik bir ad sığar.")
                     .arg(shownName)
                     .arg(i + 1)
                     .arg(length)
-                    .arg(kLongestPupilName));
+                    .arg(limits::kLongestName));
         names << name;
     }
     if (names.isEmpty())

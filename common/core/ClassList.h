@@ -9,9 +9,6 @@
 
 namespace zarvik {
 
-// The longest name the "Adı Soyadı:" field of every page holds.
-inline constexpr int kLongestPupilName = 30;
-
 // Throws FileError (missing, unreadable, too big) or InputRefused (empty list,
 // a name too long, control characters).
 QStringList readClassList(const QString& path);

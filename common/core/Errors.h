@@ -102,4 +102,11 @@ class Interrupted : public Error {
         : Error(QStringLiteral("İş yarıda kesildi; eski dosyalar olduğu gibi duruyor.")) {}
 };
 
+// Bad usage of a command or a section's arguments: an unknown option, a
+// missing or unknown value. zarvik-cli ends with status 2 for it. Not an
+// Error, so that a catch of the preparation's errors never takes it.
+struct UsageError {
+    QString message;
+};
+
 }  // namespace zarvik

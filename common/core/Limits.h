@@ -1,9 +1,10 @@
 #pragma once
-// The largest values the windows and zarvik-cli accept, in one place. Each is
-// far beyond what a class uses (and beyond every item the windows' lists
-// offer), yet keeps the longest run to a few seconds and its file to some
-// hundred megabytes. A value above its limit is refused, with the field
-// named, before anything is drawn or written.
+// The largest values the windows, their dialogs and zarvik-cli accept, in
+// one place, each with its reason. Every one is far beyond what a class
+// uses (and beyond every item the windows' lists offer), yet keeps the
+// longest run to a few seconds and its file to some hundred megabytes. A
+// value above its limit is refused, naming the field and the limit, before
+// anything is drawn or written.
 
 #include <cstdint>
 
@@ -22,8 +23,26 @@ inline constexpr int32_t kMostDigitsToRead = 100;
 // of 30 numbers take about a second and 80 MB.
 inline constexpr int32_t kMostTermsInSum = 30;
 
-// Sheets of one class set (--sheets), and so pupils in one class list: a
-// hundred thousand pages is some three hundred classes' worth.
+// Sheets of one class set from zarvik-cli (--sheets, or the names of
+// --names): a hundred thousand pages is some three hundred classes' worth.
+// Its pages are streamed into the file, so memory stays flat.
 inline constexpr int kMostSheets = 100'000;
+
+// Sheets of one class set from a window's "Sınıf seti…": its pages wait in
+// memory for "Bak" and "Yazdır", a few hundred kilobytes each.
+inline constexpr int kMostSheetsInWindow = 500;
+
+// The longest pupil name of a class list: what the "Adı Soyadı:" field of
+// every page holds.
+inline constexpr int kLongestName = 30;
+
+// Exercises of one text worksheet that the text window also lays out on
+// pages for "Bak" and "Yazdır"; more go to Zarvik.txt only, since their
+// pages would fill the memory.
+inline constexpr int kMostPrintedExercises = 20'000;
+
+// Exercises of a text class set whose pages the window keeps for "Bak" and
+// "Yazdır" (sheets × exercises).
+inline constexpr int64_t kMostPrintedSetExercises = 100'000;
 
 }  // namespace zarvik::limits

@@ -67,11 +67,13 @@ void ClassSetPages::emitSheet(const Page& page) {
     waiting_.reset();
 }
 
-void ClassSetPages::addSheet(int k, Page page, const QStringList& answers, int answerGridColumns,
-                             const Page* keyPage) {
+void ClassSetPages::addSheet(int k, std::vector<Page> pages, const QStringList& answers,
+                             int answerGridColumns, const Page* keyPage) {
     const QString pupil = choice_.pupil(k);
-    if (!pupil.isEmpty()) printPupilName(page, pupil);
-    emitSheet(page);
+    for (Page& page : pages) {
+        if (!pupil.isEmpty()) printPupilName(page, pupil);
+        emitSheet(page);
+    }
     if (choice_.answerKey) {
         if (!answers_) answers_ = std::make_unique<AnswerStore>();
         answers_->add({answerBlockHeading(k, pupil), answers, answerGridColumns});
@@ -100,18 +102,22 @@ void ClassSetPages::finish() {
     keyPages_.clear();
 }
 
+PagesWriter::PagesWriter(const ClassSetChoice& choice, std::function<void(const Page&)> pageDone)
+    : choice_(choice), pages_(choice, std::move(pageDone)) {}
+
+void PagesWriter::addSheet(int k, SheetSource& source) {
+    std::vector<Page> pages;
+    source.sheetPages([&pages](Page&& page) { pages.push_back(std::move(page)); });
+    const bool drawnKey = choice_.answerKey && source.drawsItsKey();
+    const Page keyPage = drawnKey ? source.sheetKeyPage() : Page();
+    pages_.addSheet(k, std::move(pages), choice_.answerKey ? source.sheetAnswers() : QStringList(),
+                    source.answerGridColumns(), drawnKey ? &keyPage : nullptr);
+}
+
 void makeClassSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,
                   const std::function<void(const Page&)>& pageDone) {
-    ClassSetPages pages(choice, pageDone);
-    for (int k = 1; k <= choice.sheets; ++k) {
-        source.prepareNext(random);
-        const bool drawnKey = choice.answerKey && source.drawsItsKey();
-        const Page keyPage = drawnKey ? source.sheetKeyPage() : Page();
-        pages.addSheet(k, source.sheetPage(),
-                       choice.answerKey ? source.sheetAnswers() : QStringList(),
-                       source.answerGridColumns(), drawnKey ? &keyPage : nullptr);
-    }
-    pages.finish();
+    PagesWriter writer(choice, pageDone);
+    runSheetSet(source, random, choice, writer);
 }
 
 }  // namespace zarvik

@@ -14,7 +14,7 @@
 #include "common/core/AnswerKeyPages.h"
 #include "common/core/AnswerStore.h"
 #include "common/core/Page.h"
-#include "common/core/SheetSource.h"
+#include "common/core/SheetSet.h"
 
 namespace zarvik {
 
@@ -27,10 +27,11 @@ class ClassSetPages {
     ClassSetPages(const ClassSetChoice& choice, std::function<void(const Page&)> pageDone);
     ~ClassSetPages();
 
-    // Sheet k (1-based) with its answers; the pupil's name is put on it here.
-    // keyPage: the sheet's own key page, for a family that draws its key.
-    void addSheet(int k, Page page, const QStringList& answers, int answerGridColumns = 0,
-                  const Page* keyPage = nullptr);
+    // Sheet k (1-based), its pages and its answers; the pupil's name is put
+    // on every page here. keyPage: the sheet's own key page, for a family
+    // that draws its key.
+    void addSheet(int k, std::vector<Page> pages, const QStringList& answers,
+                  int answerGridColumns = 0, const Page* keyPage = nullptr);
     // The last two-up page and the answer key.
     void finish();
 
@@ -46,7 +47,21 @@ class ClassSetPages {
     std::vector<Page> keyPages_;
 };
 
-// Draws the whole set from the source: sheets 1..N, then the key.
+// A set's pages as a writer of the sheet loop: the sheets with their
+// pupils' names (two A5 sheets to a page when asked), then the key.
+class PagesWriter : public SheetWriter {
+  public:
+    PagesWriter(const ClassSetChoice& choice, std::function<void(const Page&)> pageDone);
+    SheetNeeds needs() const override { return {true, false, choice_.answerKey, false}; }
+    void addSheet(int k, SheetSource& source) override;
+    void finish() override { pages_.finish(); }
+
+  private:
+    const ClassSetChoice& choice_;
+    ClassSetPages pages_;
+};
+
+// Draws the whole set from the source into pageDone: sheets 1..N, then the key.
 void makeClassSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,
                   const std::function<void(const Page&)>& pageDone);
 

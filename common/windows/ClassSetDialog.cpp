@@ -13,14 +13,12 @@
 #include <QVBoxLayout>
 
 #include "common/core/ClassList.h"
+#include "common/core/Limits.h"
 #include "common/windows/ErrorBox.h"
 
 namespace zarvik {
 
 namespace {
-
-// A class needs far fewer; zarvik-cli --sheets makes larger runs.
-constexpr int kMostSheets = 500;
 
 QString askWithDialog(QWidget* parent) {
     return QFileDialog::getOpenFileName(
@@ -39,7 +37,7 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
     countChoice_->setChecked(true);
     count_ = new QSpinBox(this);
     count_->setObjectName(QStringLiteral("SheetCount"));
-    count_->setRange(1, kMostSheets);
+    count_->setRange(1, limits::kMostSheetsInWindow);
     count_->setValue(30);
     listChoice_ = new QRadioButton(QStringLiteral("Sınıf listesinden"), this);
     listChoice_->setObjectName(QStringLiteral("ClassListChoice"));

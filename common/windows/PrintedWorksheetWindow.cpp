@@ -5,19 +5,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "common/windows/ClassSetDialog.h"
-#include "common/render/ClassSetPages.h"
 #include "common/core/DateText.h"
 #include "common/windows/Look.h"
 #include "common/core/Names.h"
-#include "common/windows/PagePrinting.h"
 #include "common/windows/WindowControls.h"
 
 namespace zarvik {
 
 PrintedWorksheetWindow::PrintedWorksheetWindow(AppContext& context,
                                                const PrintedWindowDesign& design, QWidget* parent)
-    : QWidget(parent, kFixedWindowFlags), context_(context), design_(design) {
+    : WorksheetWindow(context, parent, kFixedWindowFlags), design_(design) {
     setObjectName(design.objectName);
     setWindowTitle(design.caption);
     setFixedSize(design.clientSize);
@@ -39,7 +36,7 @@ void PrintedWorksheetWindow::addTeacherAndDate() {
     makeLabel(this, design.dateLabel.name, design.dateLabel.left, design.dateLabel.top,
               design.dateLabel.caption);
     Edit2 = makeEdit(this, "Edit2", design.dateEdit);
-    Edit2->setText(zarvik::dateText(context_.today()));
+    Edit2->setText(zarvik::dateText(context().today()));
 }
 
 void PrintedWorksheetWindow::addButtonRow() {
@@ -82,49 +79,7 @@ bool PrintedWorksheetWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-ClassSetDialog& PrintedWorksheetWindow::openClassSetDialog() {
-    if (!classSetDialog_) {
-        classSetDialog_ = new ClassSetDialog(this, halfPageSheets());
-        classSetDialog_->prepare = [this](const ClassSetChoice& choice) {
-            return prepareClassSet(choice);
-        };
-        classSetDialog_->look = [this] {
-            runGuarded(this, [&] { pageOutput().previewPages(this, classSetPages_); });
-        };
-        classSetDialog_->print = [this] {
-            runGuarded(this, [&] { pageOutput().printPages(this, classSetPages_); });
-        };
-    }
-    classSetDialog_->open();
-    return *classSetDialog_;
-}
-
-bool PrintedWorksheetWindow::prepareClassSet(const ClassSetChoice& choice) {
-    bool made = false;
-    runGuarded(this, [&] {
-        std::vector<Page> pages;
-        std::unique_ptr<SheetSource> source = makeSheetSource();
-        makeClassSet(*source, context_.random, choice,
-                     [&pages](const Page& page) { pages.push_back(page); });
-        classSetPages_ = std::move(pages);
-        // The window holds the set's last sheet, as after as many presses
-        // of "Yeni Hazırla".
-        setPageButtonsEnabled(true);
-        made = true;
-    });
-    return made;
-}
-
 PrintedWorksheetWindow::~PrintedWorksheetWindow() = default;
-
-void PrintedWorksheetWindow::showEvent(QShowEvent* event) {
-    // Centred when first shown, once the window knows its screen and frame.
-    if (!shownBefore_) {
-        shownBefore_ = true;
-        centreOnScreen(*this);
-    }
-    QWidget::showEvent(event);
-}
 
 void PrintedWorksheetWindow::setPageButtonsEnabled(bool enabled) {
     ButtonBak->setEnabled(enabled);
@@ -142,12 +97,6 @@ void PrintedWorksheetWindow::setTabOrders(std::initializer_list<QWidget*> order)
 void PrintedWorksheetWindow::setAllButtonsEnabled(bool enabled) {
     setPageButtonsEnabled(enabled);
     ButtonHazirla->setEnabled(enabled);
-}
-
-PageOutput& PrintedWorksheetWindow::pageOutput() {
-    if (context_.pageOutput) return *context_.pageOutput;
-    if (!desktopOutput_) desktopOutput_ = std::make_unique<DesktopPageOutput>();
-    return *desktopOutput_;
 }
 
 QString PrintedWorksheetWindow::teacherName() const {

@@ -1,9 +1,10 @@
 #pragma once
-// What the four printed-worksheet windows (the two column windows, fractions
-// and numbers) have in common: a fixed window with the publisher's banner,
-// the teacher and date fields, the "Yeni Hazırla" / "Bak" / "Yazdır" row, the
-// release panel, centring on first show and the page output. Each window
-// adds its own lists and says what preparing, previewing and printing mean.
+// What the five printed-worksheet windows (the two column windows, fractions,
+// numbers and activities) have beside a worksheet window's page output and
+// class sets: a fixed window with the publisher's banner, the teacher and
+// date fields, the "Yeni Hazırla" / "Bak" / "Yazdır" row and the release
+// panel. Each window adds its own lists and says what preparing, previewing
+// and printing mean.
 //
 // A preparation runs through runPreparation: the window's worksheet object
 // prepares all or nothing, so an error leaves the previous sheet, its labels
@@ -16,17 +17,16 @@
 #include <memory>
 #include <vector>
 
+#include "common/core/SheetSource.h"
 #include "common/windows/AppContext.h"
 #include "common/windows/ErrorBox.h"
-#include "common/core/SheetSource.h"
+#include "common/windows/WorksheetWindow.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace zarvik {
-
-class ClassSetDialog;
 
 struct PrintedWindowDesign {
     struct Label {
@@ -56,15 +56,13 @@ struct PrintedWindowDesign {
     QString releaseText;
 };
 
-class PrintedWorksheetWindow : public QWidget {
+class PrintedWorksheetWindow : public WorksheetWindow {
     Q_OBJECT
   public:
     PrintedWorksheetWindow(AppContext& context, const PrintedWindowDesign& design, QWidget* parent);
     ~PrintedWorksheetWindow() override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
-
     // The shared controls, added where the window's own controls leave room
     // for them (their order is the window's tab order): the teacher and date
     // fields with their labels, then the three buttons and the release panel.
@@ -74,11 +72,9 @@ class PrintedWorksheetWindow : public QWidget {
     // "Sınıf seti…", below the release panel (the window grows by its row);
     // enabled whenever "Yeni Hazırla" is. Added last in the tab order.
     void addClassSetButton();
-    // The window's sheets for a class set, prepared from what its controls
-    // hold now, exactly as "Yeni Hazırla" prepares them.
-    virtual std::unique_ptr<SheetSource> makeSheetSource() = 0;
-    // Half-page sheets, which can go two to an A4 page.
-    virtual bool halfPageSheets() const { return false; }
+    // The window holds the set's last sheet, as after as many presses of
+    // "Yeni Hazırla".
+    void classSetMade() override { setPageButtonsEnabled(true); }
 
     // The handlers of the three buttons.
     virtual void ButtonHazirlaClick() = 0;
@@ -99,9 +95,6 @@ class PrintedWorksheetWindow : public QWidget {
     void setTabOrders(std::initializer_list<QWidget*> order);
     void setAllButtonsEnabled(bool enabled);
 
-    // The preview and the printer (or what tests put in their place).
-    PageOutput& pageOutput();
-    AppContext& context() { return context_; }
     QString teacherName() const;
     QString dateText() const;
 
@@ -114,22 +107,10 @@ class PrintedWorksheetWindow : public QWidget {
     QPushButton* ButtonYazdir = nullptr;
     QPushButton* ButtonSinifSeti = nullptr;
 
-  public:
-    // The pages of the last class set (sheets, then the key).
-    const std::vector<Page>& classSetPages() const { return classSetPages_; }
-    // Opens "Sınıf seti…" (window-modal, returns at once).
-    ClassSetDialog& openClassSetDialog();
-
   private:
-    bool prepareClassSet(const ClassSetChoice& choice);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    std::vector<Page> classSetPages_;
-    ClassSetDialog* classSetDialog_ = nullptr;
-    AppContext& context_;
     PrintedWindowDesign design_;
-    std::unique_ptr<PageOutput> desktopOutput_;
-    bool shownBefore_ = false;
 };
 
 }  // namespace zarvik

@@ -13,8 +13,8 @@ QString operand(int whole, int numerator, int denominator) {
 
 }  // namespace
 
-QStringList fractionAnswers(const ExerciseTable& table) {
-    QStringList lines;
+ExerciseList fractionExercises(const ExerciseTable& table) {
+    ExerciseList exercises;
     int number = 0;
     for (const FractionRow& row : table) {
         ++number;
@@ -43,12 +43,27 @@ QStringList fractionAnswers(const ExerciseTable& table) {
                 sign = QStringLiteral("÷");
                 break;
         }
-        lines << QStringLiteral("%1) %2 %3 %4 = %5")
-                     .arg(number)
-                     .arg(operand(row.w1, row.a1, row.d1), sign, operand(row.w2, row.a2, row.d2),
-                          answers::formatFraction(numerator, denominator));
+        Exercise e;
+        e.number = number;
+        e.text = operand(row.w1, row.a1, row.d1) + u' ' + sign + u' ' +
+                 operand(row.w2, row.a2, row.d2);
+        e.answer = answers::formatFraction(numerator, denominator);
+        e.key = e.text + QStringLiteral(" = ") + e.answer;
+        e.shape = ExerciseShape::Fractions;
+        e.values = {{QStringLiteral("operator"), sign},
+                    {QStringLiteral("whole1"), int64_t{row.w1}},
+                    {QStringLiteral("numerator1"), int64_t{row.a1}},
+                    {QStringLiteral("denominator1"), int64_t{row.d1}},
+                    {QStringLiteral("whole2"), int64_t{row.w2}},
+                    {QStringLiteral("numerator2"), int64_t{row.a2}},
+                    {QStringLiteral("denominator2"), int64_t{row.d2}}};
+        exercises.push_back(std::move(e));
     }
-    return lines;
+    return exercises;
+}
+
+QStringList fractionAnswers(const ExerciseTable& table) {
+    return keyLines(fractionExercises(table));
 }
 
 }  // namespace zarvik::fractions

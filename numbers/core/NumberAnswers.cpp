@@ -50,18 +50,49 @@ QString answerOf(const NumberSheet& sheet, const NumberExercise& exercise) {
     return {};
 }
 
+ExerciseValues valuesOf(const NumberSheet& sheet, const NumberExercise& exercise) {
+    const std::vector<int32_t>& n = exercise.numbers;
+    const std::vector<int64_t> all(n.begin(), n.end());
+    switch (sheet.kind) {
+        case NumberKind::Reading:
+        case NumberKind::Writing:
+            return {{QStringLiteral("number"), int64_t{n[0]}}};
+        case NumberKind::Comparing:
+            return {{QStringLiteral("first"), int64_t{n[0]}},
+                    {QStringLiteral("second"), int64_t{n[1]}}};
+        case NumberKind::Ordering:
+            return {{QStringLiteral("numbers"), all},
+                    {QStringLiteral("descending"), sheet.titleChoice}};
+        case NumberKind::OddEven:
+            return {{QStringLiteral("numbers"), all}, {QStringLiteral("odd"), sheet.titleChoice}};
+        case NumberKind::Rounding:
+            return {{QStringLiteral("number"), int64_t{n[0]}},
+                    {QStringLiteral("place"), int64_t{exercise.place}}};
+    }
+    return {};
+}
+
 }  // namespace
 
-QStringList numberAnswers(const NumberSheet& sheet, bool oneColumn) {
-    QStringList lines;
+ExerciseList numberExercises(const NumberSheet& sheet, bool oneColumn) {
+    ExerciseList exercises;
     const int count = oneColumn ? kNumberRows : kNumberExercises;
+    exercises.reserve(static_cast<size_t>(count));
     for (int p = 1; p <= count; ++p) {
         const NumberExercise& exercise = sheet.exercises[size_t(p - 1)];
-        lines << QStringLiteral("%1) %2: %3")
-                     .arg(p)
-                     .arg(exercise.text.simplified(), answerOf(sheet, exercise));
+        Exercise e;
+        e.number = p;
+        e.text = exercise.text.simplified();
+        e.answer = answerOf(sheet, exercise);
+        e.key = e.text + QStringLiteral(": ") + e.answer;
+        e.values = valuesOf(sheet, exercise);
+        exercises.push_back(std::move(e));
     }
-    return lines;
+    return exercises;
+}
+
+QStringList numberAnswers(const NumberSheet& sheet, bool oneColumn) {
+    return keyLines(numberExercises(sheet, oneColumn));
 }
 
 }  // namespace zarvik

@@ -1,5 +1,6 @@
 #include "numbers/core/NumberSheetSource.h"
 
+#include "common/core/Json.h"
 #include "numbers/core/NumberAnswers.h"
 
 namespace zarvik {
@@ -13,15 +14,53 @@ class SilentMessages : public MessageSink {
 
 }  // namespace
 
+NumberSheetSource::NumberSheetSource(NumberChoices choices, MessageSink& messages,
+                                     bool messagesEverySheet)
+    : owned_(std::make_unique<NumberWorksheet>()),
+      worksheet_(*owned_),
+      choices_(std::move(choices)),
+      messages_(messages),
+      everySheet_(messagesEverySheet) {}
+
+NumberSheetSource::~NumberSheetSource() = default;
+
 void NumberSheetSource::prepareNext(RandomDraw& random) {
     SilentMessages silent;
     worksheet_.prepare(choices_, random, first_ || everySheet_ ? messages_ : silent);
     first_ = false;
 }
 
-QStringList NumberSheetSource::sheetAnswers() {
-    return worksheet_.sheet() ? numberAnswers(*worksheet_.sheet(), choices_.columns == kOneColumn)
-                              : QStringList();
+void NumberSheetSource::sheetPages(const std::function<void(Page&&)>& pageDone) {
+    pageDone(Page(worksheet_.page()));
+}
+
+ExerciseList NumberSheetSource::sheetExercises() {
+    return worksheet_.sheet()
+               ? numberExercises(*worksheet_.sheet(), choices_.columns == kOneColumn)
+               : ExerciseList();
+}
+
+QString NumberSheetSource::sheetJsonFields() {
+    const NumberWorksheet& sheet = worksheet_;
+    return QStringLiteral(
+               "\"title\":%1,\"left\":%2,\"right\":%3,\"leftWide\":%4,"
+               "\"teacher\":%5,\"date\":%6")
+        .arg(jsonString(sheet.title()), jsonStringArray(sheet.leftTexts()),
+             jsonStringArray(sheet.rightTexts()),
+             sheet.leftWide() ? QStringLiteral("true") : QStringLiteral("false"),
+             jsonString(sheet.teacherCaption()), jsonString(sheet.dateCaption()));
+}
+
+// The page's texts as it shows them, numbering included.
+QString NumberSheetSource::sheetListing() {
+    const NumberWorksheet& sheet = worksheet_;
+    QString out = sheet.title() + u'\n';
+    for (const QString& text : sheet.leftTexts())
+        out += text + u'\n';
+    for (const QString& text : sheet.rightTexts())
+        if (!text.isEmpty()) out += text + u'\n';
+    out += sheet.teacherCaption() + u'\n' + sheet.dateCaption() + u'\n';
+    return out;
 }
 
 }  // namespace zarvik

@@ -1,7 +1,9 @@
 #pragma once
 // The sheets of a number class set: every sheet prepared with the same
 // choices; the digit-count message, the same for every sheet, is shown for
-// the first sheet only.
+// the first sheet only (or for every sheet, as zarvik-cli tells it).
+
+#include <memory>
 
 #include "common/core/Questions.h"
 #include "common/core/SheetSource.h"
@@ -17,12 +19,18 @@ class NumberSheetSource : public SheetSource {
           choices_(std::move(choices)),
           messages_(messages),
           everySheet_(messagesEverySheet) {}
+    // With a worksheet of its own (zarvik-cli, a mixed sheet).
+    NumberSheetSource(NumberChoices choices, MessageSink& messages, bool messagesEverySheet);
+    ~NumberSheetSource() override;
 
     void prepareNext(RandomDraw& random) override;
-    Page sheetPage() override { return worksheet_.page(); }
-    QStringList sheetAnswers() override;
+    void sheetPages(const std::function<void(Page&&)>& pageDone) override;
+    ExerciseList sheetExercises() override;
+    QString sheetJsonFields() override;
+    QString sheetListing() override;
 
   private:
+    std::unique_ptr<NumberWorksheet> owned_;
     NumberWorksheet& worksheet_;
     NumberChoices choices_;
     MessageSink& messages_;

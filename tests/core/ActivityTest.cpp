@@ -389,7 +389,7 @@ TEST(ActivityCli, JsonItemsAndBadUsage) {
          QStringLiteral("--json")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
-    EXPECT_EQ(json.keys().size(), 5);
+    EXPECT_EQ(json.keys().size(), 6);  // with "exercises"
     EXPECT_EQ(json[QStringLiteral("kind")].toString(), QStringLiteral("Saat Okuma"));
     EXPECT_EQ(json[QStringLiteral("date")].toString(), QStringLiteral("01/02/2025"));
     const QJsonArray items = json[QStringLiteral("items")].toArray();

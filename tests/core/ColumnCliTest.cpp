@@ -58,7 +58,7 @@ TEST(ColumnCli, JsonMatchesTheSheetTheWindowWouldPrepare) {
                                            "Ayşe", "07/03/2008");
         const bool division = kind->operation == u"Bölme";
         const int count = division ? (half ? 35 : 30) : 50;
-        EXPECT_EQ(json.keys().size(), 7);
+        EXPECT_EQ(json.keys().size(), 8);  // with "exercises"
         EXPECT_EQ(json["page"].toString(), division ? "division" : "grid");
         EXPECT_EQ(strings(json["first"]), expected->sheet.FirstTexts.first(count));
         EXPECT_EQ(strings(json["second"]), expected->sheet.SecondTexts.first(count));

@@ -37,7 +37,7 @@ TEST(NumbersCli, JsonOfEveryKind) {
         ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
         const QJsonObject json = jsonOf(result);
         EXPECT_EQ(json.keys(),
-                  (QStringList{"date", "left", "leftWide", "right", "teacher", "title"}));
+                  (QStringList{"date", "exercises", "left", "leftWide", "right", "teacher", "title"}));
         // Keys in their documented order.
         EXPECT_TRUE(result.out.startsWith("{\"title\":"));
         EXPECT_LT(result.out.indexOf("\"left\""), result.out.indexOf("\"right\""));
@@ -102,7 +102,7 @@ TEST(NumbersCli, ExitStatuses) {
         {{"--digits", "3"}, 2, "--kind"},
         {{"--kind", "Sayı Okuma"}, 2, "--digits"},
         {{"--kind", "Sayı Okuma", "--digits", "3", "--columns", "Üç Sütun"}, 2, "--columns"},
-        {{"--kind", "Sayı Okuma", "--digits", "3", "-o", "page.txt"}, 2, ".pdf"},
+        {{"--kind", "Sayı Okuma", "--digits", "3", "-o", "page.doc"}, 2, ".pdf"},
         {{"--kind", "Sayı Okuma", "--digits", "3", "--colour"}, 2, "colour"},
     };
     for (const Case& c : cases) {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "app/Startup.h"
+#include "activities/windows/Zarviketkinlik.h"
 #include "app/Zarvikana.h"
 #include "column_worksheets/windows/Zarvikaltalta.h"
 #include "column_worksheets/windows/Zarvikaltaltatamsayfa.h"
@@ -52,8 +53,10 @@ TEST(Startup, CreatesTheWindowsInOrderLauncherFirst) {
                          QStringLiteral("FormZarvikAltAltaTamSayfa"),
                          QStringLiteral("FormZarvikEski"), QStringLiteral("FormZarvikEtkinlik")}));
     EXPECT_TRUE(launcherReadyAlone);
-    EXPECT_TRUE(windows->ana && windows->sayilar && windows->kesir && windows->altAlta &&
-                windows->altAltaTamSayfa && windows->eski && windows->etkinlik);
+    EXPECT_TRUE(windows->ana);
+    // Every window the launcher has a button for exists.
+    for (const auto& [button, window] : windows->families)
+        EXPECT_TRUE(window && windows->ana->findChild<QPushButton*>(button)) << button.toStdString();
 }
 
 TEST(Startup, SeedsTheSharedDrawOnceFromTheClock) {
@@ -78,10 +81,10 @@ TEST(Startup, EveryWindowIsFixedAndCaptioned) {
     zarvik::StartedWindows started(run.context);
     const zarvik::Windows& w = started.windows();
     const std::pair<QWidget*, const char16_t*> windows[] = {{w.ana, u"Zarvik 2.05"},
-                                                            {w.sayilar, u"Sayı Alıştırmaları"},
-                                                            {w.kesir, u"Zarvik Kesir"},
-                                                            {w.altAlta, u"Yarım Sayfa"},
-                                                            {w.altAltaTamSayfa, u"Tam Sayfa"}};
+                                                            {w.find<TFormZarvikSayilar>(), u"Sayı Alıştırmaları"},
+                                                            {w.find<TFormZarvikKesir>(), u"Zarvik Kesir"},
+                                                            {w.find<TFormZarvikAltAlta>(), u"Yarım Sayfa"},
+                                                            {w.find<TFormZarvikAltAltaTamSayfa>(), u"Tam Sayfa"}};
     for (const auto& [window, caption] : windows) {
         EXPECT_EQ(window->windowTitle(), QString::fromUtf16(caption));
         EXPECT_EQ(window->minimumSize(), window->maximumSize())
@@ -97,32 +100,27 @@ TEST(Startup, LauncherButtonsShowWindowsThatKeepTheirState) {
     QObject::connect(w.ana, &TFormZarvikAna::closed, [&] { ++closed; });
     w.ana->show();
 
-    const std::pair<const char*, QWidget*> buttons[] = {{"ButtonEski", w.eski},
-                                                        {"ButtonSayilar", w.sayilar},
-                                                        {"Button1Sinif", w.altAltaTamSayfa},
-                                                        {"ButtonKesir", w.kesir},
-                                                        {"ButtonYeni", w.altAlta}};
-    for (const auto& [name, window] : buttons) {
-        EXPECT_TRUE(window->isHidden()) << name;
-        w.ana->findChild<QPushButton*>(QString::fromLatin1(name))->click();
-        EXPECT_TRUE(window->isVisible()) << name;
+    for (const auto& [name, window] : w.families) {
+        EXPECT_TRUE(window->isHidden()) << name.toStdString();
+        w.ana->findChild<QPushButton*>(name)->click();
+        EXPECT_TRUE(window->isVisible()) << name.toStdString();
     }
 
     // The text window: a kind and a count survive closing and showing again.
-    w.eski->findChild<QAction*>(QStringLiteral("kidenfazlasayiletoplama1"))->trigger();
-    w.eski->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("12"));
+    w.find<TFormZarvikEski>()->findChild<QAction*>(QStringLiteral("kidenfazlasayiletoplama1"))->trigger();
+    w.find<TFormZarvikEski>()->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("12"));
     auto* eskiButton = w.ana->findChild<QPushButton*>(QStringLiteral("ButtonEski"));
     eskiButton->click();  // a second press only brings it to the front
-    EXPECT_TRUE(w.eski->isVisible());
-    EXPECT_TRUE(w.eski->close());
-    EXPECT_TRUE(w.eski->isHidden());
+    EXPECT_TRUE(w.find<TFormZarvikEski>()->isVisible());
+    EXPECT_TRUE(w.find<TFormZarvikEski>()->close());
+    EXPECT_TRUE(w.find<TFormZarvikEski>()->isHidden());
     eskiButton->click();
-    EXPECT_TRUE(w.eski->isVisible());
-    EXPECT_EQ(w.eski->kindCode(), 105);
-    EXPECT_EQ(w.eski->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("12"));
+    EXPECT_TRUE(w.find<TFormZarvikEski>()->isVisible());
+    EXPECT_EQ(w.find<TFormZarvikEski>()->kindCode(), 105);
+    EXPECT_EQ(w.find<TFormZarvikEski>()->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("12"));
 
     // Closing any window but the launcher ends nothing.
-    for (const auto& [name, window] : buttons)
+    for (const auto& [name, window] : w.families)
         window->close();
     EXPECT_EQ(closed, 0);
     w.ana->close();

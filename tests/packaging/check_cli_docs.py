@@ -7,6 +7,9 @@ completion offers for that command; and every fixed value the completion
 offers (kinds, operations, properties, list texts) must be one the program
 takes. Names only, so reworded help texts do not break it.
 
+The manual page is made from the program's family registry at build time,
+and the completion asks the program; this checks that both stay whole.
+
 Usage: check_cli_docs.py ZARVIK_CLI MANPAGE COMPLETION
 """
 import json
@@ -18,7 +21,9 @@ import sys
 
 BASH_COMPLETION = "/usr/share/bash-completion/bash_completion"
 cli, manpage, completion = sys.argv[1:4]
-env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8")
+# The completion asks the program itself, by name.
+env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LC_ALL="C.UTF-8",
+           PATH=os.path.dirname(os.path.abspath(cli)) + os.pathsep + os.environ.get("PATH", ""))
 failures = []
 
 

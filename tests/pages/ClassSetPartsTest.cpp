@@ -8,6 +8,7 @@
 
 #include "common/core/AnswerKeyPages.h"
 #include "common/core/ClassList.h"
+#include "common/core/Limits.h"
 #include "common/core/Cp1254.h"
 #include "common/core/Errors.h"
 #include "common/render/PupilName.h"
@@ -48,10 +49,10 @@ TEST(ClassList, NamesInUtf8OrWindows1254) {
 TEST(ClassList, UnusableListsAreRefusedWithTheReason) {
     EXPECT_NE(refusal("").find("boş"), std::string::npos);
     EXPECT_NE(refusal(" \n\r\n  \n").find("boş"), std::string::npos);
-    const QByteArray tooLong = QString(kLongestPupilName + 1, u'a').toUtf8();
+    const QByteArray tooLong = QString(limits::kLongestName + 1, u'a').toUtf8();
     EXPECT_NE(refusal("Ali\n" + tooLong).find("2. satır"), std::string::npos);
     EXPECT_NE(refusal("Ali\n" + tooLong).find("en çok 30 karakter"), std::string::npos);
-    EXPECT_EQ(refusal(QString(kLongestPupilName, u'ş').toUtf8()), "accepted");
+    EXPECT_EQ(refusal(QString(limits::kLongestName, u'ş').toUtf8()), "accepted");
     EXPECT_NE(refusal("Ali\x07Veli").find("denetim karakteri"), std::string::npos);
     EXPECT_NE(refusal("Ali\x1b[31mVeli").find("denetim"), std::string::npos);
 
@@ -133,8 +134,8 @@ TEST(PupilName, FitsBetweenTheNameCaptionAndTheNext) {
     EXPECT_EQ(name.font.pointSize, 10);
 
     // Shrunk when painted (and replaced, not added); see HeaderFooterFitTest.
-    printPupilName(page, QString(kLongestPupilName, u'Ğ'));
-    EXPECT_EQ(page.cell(u"PupilName").text.size(), kLongestPupilName);
+    printPupilName(page, QString(limits::kLongestName, u'Ğ'));
+    EXPECT_EQ(page.cell(u"PupilName").text.size(), limits::kLongestName);
     EXPECT_TRUE(page.cell(u"PupilName").fit.cut);
     EXPECT_LT(fitPageTexts(page).cell(u"PupilName").font.pointSize, 10);
 }

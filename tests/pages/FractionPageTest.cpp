@@ -224,7 +224,7 @@ TEST(FractionCli, UnmatchedChoicesGiveEmptyRowsAndBadUsageExitsTwo) {
     EXPECT_EQ(
         test::runCli({QStringLiteral("fraction"), QStringLiteral("--op"), QStringLiteral("Çarpma"),
                       QStringLiteral("--type"), QStringLiteral("Basit Kesir"), QStringLiteral("-o"),
-                      QStringLiteral("page.txt")})
+                      QStringLiteral("page.doc")})
             .exitCode,
         2);
 }

@@ -78,7 +78,9 @@ QString blank(const QString& answer) {
     return QString(std::clamp(length, 5, 24), u'_');
 }
 
-QString titleOf(int32_t code) {
+}  // namespace
+
+QString textSheetTitle(int32_t code) {
     const TextKind* kind = findTextKind(code);
     if (!kind) return {};
     // The measure items ("Basit", "Zaman") name their group only in the menu.
@@ -87,6 +89,8 @@ QString titleOf(int32_t code) {
         return group.menuText + QStringLiteral(": ") + kind->menuText;
     return kind->menuText;
 }
+
+namespace {
 
 class LineKeeper : public ByteSink {
   public:
@@ -117,13 +121,11 @@ class AnswerKeeper : public TextExerciseSink {
         const TextAnswer answer = textAnswer(exercise);
         sheet_.reading = answer.reading;
         sheet_.answers << answer.answer;
-        keyLines << QStringLiteral("%1) %2%3%4")
-                        .arg(keyLines.size() + 1)
-                        .arg(answer.exercise,
-                             answer.reading ? QStringLiteral(": ") : QStringLiteral(" = "),
-                             answer.answer);
+        sheet_.keys << answer.exercise +
+                           (answer.reading ? QStringLiteral(": ") : QStringLiteral(" = ")) +
+                           answer.answer;
+        sheet_.drawn.push_back(std::move(exercise));
     }
-    QStringList keyLines;
 
   private:
     TextSheet& sheet_;
@@ -143,8 +145,31 @@ TextSheet drawTextSheet(int32_t kind, const TextFields& fields, RandomDraw& rand
     AnswerKeeper answers(sheet);
     generateTextWorksheet(kind, fields, random, lines, &answers, progress);
     lines.finish();
-    sheet.keyLines = std::move(answers.keyLines);
     return sheet;
+}
+
+ExerciseList textSheetExercises(const TextSheet& sheet) {
+    ExerciseList exercises;
+    exercises.reserve(static_cast<size_t>(sheet.lines.size()));
+    for (qsizetype i = 0; i < sheet.lines.size(); ++i) {
+        Exercise e;
+        e.number = static_cast<int>(i + 1);
+        e.text = sheet.lines[i];
+        e.answer = sheet.answers.value(i);
+        e.key = sheet.keys.value(i);
+        if (static_cast<size_t>(i) < sheet.drawn.size()) {
+            const TextExercise& drawn = sheet.drawn[static_cast<size_t>(i)];
+            e.values.push_back({QStringLiteral("kind"), int64_t{drawn.kind}});
+            if (!drawn.values.empty()) e.values.push_back({QStringLiteral("numbers"), drawn.values});
+            if (!drawn.digits.isEmpty()) e.values.push_back({QStringLiteral("digits"), drawn.digits});
+            if (!drawn.givenUnit.isEmpty())
+                e.values.push_back({QStringLiteral("from"), drawn.givenUnit});
+            if (!drawn.wantedUnit.isEmpty())
+                e.values.push_back({QStringLiteral("to"), drawn.wantedUnit});
+        }
+        exercises.push_back(std::move(e));
+    }
+    return exercises;
 }
 
 QString printedTextExercise(const QString& line, const QString& answer, bool reading) {
@@ -209,7 +234,7 @@ void buildTextPages(const TextSheet& sheet, const QString& teacherName, const QS
     const int rows = static_cast<int>((kExercisesBottom - kExercisesTop) / pitch);
     const qsizetype perPage = static_cast<qsizetype>(rows) * columns;
     const qsizetype pages = std::max<qsizetype>(1, (count + perPage - 1) / perPage);
-    const QString title = titleOf(sheet.kind);
+    const QString title = textSheetTitle(sheet.kind);
 
     for (qsizetype p = 0; p < pages; ++p) {
         Page page(QStringLiteral("TextSheet%1").arg(p + 1), Paper::A4);

@@ -9,7 +9,9 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
+#include "common/core/Exercise.h"
 #include "common/core/Page.h"
 #include "common/core/RandomDraw.h"
 #include "text_worksheets/core/TextWorksheet.h"
@@ -21,10 +23,18 @@ namespace zarvik {
 struct TextSheet {
     int32_t kind = 0;
     QStringList lines;
-    QStringList answers;   // each exercise's answer, "758"
-    QStringList keyLines;  // for the key: "1) 45+713 = 758"
+    QStringList answers;  // each exercise's answer, "758"
+    QStringList keys;     // for the key: "45+713 = 758"
+    std::vector<TextExercise> drawn;
     bool reading = false;  // numbers to read: the pupil writes words, not a result
 };
+
+// The sheet's exercises: each line as the file holds it, its answer and the
+// numbers it was drawn from.
+ExerciseList textSheetExercises(const TextSheet& sheet);
+
+// The title of the kind's pages: its menu text.
+QString textSheetTitle(int32_t kind);
 
 // Draws exactly as generateTextWorksheet does (the same draws, the same
 // errors) and keeps the lines; the bytes also go to alsoTo when given, and

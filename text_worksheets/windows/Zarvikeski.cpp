@@ -20,7 +20,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "common/core/AnswerKeyPages.h"
+#include "common/core/Limits.h"
+#include "common/core/TextOutputs.h"
 #include "common/windows/ClassSetDialog.h"
 #include "common/core/DateText.h"
 #include "common/windows/ErrorBox.h"
@@ -28,12 +29,10 @@
 #include "common/core/FieldNumber.h"
 #include "common/windows/Look.h"
 #include "common/core/Names.h"
-#include "common/windows/PagePrinting.h"
-#include "common/render/PupilName.h"
 #include "common/windows/WindowControls.h"
 #include "text_worksheets/core/TextCatalogue.h"
-#include "text_worksheets/core/TextClassSet.h"
 #include "text_worksheets/core/TextPages.h"
+#include "text_worksheets/core/TextSheetSource.h"
 #include "text_worksheets/core/TextWorksheet.h"
 
 using zarvik::runGuarded;
@@ -94,9 +93,6 @@ class ProgressBox : public zarvik::TextProgress {
 const QString kOldFileKept =
     QStringLiteral("Önceki %1 dosyası olduğu gibi bırakıldı.").arg(kWorksheetFile);
 
-// A class set's pages all wait in memory for "Bak" and "Yazdır".
-constexpr int64_t kMostPrintedSetExercises = 100'000;
-
 QString tooLongForPages(int64_t most) {
     return QStringLiteral("%1'den çok alıştırma yalnız %2 dosyasına yazılır, sayfaya basılmaz.")
         .arg(QLocale(QLocale::Turkish).toString(static_cast<qlonglong>(most)), kWorksheetFile);
@@ -140,7 +136,9 @@ class TFormZarvikEski::Fields : public zarvik::TextFields {
 };
 
 TFormZarvikEski::TFormZarvikEski(zarvik::AppContext& context, QWidget* parent)
-    : QWidget(parent, zarvik::kFixedWindowFlags), context_(context) {
+    : WorksheetWindow(context, parent, zarvik::kFixedWindowFlags),
+      context_(context),
+      fields_(std::make_unique<Fields>(*this)) {
     setObjectName(QStringLiteral("FormZarvikEski"));
     setWindowTitle(zarvik::names::kAuthorWebAddress.toString());
     setWindowIcon(zarvik::textWindowIcon());
@@ -365,7 +363,7 @@ void TFormZarvikEski::Button1Click() {
         const Fields fields(*this);
         const TimerPause pause(Timer1);
         // The pages come from the lines as drawn; a huge count goes to the file only.
-        const bool keep = typedCount() <= kMostPrintedExercises;
+        const bool keep = typedCount() <= zarvik::limits::kMostPrintedExercises;
         auto sheet = std::make_unique<zarvik::TextSheet>();
         try {
             ProgressBox progress(this);
@@ -385,7 +383,7 @@ void TFormZarvikEski::Button1Click() {
             setPageButtonsEnabled(true);
         } else {
             sheet_.reset();
-            setPageButtonsEnabled(false, tooLongForPages(kMostPrintedExercises));
+            setPageButtonsEnabled(false, tooLongForPages(zarvik::limits::kMostPrintedExercises));
         }
         setLabelText(Label7, zarvik::textCompletionText());
         Label7->show();
@@ -421,74 +419,36 @@ void TFormZarvikEski::ButtonYazdirClick() {
     });
 }
 
-zarvik::PageOutput& TFormZarvikEski::pageOutput() {
-    if (context_.pageOutput) return *context_.pageOutput;
-    if (!desktopOutput_) desktopOutput_ = std::make_unique<zarvik::DesktopPageOutput>();
-    return *desktopOutput_;
+std::unique_ptr<zarvik::SheetSource> TFormZarvikEski::makeSheetSource() {
+    return std::make_unique<zarvik::TextSheetSource>(kindCode_, *fields_, EditOgretmen->text(),
+                                                     EditTarih->text());
 }
 
-zarvik::ClassSetDialog& TFormZarvikEski::openClassSetDialog() {
-    if (!classSetDialog_) {
-        // Text sheets are A4: no two-up choice.
-        classSetDialog_ = new zarvik::ClassSetDialog(this, false);
-        classSetDialog_->prepare = [this](const zarvik::ClassSetChoice& choice) {
-            return prepareClassSet(choice);
-        };
-        const auto withPages = [this](auto&& use) {
-            runGuarded(this, [&] {
-                if (classSetPages_.empty())
-                    QMessageBox::information(this, zarvik::names::kApplicationTitle.toString(),
-                                             tooLongForPages(kMostPrintedSetExercises));
-                else
-                    use(classSetPages_);
-            });
-        };
-        classSetDialog_->look = [this, withPages] {
-            withPages([this](const auto& pages) { pageOutput().previewPages(this, pages); });
-        };
-        classSetDialog_->print = [this, withPages] {
-            withPages([this](const auto& pages) { pageOutput().printPages(this, pages); });
-        };
-    }
-    classSetDialog_->open();
-    return *classSetDialog_;
+QString TFormZarvikEski::missingPagesReason() const {
+    return tooLongForPages(zarvik::limits::kMostPrintedSetExercises);
 }
 
+// Zarvik.txt gets every sheet and the key, as zarvik-cli writes a set; the
+// pages wait for "Bak" and "Yazdır" unless there are too many.
 bool TFormZarvikEski::prepareClassSet(const zarvik::ClassSetChoice& choice) {
     bool made = false;
     runGuarded(this, [&] {
         if (!zarvik::isTextKind(kindCode_)) return;
-        const Fields fields(*this);
         const TimerPause pause(Timer1);
         const int64_t count = typedCount();
-        const bool keep =
-            count <= kMostPrintedExercises && count * choice.sheets <= kMostPrintedSetExercises;
-        const QString teacher = EditOgretmen->text();
-        const QString date = EditTarih->text();
-        std::vector<zarvik::Page> pages;
-        std::vector<zarvik::AnswerBlock> keys;
-        std::unique_ptr<zarvik::TextSheet> last;
-        zarvik::TextClassSetCalls calls;
+        const bool keep = count <= zarvik::limits::kMostPrintedExercises &&
+                          count * choice.sheets <= zarvik::limits::kMostPrintedSetExercises;
+        zarvik::TextSheetSource source(kindCode_, *fields_, EditOgretmen->text(),
+                                       EditTarih->text());
+        zarvik::ListingWriter file(std::make_unique<zarvik::FileTarget>(kWorksheetFile),
+                                   zarvik::TextEncoding::Cp1254CrLf, choice);
         ProgressBox progress(this);
-        calls.sheetDone = [&](int k) {
-            if (!progress.carryOn(k, choice.sheets))
-                throw zarvik::Cancelled(QStringLiteral("Sınıf setinin hazırlanması iptal edildi."));
-        };
-        if (keep) {
-            calls.keepSheet = [&](int k, zarvik::TextSheet&& sheet) {
-                const QString pupil = choice.pupil(k);
-                zarvik::buildTextPages(sheet, teacher, date, [&](zarvik::Page&& page) {
-                    if (!pupil.isEmpty()) zarvik::printPupilName(page, pupil);
-                    pages.push_back(std::move(page));
-                });
-                if (choice.answerKey)
-                    keys.push_back({zarvik::answerBlockHeading(k, pupil), sheet.keyLines});
-                last = std::make_unique<zarvik::TextSheet>(std::move(sheet));
-            };
-        }
         try {
-            zarvik::writeTextClassSet(kindCode_, fields, context_.random, choice, kWorksheetFile,
-                                      calls);
+            runClassSet(source, choice, &file, keep, [&](int k) {
+                if (!progress.carryOn(k, choice.sheets))
+                    throw zarvik::Cancelled(
+                        QStringLiteral("Sınıf setinin hazırlanması iptal edildi."));
+            });
         } catch (const zarvik::Cancelled& e) {
             QMessageBox::information(this, zarvik::names::kApplicationTitle.toString(),
                                      e.message() + u'\n' + kOldFileKept);
@@ -497,21 +457,13 @@ bool TFormZarvikEski::prepareClassSet(const zarvik::ClassSetChoice& choice) {
             zarvik::showErrorBox(this, e.message() + u'\n' + kOldFileKept);
             return;
         }
-        if (choice.answerKey) {
-            zarvik::AnswerKeyPages key(
-                [&pages](const zarvik::Page& page) { pages.push_back(page); });
-            for (const zarvik::AnswerBlock& block : keys)
-                key.add(block);
-            key.finish();
-        }
-        classSetPages_ = std::move(pages);
         // As after as many presses of "Ödev Hazırla >>", the window holds the
         // set's last sheet.
-        sheet_ = std::move(last);
+        sheet_ = keep ? source.takeSheet() : nullptr;
         if (sheet_)
             setPageButtonsEnabled(true);
         else
-            setPageButtonsEnabled(false, tooLongForPages(kMostPrintedExercises));
+            setPageButtonsEnabled(false, tooLongForPages(zarvik::limits::kMostPrintedExercises));
         setLabelText(Label7, zarvik::textCompletionText());
         Label7->show();
         opener_->open(kWorksheetFile);
@@ -534,14 +486,6 @@ void TFormZarvikEski::Timer1Timer() {
                 break;
         }
     });
-}
-
-void TFormZarvikEski::showEvent(QShowEvent* event) {
-    if (!shownBefore_) {
-        shownBefore_ = true;
-        zarvik::centreOnScreen(*this);
-    }
-    QWidget::showEvent(event);
 }
 
 void TFormZarvikEski::keyPressEvent(QKeyEvent* event) {

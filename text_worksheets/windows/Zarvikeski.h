@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/windows/AppContext.h"
+#include "common/windows/WorksheetWindow.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,8 +24,6 @@ class QTimer;
 
 namespace zarvik {
 struct ClassSetChoice;
-class ClassSetDialog;
-class DesktopPageOutput;
 struct TextKind;
 struct TextHelpItem;
 struct TextSheet;
@@ -44,12 +43,10 @@ class DesktopFileOpener : public FileOpener {
 
 }  // namespace zarvik
 
-class TFormZarvikEski : public QWidget {
+class TFormZarvikEski : public zarvik::WorksheetWindow {
     Q_OBJECT
   public:
     static constexpr int kTimerInterval = 3000;
-    // Larger preparations go to Zarvik.txt only: their pages would fill the memory.
-    static constexpr int kMostPrintedExercises = 20'000;
     static constexpr QSize kPrintAreaSize{228, 88};
 
     explicit TFormZarvikEski(zarvik::AppContext& context, QWidget* parent = nullptr);
@@ -66,12 +63,12 @@ class TFormZarvikEski : public QWidget {
     void Timer1Timer();
     void ButtonBakClick();
     void ButtonYazdirClick();
-    // Opens "Sınıf seti…" (created on first use).
-    zarvik::ClassSetDialog& openClassSetDialog();
 
   protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
+    bool prepareClassSet(const zarvik::ClassSetChoice& choice) override;
+    QString missingPagesReason() const override;
 
   private:
     class Fields;
@@ -86,14 +83,12 @@ class TFormZarvikEski : public QWidget {
     // The exercise count as the generators read it; -1 when it is no number.
     int64_t typedCount() const;
     std::vector<zarvik::Page> sheetPages() const;
-    bool prepareClassSet(const zarvik::ClassSetChoice& choice);
-    zarvik::PageOutput& pageOutput();
 
     zarvik::AppContext& context_;
+    std::unique_ptr<Fields> fields_;
     zarvik::DesktopFileOpener desktopOpener_;
     zarvik::FileOpener* opener_ = &desktopOpener_;
     int32_t kindCode_ = 0;
-    bool shownBefore_ = false;
 
     QMenuBar* MainMenu1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -119,7 +114,4 @@ class TFormZarvikEski : public QWidget {
     QPushButton* ButtonSinifSeti = nullptr;
 
     std::unique_ptr<zarvik::TextSheet> sheet_;  // what the last press drew
-    std::vector<zarvik::Page> classSetPages_;
-    zarvik::ClassSetDialog* classSetDialog_ = nullptr;
-    std::unique_ptr<zarvik::DesktopPageOutput> desktopOutput_;
 };

@@ -1,0 +1,56 @@
+#pragma once
+// One exercise of a sheet as a value, apart from the page it is printed on:
+// its number on the sheet, the text the pupil reads, its answer, the key's
+// line, and its shape with the numbers it is made of, so that any output
+// (JSON, the answer key, a board, a web page) can show it without reading
+// printed texts back.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+namespace zarvik {
+
+enum class ExerciseShape {
+    Line,          // a line with blanks: "45 + 713 = ____", "4 bin 5 yüz = ____"
+    Column,        // numbers stacked over an answer line: first, operator, second
+    LongDivision,  // a long-division frame: dividend, divisor
+    Fractions,     // two fractions or mixed numbers and an operator
+    Clock,         // a clock face to read, or to draw the hands on
+    Sequence,      // numbers in a row, some left blank
+};
+
+// "line", "column", "division", "fractions", "clock", "sequence".
+QString shapeName(ExerciseShape shape);
+
+// One named number, text, list of numbers or yes/no of an exercise.
+struct ExerciseValue {
+    QString name;
+    std::variant<int64_t, QString, std::vector<int64_t>, bool> value;
+};
+using ExerciseValues = std::vector<ExerciseValue>;
+
+struct Exercise {
+    int number = 0;  // 1, 2, … as on the sheet
+    QString text;    // as the page or the text file writes it
+    QString answer;  // the result alone: "758", "3, kalan 2", "üçü çeyrek geçiyor"
+    QString key;     // the key's line after "N) ": "45 + 713 = 758"
+    ExerciseShape shape = ExerciseShape::Line;
+    ExerciseValues values;
+
+    // The value of that name; nullptr when the exercise has none.
+    const ExerciseValue* value(QStringView name) const;
+    // A number value, or fallback.
+    int64_t numberValue(QStringView name, int64_t fallback = 0) const;
+};
+using ExerciseList = std::vector<Exercise>;
+
+// The key's lines of a sheet: "12) 45 + 713 = 758".
+QStringList keyLines(const ExerciseList& exercises);
+
+// {"number":1,"text":…,"answer":…,"shape":…,"values":{…}} each, in an array.
+QString exercisesJson(const ExerciseList& exercises);
+
+}  // namespace zarvik

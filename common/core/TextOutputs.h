@@ -1,0 +1,128 @@
+#pragma once
+// The outputs of a sheet set that are text: the plain listing (standard
+// output, or a Windows-1254 text file with CR LF line ends, Zarvik.txt's
+// format), JSON, and a folder with one text file per sheet. A set's sheets
+// are separated by a line "----", each headed by its pupil's name, and the
+// key follows the sheets ("----", "CEVAP ANAHTARI", a block per sheet).
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "common/core/AnswerStore.h"
+#include "common/core/OutputFile.h"
+#include "common/core/SheetSet.h"
+
+namespace zarvik {
+
+// Where a text output goes. finish() makes it whole: a file replaces the old
+// one only then.
+class TextTarget : public ByteSink {
+  public:
+    virtual void open() {}
+    virtual void finish() = 0;
+};
+
+// A file (or "-", standard output, written as it comes) through OutputFile.
+class FileTarget : public TextTarget {
+  public:
+    explicit FileTarget(const QString& path) : file_(path) {}
+    void open() override { file_.device(); }
+    void write(const char* data, qsizetype size) override { file_.write(data, size); }
+    void finish() override { file_.commit(); }
+
+  private:
+    OutputFile file_;
+};
+
+// Standard output, checked. A short output goes out whole at the end (nothing
+// on a failure); a long one is streamed, so memory stays flat.
+class StandardOutputTarget : public TextTarget {
+  public:
+    void write(const char* data, qsizetype size) override;
+    void finish() override;
+
+  private:
+    static constexpr qsizetype kPendingLimit = 4 << 20;
+    QByteArray pending_;
+};
+
+// Writes the bytes to standard output and flushes; a failed or short write
+// (a full disk, a closed pipe) throws FileError.
+void writeStandardOutput(const QByteArray& bytes);
+
+enum class TextEncoding {
+    Utf8,        // '\n' line ends: standard output of the page families
+    Cp1254CrLf,  // text files, and the text worksheets anywhere
+};
+
+// Names a Windows-1254 text cannot hold are refused before anything is written.
+void refuseNamesOutsideCp1254(const QStringList& names);
+
+// The sheets one after another, then the key.
+class ListingWriter : public SheetWriter {
+  public:
+    ListingWriter(std::unique_ptr<TextTarget> target, TextEncoding encoding,
+                  const ClassSetChoice& choice);
+    SheetNeeds needs() const override;
+    void beforeSheet(int k, SheetSource& source) override;
+    void addSheet(int k, SheetSource& source) override;
+    void finish() override;
+
+  private:
+    void writeLine(const QString& line);
+    void writeText(const QString& text);
+
+    std::unique_ptr<TextTarget> target_;
+    TextEncoding encoding_;
+    const ClassSetChoice& choice_;
+    AnswerStore answers_;
+};
+
+// One JSON object per sheet (an array of them for a set): the family's fields,
+// "exercises", and in a set "pupil" and "answers".
+class JsonWriter : public SheetWriter {
+  public:
+    JsonWriter(std::unique_ptr<TextTarget> target, const ClassSetChoice& choice);
+    SheetNeeds needs() const override { return {false, true, choice_.answerKey, false}; }
+    void addSheet(int k, SheetSource& source) override;
+    void finish() override;
+
+  private:
+    void write(const QString& text);
+    std::unique_ptr<TextTarget> target_;
+    const ClassSetChoice& choice_;
+};
+
+// A folder with each sheet in a file of its own (Zarvik-01.txt, …) and the
+// key in Cevap-Anahtari.txt. The set is prepared whole, each file in a
+// temporary file beside its place, before any old sheet is replaced.
+class SheetFolderWriter : public SheetWriter {
+  public:
+    SheetFolderWriter(const QString& folder, const ClassSetChoice& choice);
+    ~SheetFolderWriter() override;
+    SheetNeeds needs() const override;
+    void beforeSheet(int k, SheetSource& source) override;
+    void addSheet(int k, SheetSource& source) override;
+    void finish() override;
+
+  private:
+    struct FileSink : ByteSink {
+        OutputFile* file = nullptr;
+        void write(const char* data, qsizetype size) override { file->write(data, size); }
+    };
+
+    QString folder_;
+    const ClassSetChoice& choice_;
+    int width_;
+    std::unique_ptr<OutputFile> current_;
+    FileSink sink_;
+    std::vector<std::unique_ptr<OutputFile>> prepared_;
+    AnswerStore answers_;
+};
+
+// A path that names a folder: ending in '/' or an existing folder.
+bool isFolderPath(const QString& path);
+
+}  // namespace zarvik

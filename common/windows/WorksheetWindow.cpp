@@ -1,0 +1,92 @@
+#include "common/windows/WorksheetWindow.h"
+
+#include <QMessageBox>
+
+#include "common/core/Names.h"
+#include "common/render/ClassSetPages.h"
+#include "common/windows/ClassSetDialog.h"
+#include "common/windows/ErrorBox.h"
+#include "common/windows/Look.h"
+#include "common/windows/PagePrinting.h"
+
+namespace zarvik {
+
+WorksheetWindow::WorksheetWindow(AppContext& context, QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags), context_(context) {}
+
+WorksheetWindow::~WorksheetWindow() = default;
+
+void WorksheetWindow::showEvent(QShowEvent* event) {
+    // Centred when first shown, once the window knows its screen and frame.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        centreOnScreen(*this);
+    }
+    QWidget::showEvent(event);
+}
+
+PageOutput& WorksheetWindow::pageOutput() {
+    if (context_.pageOutput) return *context_.pageOutput;
+    if (!desktopOutput_) desktopOutput_ = std::make_unique<DesktopPageOutput>();
+    return *desktopOutput_;
+}
+
+ClassSetDialog& WorksheetWindow::openClassSetDialog() {
+    if (!classSetDialog_) {
+        classSetDialog_ = new ClassSetDialog(this, halfPageSheets());
+        classSetDialog_->prepare = [this](const ClassSetChoice& choice) {
+            return prepareClassSet(choice);
+        };
+        const auto withPages = [this](auto&& use) {
+            runGuarded(this, [&] {
+                if (classSetPages_.empty() && !missingPagesReason().isEmpty())
+                    QMessageBox::information(this, names::kApplicationTitle.toString(),
+                                             missingPagesReason());
+                else
+                    use(classSetPages_);
+            });
+        };
+        classSetDialog_->look = [this, withPages] {
+            withPages([this](const auto& pages) { pageOutput().previewPages(this, pages); });
+        };
+        classSetDialog_->print = [this, withPages] {
+            withPages([this](const auto& pages) { pageOutput().printPages(this, pages); });
+        };
+    }
+    classSetDialog_->open();
+    return *classSetDialog_;
+}
+
+void WorksheetWindow::runClassSet(SheetSource& source, const ClassSetChoice& choice,
+                                  SheetWriter* writer, bool keepPages,
+                                  const std::function<void(int k)>& sheetDone) {
+    std::vector<Page> pages;
+    SheetWriters writers;
+    struct Forward : SheetWriter {
+        explicit Forward(SheetWriter& to) : to(to) {}
+        SheetNeeds needs() const override { return to.needs(); }
+        void beforeSheet(int k, SheetSource& s) override { to.beforeSheet(k, s); }
+        void addSheet(int k, SheetSource& s) override { to.addSheet(k, s); }
+        void finish() override { to.finish(); }
+        SheetWriter& to;
+    };
+    if (writer) writers.add(std::make_unique<Forward>(*writer));
+    if (keepPages)
+        writers.add(std::make_unique<PagesWriter>(
+            choice, [&pages](const Page& page) { pages.push_back(page); }));
+    runSheetSet(source, context_.random, choice, writers, sheetDone);
+    classSetPages_ = std::move(pages);
+}
+
+bool WorksheetWindow::prepareClassSet(const ClassSetChoice& choice) {
+    bool made = false;
+    runGuarded(this, [&] {
+        std::unique_ptr<SheetSource> source = makeSheetSource();
+        runClassSet(*source, choice, nullptr, true);
+        classSetMade();
+        made = true;
+    });
+    return made;
+}
+
+}  // namespace zarvik

@@ -1,0 +1,64 @@
+#pragma once
+// What every worksheet window has, the text window and the printed-worksheet
+// windows alike: the page output (preview and printer), centring when first
+// shown, and "Sınıf seti…": its dialog, and the set drawn from the window's
+// sheet source through the one sheet loop that zarvik-cli runs too.
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "common/core/SheetSet.h"
+#include "common/windows/AppContext.h"
+
+namespace zarvik {
+
+class ClassSetDialog;
+class DesktopPageOutput;
+
+class WorksheetWindow : public QWidget {
+    Q_OBJECT
+  public:
+    WorksheetWindow(AppContext& context, QWidget* parent, Qt::WindowFlags flags);
+    ~WorksheetWindow() override;
+
+    // The pages of the last class set (sheets, then the key).
+    const std::vector<Page>& classSetPages() const { return classSetPages_; }
+    // Opens "Sınıf seti…" (window-modal, returns at once).
+    ClassSetDialog& openClassSetDialog();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+    // The window's sheets for a class set, prepared from what its controls
+    // hold now, exactly as its prepare button prepares them.
+    virtual std::unique_ptr<SheetSource> makeSheetSource() = 0;
+    // Half-page sheets, which can go two to an A4 page.
+    virtual bool halfPageSheets() const { return false; }
+    // "Hazırla" of the dialog: the set drawn and its pages kept. Returns
+    // whether the set was made; an error leaves the last set as it was.
+    virtual bool prepareClassSet(const ClassSetChoice& choice);
+    // After a set was made: the window holds its last sheet.
+    virtual void classSetMade() {}
+    // Why a set has no pages to show (too many exercises); empty: it has.
+    virtual QString missingPagesReason() const { return {}; }
+
+    // Draws the set from source into writer (may be null) and, with
+    // keepPages, into the pages "Bak" and "Yazdır" show. Throws as the
+    // preparation does, leaving the last set as it was.
+    void runClassSet(SheetSource& source, const ClassSetChoice& choice, SheetWriter* writer,
+                     bool keepPages, const std::function<void(int k)>& sheetDone = {});
+
+    // The preview and the printer (or what tests put in their place).
+    PageOutput& pageOutput();
+    AppContext& context() { return context_; }
+
+  private:
+    AppContext& context_;
+    std::vector<Page> classSetPages_;
+    ClassSetDialog* classSetDialog_ = nullptr;
+    std::unique_ptr<PageOutput> desktopOutput_;
+    bool shownBefore_ = false;
+};
+
+}  // namespace zarvik
