@@ -10,7 +10,11 @@ seconds=${1:-30}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(text_fuzzer column_fuzzer fraction_fuzzer number_fuzzer classlist_fuzzer cli_fuzzer)
+  # One target for every family of the registry, then the class list and the CLI.
+  for command in $(sed -n 's/^ *F([a-z_]*, *\([a-z_]*\)).*/\1/p' "$here/common/core/FamilyList.h"); do
+    targets+=("${command}_fuzzer")
+  done
+  targets+=(classlist_fuzzer cli_fuzzer)
 fi
 build=${ZARVIK_FUZZ_BUILD:-$here/build-fuzz}
 launcher=()

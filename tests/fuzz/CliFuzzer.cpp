@@ -3,7 +3,8 @@
 // it stops where the drawing would begin. Every input must end there, with
 // a usage error or with one of the program's errors.
 //
-// Input: 1 byte command, then the arguments separated by 0 bytes (UTF-8).
+// Input: 1 byte command (a family of the registry), then the arguments
+// separated by 0 bytes (UTF-8).
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +13,8 @@
 #include <cstdio>
 
 #include "cli/CliSupport.h"
-#include "cli/Commands.h"
+#include "cli/Runner.h"
+#include "common/core/Family.h"
 #include "common/core/Errors.h"
 #include "tests/fuzz/FuzzInput.h"
 
@@ -31,21 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t command = input.take<uint8_t>();
     const QStringList arguments = input.rest();
     using namespace zarvik::cli;
+    const auto& families = zarvik::families();
     try {
-        switch (command % 4) {
-            case 0:
-                runTextCommand(arguments, true);
-                break;
-            case 1:
-                runColumnCommand(arguments, true);
-                break;
-            case 2:
-                runFractionCommand(arguments, true);
-                break;
-            default:
-                runNumbersCommand(arguments, true);
-                break;
-        }
+        runCommand(*families[command % families.size()], arguments, true);
     } catch (const UsageError&) {
     } catch (const zarvik::Error&) {
     }
