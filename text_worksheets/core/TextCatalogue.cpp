@@ -49,12 +49,12 @@ TextMainMenu textHelpMenu() {
 
 const std::vector<TextMenuGroup>& textMenuGroups() {
     static const std::vector<TextMenuGroup> groups{
-        {u"Toplama1"_s, u"Toplama"_s, u"addition"_s},
-        {u"karma1"_s, u"Çıkarma"_s, u"subtraction"_s},
-        {u"arpma1"_s, u"Çarpma"_s, u"multiplication"_s},
-        {u"Blme1"_s, u"Bölme"_s, u"division"_s},
-        {u"ller1"_s, u"Ölçüler"_s, u"measures and time"_s},
-        {u"SayOkuma1"_s, u"Sayı Okuma"_s, u"reading numbers"_s},
+        {u"Toplama1"_s, u"Toplama"_s},
+        {u"karma1"_s, u"Çıkarma"_s},
+        {u"arpma1"_s, u"Çarpma"_s},
+        {u"Blme1"_s, u"Bölme"_s},
+        {u"ller1"_s, u"Ölçüler"_s},
+        {u"SayOkuma1"_s, u"Sayı Okuma"_s},
     };
     return groups;
 }

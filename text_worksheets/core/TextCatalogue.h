@@ -14,7 +14,6 @@ namespace zarvik {
 struct TextMenuGroup {
     QString itemName;
     QString menuText;
-    QString englishName;  // for zarvik-cli's help
 };
 
 struct TextHelpItem {
