@@ -43,8 +43,8 @@ run() {
     "$scratch/$target" "$here/tests/fuzz/corpus/$target" >"$scratch/$target.log" 2>&1 ||
     status=$?
   local execs cov
-  execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/$target.log")
-  cov=$(grep -o 'cov: [0-9]*' "$scratch/$target.log" | tail -1)
+  execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/$target.log" || true)
+  cov=$(grep -o 'cov: [0-9]*' "$scratch/$target.log" | tail -1 || true)
   echo "$target: ${execs:-?} runs, ${cov:-cov: ?}, exit $status"
   if [ $status -ne 0 ]; then
     tail -40 "$scratch/$target.log"
