@@ -25,6 +25,7 @@
 
 #include "common/core/Errors.h"
 #include "common/core/OutputFile.h"
+#include "common/render/FontMeasure.h"
 #include "common/render/TextFit.h"
 
 // The pictures are compiled into zarvik_render; naming the initialiser here
@@ -558,12 +559,6 @@ void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell, d
 // numbers in the middle of a page cost nothing.
 class InkReach {
   public:
-    InkReach() : device_(1, 1, QImage::Format_Mono) {
-        const int dotsPerMeter = static_cast<int>(std::lround(1200 / 0.0254));
-        device_.setDotsPerMeterX(dotsPerMeter);
-        device_.setDotsPerMeterY(dotsPerMeter);
-    }
-
     QRectF of(const Page& page, const QRectF& safe) {
         QRectF reach;
         const auto include = [&](const QRectF& r) { reach = reach.isNull() ? r : reach.united(r); };
@@ -602,61 +597,11 @@ class InkReach {
     }
 
   private:
-    struct Line {
-        QRectF ink;  // from the line's top-left, tenths
-        double advance;
-    };
-    struct Face {
-        CellFont design;
-        QFontMetricsF metrics;
-        double widestLetter;  // tenths, as below
-        double spacing;
-        double overhang;               // ink beyond the advance, at most
-        QHash<QChar, double> letters;  // advance per letter
-        QHash<QString, Line> lines;
-    };
-
-    double summedAdvance(Face& f, QStringView line) {
+    double summedAdvance(QStringView line, const CellFont& font) const {
         double sum = 0;
-        for (const QChar letter : line) {
-            auto it = f.letters.constFind(letter);
-            if (it == f.letters.constEnd())
-                it = f.letters.insert(letter, tenths(f.metrics.horizontalAdvance(letter)));
-            sum += *it;
-        }
+        for (const QChar letter : line)
+            sum += measure_.letterWidth(letter, font, font.pointSize);
         return sum;
-    }
-
-    Face& face(const CellFont& design) {
-        for (Face& known : faces_)
-            if (known.design.pointSize == design.pointSize && known.design.bold == design.bold &&
-                known.design.underline == design.underline && known.design.family == design.family)
-                return known;
-        QFont font;
-        font.setFamilies({resolvedFontFamily(design.family), design.family});
-        font.setPointSizeF(design.pointSize);
-        font.setBold(design.bold);
-        font.setUnderline(design.underline);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        QFontMetricsF metrics(font, &device_);
-        const double widest = tenths(metrics.maxWidth());
-        const double spacing = tenths(metrics.lineSpacing());
-        const double overhang = tenths(metrics.height());
-        faces_.push_back({design, metrics, widest, spacing, overhang, {}, {}});
-        return faces_.back();
-    }
-
-    double tenths(double pixels) const { return pixels / device_.logicalDpiX() * kTenthsPerInch; }
-
-    const Line& line(Face& f, const QString& text) {
-        if (const auto it = f.lines.constFind(text); it != f.lines.constEnd()) return *it;
-        if (f.lines.size() > 4096) f.lines.clear();
-        QRectF ink = f.metrics.boundingRect(text).translated(0, f.metrics.ascent());
-        if (f.design.underline) ink.setBottom(f.metrics.height());
-        const Line measured{QRectF(tenths(ink.left()), tenths(ink.top()), tenths(ink.width()),
-                                   tenths(ink.height())),
-                            tenths(f.metrics.horizontalAdvance(text))};
-        return *f.lines.insert(text, measured);
     }
 
     // A box holding `width` of text as the cell aligns it, with the ink's
@@ -672,8 +617,28 @@ class InkReach {
                       height + overhang / 4);
     }
 
+    // A page has a few faces and many texts: each face is asked for once.
+    struct Face {
+        CellFont font;
+        FaceMetrics metrics;
+        double widestLetter;
+    };
+    const Face& faceOf(const CellFont& font) {
+        for (const Face& known : faces_)
+            if (known.font.pointSize == font.pointSize && known.font.bold == font.bold &&
+                known.font.family == font.family)
+                return known;
+        faces_.push_back({font, measure_.metrics(font, font.pointSize),
+                          measure_.widestLetter(font, font.pointSize)});
+        return faces_.back();
+    }
+
     QRectF textReach(const Cell& cell, const QRectF& box, const QRectF& safe) {
-        Face& f = face(cell.font);
+        const CellFont& font = cell.font;
+        const Face& known = faceOf(font);
+        const FaceMetrics& face = known.metrics;
+        // Ink reaches beyond the advance by less than the face's height.
+        const double overhang = face.ascent + face.descent;
         // First every letter as wide as the widest: no text is looked at.
         qsizetype lineCount = 1;
         qsizetype longest = 0;
@@ -687,9 +652,9 @@ class InkReach {
             }
             longest = std::max(longest, cell.text.size() - start);
         }
-        const double height = static_cast<double>(lineCount) * f.spacing;
+        const double height = static_cast<double>(lineCount) * face.lineSpacing;
         QRectF bound =
-            around(cell, box, static_cast<double>(longest) * f.widestLetter, height, f.overhang);
+            around(cell, box, static_cast<double>(longest) * known.widestLetter, height, overhang);
         if (safe.contains(bound)) return bound;
         const QStringList lines = cell.kind == CellKind::Label
                                       ? QStringList{QString(cell.text).replace(u'\n', u' ')}
@@ -697,8 +662,8 @@ class InkReach {
         // Then letter by letter, with room for kerning.
         double widest = 0;
         for (const QString& text : lines)
-            widest = std::max(widest, summedAdvance(f, text));
-        bound = around(cell, box, widest * 1.02, height, f.overhang);
+            widest = std::max(widest, summedAdvance(text, font));
+        bound = around(cell, box, widest * 1.02, height, overhang);
         if (safe.contains(bound)) return bound;
         // Near an edge: the ink itself.
         QRectF reach;
@@ -706,34 +671,28 @@ class InkReach {
             QString text = lines[i];
             if (text.endsWith(u'\r')) text.chop(1);
             if (text.trimmed().isEmpty()) continue;
-            const Line& measured = line(f, text);
-            const QRectF x = around(cell, box, measured.advance, 0, 0);
-            const QRectF ink =
-                measured.ink.translated(x.left(), box.top() + static_cast<double>(i) * f.spacing);
+            QRectF ink = measure_.ink(text, font, font.pointSize);
+            if (font.underline) ink.setBottom(overhang);
+            const QRectF x = around(cell, box, measure_.width(text, font, font.pointSize), 0, 0);
+            ink.translate(x.left(), box.top() + static_cast<double>(i) * face.lineSpacing);
             reach = reach.isNull() ? ink : reach.united(ink);
         }
         return reach;
     }
 
-    QImage device_;
-    std::list<Face> faces_;
+    const FontMeasure& measure_ = FontMeasure::instance();
+    std::vector<Face> faces_;
 };
 
 }  // namespace
 
 double printableAreaScale(const Page& page) {
-    static QMutex mutex;
-    static InkReach& reach = *new InkReach;  // outlives no font: kept to the end
     const double width = page.paperWidth();
     const double height = page.paperHeight();
     // A little inside the limit: anti-aliased edges and rounding to pixels.
     const double edge = kUnprintableEdge + 3;
     const QRectF safe(edge, edge, width - 2 * edge, height - 2 * edge);
-    QRectF ink;
-    {
-        QMutexLocker lock(&mutex);
-        ink = reach.of(page, safe);
-    }
+    const QRectF ink = InkReach().of(page, safe);
     if (ink.isNull() || safe.contains(ink)) return 1.0;
     const double cx = width / 2;
     const double cy = height / 2;
