@@ -26,8 +26,14 @@ QString gridEntry(const QString& line) {
     const qsizetype equals = line.lastIndexOf(QLatin1String(" = "));
     if (equals < 0) return line;
     const qsizetype number = line.indexOf(QLatin1String(") "));
-    const QString prefix = number >= 0 && number < equals ? line.left(number + 2) : QString();
-    return prefix + line.mid(equals + 3);
+    const QStringView prefix =
+        number >= 0 && number < equals ? QStringView(line).left(number + 2) : QStringView();
+    const QStringView answer = QStringView(line).mid(equals + 3);
+    QString entry;
+    entry.reserve(prefix.size() + answer.size());
+    entry.append(prefix);
+    entry.append(answer);
+    return entry;
 }
 
 }  // namespace
@@ -67,11 +73,18 @@ void AnswerKeyPages::flushPage() {
 }
 
 void AnswerKeyPages::add(const AnswerBlock& block) {
-    qsizetype longest = 1;
-    for (const QString& line : block.lines)
-        longest = std::max(longest, block.gridColumns > 0 ? gridEntry(line).size() : line.size());
-    const double columnWidth = longest * kCharacterWidth + kColumnGap;
     const bool grid = block.gridColumns > 0;
+    QStringList gridEntries;
+    if (grid) {
+        gridEntries.reserve(block.lines.size());
+        for (const QString& line : block.lines)
+            gridEntries << gridEntry(line);
+    }
+    const QStringList& entries = grid ? gridEntries : block.lines;
+    qsizetype longest = 1;
+    for (const QString& entry : entries)
+        longest = std::max(longest, entry.size());
+    const double columnWidth = longest * kCharacterWidth + kColumnGap;
     const int columns =
         grid ? block.gridColumns
              : std::clamp(static_cast<int>(kBandWidth / columnWidth), 1, kMostColumns);
@@ -111,8 +124,7 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
             QStringList lines;
             for (qsizetype r = row; r < row + taken; ++r) {
                 const qsizetype index = grid ? r * columns + c : c * rows + r;
-                if (index < block.lines.size())
-                    lines << (grid ? gridEntry(block.lines[index]) : block.lines[index]);
+                if (index < entries.size()) lines << entries[index];
             }
             if (lines.isEmpty()) continue;
             Cell answers;

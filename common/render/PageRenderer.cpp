@@ -167,6 +167,18 @@ class TextCache {
     struct Line {
         QList<QGlyphRun> runs;  // baseline at the font's ascent below y = 0
         double advance = 0;
+        bool decorated = false;  // a run underlined, overlined or struck out
+    };
+
+    // One character laid out on its own, for the texts laid out by
+    // characters: most are a single plain glyph, which is batched as it is
+    // without looking up or copying a whole line.
+    struct Letter {
+        QRawFont font;
+        quint32 glyph = 0;
+        QPointF position;  // from the pen, as in its line
+        double advance = 0;
+        bool single = false;
     };
 
     struct Font {
@@ -176,6 +188,7 @@ class TextCache {
         QFont font;
         double lineSpacing = 0;
         QHash<QString, Line> lines;
+        QHash<char16_t, Letter> letters;
     };
 
     Font& font(const CellFont& design, QPaintDevice* device) {
@@ -219,8 +232,30 @@ class TextCache {
         if (textLine.isValid()) {
             line.runs = textLine.glyphRuns();
             line.advance = textLine.horizontalAdvance();
+            for (const QGlyphRun& run : line.runs)
+                line.decorated =
+                    line.decorated || run.underline() || run.overline() || run.strikeOut();
         }
         return *font.lines.insert(text, line);
+    }
+
+    // Valid until the next letter of the font is laid out.
+    const Letter& letter(Font& font, QChar c, QPaintDevice* device) {
+        if (const auto it = font.letters.constFind(c.unicode()); it != font.letters.constEnd())
+            return *it;
+        const Line& alone = line(font, QString(c), device);
+        Letter letter;
+        letter.advance = alone.advance;
+        if (alone.runs.size() == 1) {
+            const QGlyphRun& run = alone.runs.front();
+            if (run.glyphIndexes().size() == 1 && !alone.decorated) {
+                letter.font = run.rawFont();
+                letter.glyph = run.glyphIndexes().front();
+                letter.position = run.positions().front();
+                letter.single = true;
+            }
+        }
+        return *font.letters.insert(c.unicode(), letter);
     }
 
   private:
@@ -330,7 +365,7 @@ class GlyphBatches {
 
     void add(const TextCache::Line& line, QPointF topLeft) {
         for (const QGlyphRun& run : line.runs) {
-            if (run.underline() || run.overline() || run.strikeOut()) {
+            if (line.decorated && (run.underline() || run.overline() || run.strikeOut())) {
                 painter_.drawGlyphRun(topLeft, run);
                 continue;
             }
@@ -339,6 +374,12 @@ class GlyphBatches {
             for (const QPointF& position : run.positions())
                 batch.positions += position + topLeft;
         }
+    }
+
+    void add(const TextCache::Letter& letter, QPointF pen) {
+        Batch& batch = batchFor(letter.font);
+        batch.glyphs.append(letter.glyph);
+        batch.positions.append(letter.position + pen);
     }
 
     void draw() {
@@ -372,18 +413,21 @@ class GlyphBatches {
 void paintByCharacters(TextCache& cache, TextCache::Font& font, const QString& text,
                        QPaintDevice* device, const Cell& cell, double left, double width,
                        double top, GlyphBatches& glyphs) {
-    double advance = 0;
-    for (const QChar c : text)
-        advance += cache.line(font, QString(c), device).advance;
     double x = left;
-    if (cell.align == Align::Right)
-        x = left + width - advance;
-    else if (cell.align == Align::Center)
-        x = left + (width - advance) / 2;
+    if (cell.align != Align::Left) {
+        double advance = 0;
+        for (const QChar c : text)
+            advance += cache.letter(font, c, device).advance;
+        x = cell.align == Align::Right ? left + width - advance : left + (width - advance) / 2;
+    }
     for (const QChar c : text) {
-        const TextCache::Line& line = cache.line(font, QString(c), device);
-        glyphs.add(line, QPointF(x, top));
-        x += line.advance;
+        const TextCache::Letter& letter = cache.letter(font, c, device);
+        const double advance = letter.advance;
+        if (letter.single)
+            glyphs.add(letter, QPointF(x, top));
+        else
+            glyphs.add(cache.line(font, QString(c), device), QPointF(x, top));
+        x += advance;
     }
 }
 
