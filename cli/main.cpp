@@ -18,6 +18,7 @@
 #include "cli/Commands.h"
 #include "common/core/Errors.h"
 #include "common/core/OutputFile.h"
+#include "common/render/PageRenderer.h"
 
 namespace {
 
@@ -102,6 +103,7 @@ bool writesTextPages(const QStringList& arguments) {
 
 int main(int argc, char** argv) {
     using namespace zarvik::cli;
+    zarvik::tuneHeapForPageOutput();
     // A closed standard stream gets a placeholder nothing can be written to,
     // so no file opened later takes its number and receives the output.
     for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {

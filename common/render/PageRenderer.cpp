@@ -20,7 +20,6 @@
 
 #include <cmath>
 #include <list>
-#include <mutex>
 #include <optional>
 
 #include "common/core/Errors.h"
@@ -830,15 +829,6 @@ struct PdfWriter::State {
 PdfWriter::PdfWriter(const QString& path, const QString& title)
     : state_(std::make_unique<State>(path)) {
     state_->title = title;
-    // Qt's PDF engine compresses each page through two 16 MB buffers. By
-    // default glibc hands such blocks back to the system after every page and
-    // faults them in again for the next, which costs more than drawing the
-    // page; keeping them in the heap makes many-page files several times faster.
-    static std::once_flag tuned;
-    std::call_once(tuned, [] {
-        mallopt(M_MMAP_THRESHOLD, 32 << 20);
-        mallopt(M_TRIM_THRESHOLD, 128 << 20);
-    });
 }
 
 PdfWriter::~PdfWriter() {
@@ -884,6 +874,15 @@ void PdfWriter::finish() {
 
 int PdfWriter::pageCount() const {
     return state_->pages;
+}
+
+void tuneHeapForPageOutput() {
+    // Qt's PDF engine compresses each page through two 16 MB buffers. By
+    // default glibc hands such blocks back to the system after every page and
+    // faults them in again for the next, which costs more than drawing the
+    // page; keeping them in the heap makes many-page files several times faster.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
 }
 
 void writePdf(const std::vector<const Page*>& pages, const QString& path) {
