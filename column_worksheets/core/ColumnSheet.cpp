@@ -184,6 +184,10 @@ Page ColumnSheet::printedGridPage() const {
             page.setLeft(names.gridOperator[i], left);
         }
     }
+    const TextMeasure& measure = textMeasure();
+    // Every lower number has the page's number font: its ascent, asked once.
+    const CellFont* ascentFont = nullptr;
+    double ascent = 0;
     for (int slot = 1; slot <= kGridSlotCount; ++slot) {
         const auto i = static_cast<size_t>(slot);
         for (const QString* name : {&names.gridFirst[i], &names.gridSecond[i]}) {
@@ -195,8 +199,12 @@ Page ColumnSheet::printedGridPage() const {
         // design size (fitting only makes them smaller).
         const Cell& second = page.cell(names.gridSecond[i]);
         Cell& answerLine = page.cell(names.gridLine[i]);
-        const double digitsBottom =
-            second.top + textMeasure().metrics(second.font, second.font.pointSize).ascent;
+        if (!ascentFont || ascentFont->pointSize != second.font.pointSize ||
+            ascentFont->bold != second.font.bold || ascentFont->family != second.font.family) {
+            ascentFont = &second.font;
+            ascent = measure.metrics(second.font, second.font.pointSize).ascent;
+        }
+        const double digitsBottom = second.top + ascent;
         const double lowest = digitsBottom + kClearOfLine + fromDesignUnits(grid.linePen) / 2;
         const double middle = answerLine.top + answerLine.height / 2;
         if (middle < lowest) answerLine.top += lowest - middle;

@@ -47,6 +47,7 @@ struct FontMeasure::Faces {
     QMutex mutex;
     QImage device{1, 1, QImage::Format_Mono};
     std::list<Face> faces;  // stable addresses
+    Face* last = nullptr;
 
     Faces() {
         const int dotsPerMeter = static_cast<int>(std::lround(kMeasureDpi / 0.0254));
@@ -55,10 +56,14 @@ struct FontMeasure::Faces {
     }
 
     Face& face(const CellFont& design, int pointSize) {
+        // A page asks for one face many times in a row.
+        if (last && last->design.pointSize == pointSize && last->design.bold == design.bold &&
+            last->design.family == design.family)
+            return *last;
         for (Face& known : faces)
             if (known.design.pointSize == pointSize && known.design.bold == design.bold &&
                 known.design.family == design.family)
-                return known;
+                return *(last = &known);
         Face face;
         face.design = design;
         face.design.pointSize = pointSize;
@@ -80,7 +85,7 @@ struct FontMeasure::Faces {
         for (char16_t digit = u'0'; digit <= u'9'; ++digit)
             face.digitHeight = std::max(face.digitHeight, -m.boundingRect(QChar(digit)).top());
         faces.push_back(std::move(face));
-        return faces.back();
+        return *(last = &faces.back());
     }
 
     static Faces& instance() {

@@ -78,16 +78,17 @@ class PictureCache {
     // name the program has no picture of.
     QImage image(const QString& name, QSize pixels) {
         QMutexLocker lock(&mutex_);
-        const QString key =
-            QStringLiteral("%1@%2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
-        if (const auto it = images_.constFind(key); it != images_.constEnd()) return *it;
+        // A page asks for its few pictures, page after page: a short list
+        // looked through is quicker than a key made for every request.
+        for (const Drawn& drawn : images_)
+            if (drawn.pixels == pixels && drawn.name == name) return drawn.image;
         const Picture* picture = load(name);
         QImage image;
         if (picture && !pixels.isEmpty()) image = compose(*picture, pixels);
         // The same QImage (same cache key) lets a PDF store the picture once
         // and refer to it from every page.
         if (images_.size() > 64) images_.clear();
-        images_.insert(key, image);
+        images_.push_back({name, pixels, image});
         return image;
     }
 
@@ -139,9 +140,15 @@ class PictureCache {
         return image;
     }
 
+    struct Drawn {
+        QString name;
+        QSize pixels;
+        QImage image;
+    };
+
     QMutex mutex_;
     QHash<QString, Picture> pictures_;
-    QHash<QString, QImage> images_;
+    std::vector<Drawn> images_;
 };
 
 // Fonts and laid-out lines, kept across pages: the pages of a worksheet
@@ -157,7 +164,10 @@ class TextCache {
         // font database, so the post routine empties the cache in time.
         static TextCache* cache = [] {
             auto* made = new TextCache;
-            qAddPostRoutine([] { instance().fonts_.clear(); });
+            qAddPostRoutine([] {
+                instance().fonts_.clear();
+                instance().rawFonts_.clear();
+            });
             return made;
         }();
         return *cache;
@@ -167,13 +177,14 @@ class TextCache {
         QList<QGlyphRun> runs;  // baseline at the font's ascent below y = 0
         double advance = 0;
         bool decorated = false;  // a run underlined, overlined or struck out
+        QList<int> fonts;        // each run's face, by number (fontNumber)
     };
 
     // One character laid out on its own, for the texts laid out by
     // characters: most are a single plain glyph, which is batched as it is
     // without looking up or copying a whole line.
     struct Letter {
-        QRawFont font;
+        int font = 0;  // by number (fontNumber)
         quint32 glyph = 0;
         QPointF position;  // from the pen, as in its line
         double advance = 0;
@@ -187,6 +198,10 @@ class TextCache {
         QFont font;
         double lineSpacing = 0;
         QHash<QString, Line> lines;
+        // Latin and Turkish letters, digits and signs by their code; the
+        // rest looked up.
+        std::vector<std::optional<Letter>> commonLetters =
+            std::vector<std::optional<Letter>>(0x180);
         QHash<char16_t, Letter> letters;
     };
 
@@ -231,15 +246,19 @@ class TextCache {
         if (textLine.isValid()) {
             line.runs = textLine.glyphRuns();
             line.advance = textLine.horizontalAdvance();
-            for (const QGlyphRun& run : line.runs)
+            for (const QGlyphRun& run : line.runs) {
                 line.decorated =
                     line.decorated || run.underline() || run.overline() || run.strikeOut();
+                line.fonts << fontNumber(run.rawFont());
+            }
         }
         return *font.lines.insert(text, line);
     }
 
     // Valid until the next letter of the font is laid out.
     const Letter& letter(Font& font, QChar c, QPaintDevice* device) {
+        const bool common = c.unicode() < font.commonLetters.size();
+        if (common && font.commonLetters[c.unicode()]) return *font.commonLetters[c.unicode()];
         if (const auto it = font.letters.constFind(c.unicode()); it != font.letters.constEnd())
             return *it;
         const Line& alone = line(font, QString(c), device);
@@ -248,17 +267,29 @@ class TextCache {
         if (alone.runs.size() == 1) {
             const QGlyphRun& run = alone.runs.front();
             if (run.glyphIndexes().size() == 1 && !alone.decorated) {
-                letter.font = run.rawFont();
+                letter.font = fontNumber(run.rawFont());
                 letter.glyph = run.glyphIndexes().front();
                 letter.position = run.positions().front();
                 letter.single = true;
             }
         }
+        if (common) return *(font.commonLetters[c.unicode()] = letter);
         return *font.letters.insert(c.unicode(), letter);
     }
 
+    // The faces glyphs are drawn in, numbered once: a page's glyphs are
+    // gathered by face, and a number is quicker to compare than a face.
+    int fontNumber(const QRawFont& font) {
+        for (size_t i = 0; i < rawFonts_.size(); ++i)
+            if (rawFonts_[i] == font) return static_cast<int>(i);
+        rawFonts_.push_back(font);
+        return static_cast<int>(rawFonts_.size() - 1);
+    }
+    const QRawFont& rawFont(int number) const { return rawFonts_[static_cast<size_t>(number)]; }
+
   private:
     std::list<Font> fonts_;  // stable addresses
+    std::vector<QRawFont> rawFonts_;
 };
 
 struct Geometry {
@@ -363,12 +394,13 @@ class GlyphBatches {
     explicit GlyphBatches(QPainter& painter) : painter_(painter) {}
 
     void add(const TextCache::Line& line, QPointF topLeft) {
-        for (const QGlyphRun& run : line.runs) {
+        for (qsizetype i = 0; i < line.runs.size(); ++i) {
+            const QGlyphRun& run = line.runs[i];
             if (line.decorated && (run.underline() || run.overline() || run.strikeOut())) {
                 painter_.drawGlyphRun(topLeft, run);
                 continue;
             }
-            Batch& batch = batchFor(run.rawFont());
+            Batch& batch = batchFor(line.fonts[i]);
             batch.glyphs += run.glyphIndexes();
             for (const QPointF& position : run.positions())
                 batch.positions += position + topLeft;
@@ -382,9 +414,10 @@ class GlyphBatches {
     }
 
     void draw() {
+        const TextCache& cache = TextCache::instance();
         for (const Batch& batch : batches_) {
             QGlyphRun run;
-            run.setRawFont(batch.font);
+            run.setRawFont(cache.rawFont(batch.font));
             run.setGlyphIndexes(batch.glyphs);
             run.setPositions(batch.positions);
             painter_.drawGlyphRun(QPointF(0, 0), run);
@@ -393,15 +426,19 @@ class GlyphBatches {
 
   private:
     struct Batch {
-        QRawFont font;
+        int font;
         QList<quint32> glyphs;
         QList<QPointF> positions;
     };
 
-    Batch& batchFor(const QRawFont& font) {
+    Batch& batchFor(int font) {
         for (Batch& batch : batches_)
             if (batch.font == font) return batch;
         batches_.push_back({font, {}, {}});
+        // Room for a page's glyphs of a face from the start (an answer key's
+        // page has a few thousand), instead of growing by halves.
+        batches_.back().glyphs.reserve(4096);
+        batches_.back().positions.reserve(4096);
         return batches_.back();
     }
 
@@ -409,7 +446,7 @@ class GlyphBatches {
     std::vector<Batch> batches_;
 };
 
-void paintByCharacters(TextCache& cache, TextCache::Font& font, const QString& text,
+void paintByCharacters(TextCache& cache, TextCache::Font& font, QStringView text,
                        QPaintDevice* device, const Cell& cell, double left, double width,
                        double top, GlyphBatches& glyphs) {
     double x = left;
@@ -450,15 +487,17 @@ void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell,
     for (int index = 0; start <= cell.text.size(); ++index) {
         qsizetype end = cell.text.indexOf(u'\n', start);
         if (end < 0) end = cell.text.size();
-        QString text = cell.text.mid(start, end - start);
-        if (text.endsWith(u'\r')) text.chop(1);
+        QStringView view = QStringView(cell.text).mid(start, end - start);
+        if (view.endsWith(u'\r')) view.chop(1);
         start = end + 1;
-        if (text.isEmpty()) continue;
+        if (view.isEmpty()) continue;
         if (cell.byCharacters) {
-            paintByCharacters(cache, font, text, device, cell, left, width,
+            paintByCharacters(cache, font, view, device, cell, left, width,
                               top + index * font.lineSpacing, glyphs);
             continue;
         }
+        // A one-line text (most are) is looked up as it is, without a copy.
+        const QString text = view.size() == cell.text.size() ? cell.text : view.toString();
         const TextCache::Line& line = cache.line(font, text, device);
         double x = left;
         if (cell.align == Align::Right)
@@ -602,10 +641,11 @@ void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell, d
 // numbers in the middle of a page cost nothing.
 class InkReach {
   public:
-    QRectF of(const Page& page, const QRectF& safe) {
+    QRectF of(const Page& page, const std::vector<const Cell*>& cells, const QRectF& safe) {
         QRectF reach;
         const auto include = [&](const QRectF& r) { reach = reach.isNull() ? r : reach.united(r); };
-        for (const Cell& cell : page.cells()) {
+        for (const Cell* each : cells) {
+            const Cell& cell = *each;
             const QRectF box(page.marginLeft + cell.left, page.marginTop + cell.top, cell.width,
                              cell.height);
             switch (cell.kind) {
@@ -727,15 +767,14 @@ class InkReach {
     std::vector<Face> faces_;
 };
 
-}  // namespace
-
-double printableAreaScale(const Page& page) {
+// The scale for the page with these cells (the page's own, or fitted ones).
+double areaScale(const Page& page, const std::vector<const Cell*>& cells) {
     const double width = page.paperWidth();
     const double height = page.paperHeight();
     // A little inside the limit: anti-aliased edges and rounding to pixels.
     const double edge = kUnprintableEdge + 3;
     const QRectF safe(edge, edge, width - 2 * edge, height - 2 * edge);
-    const QRectF ink = InkReach().of(page, safe);
+    const QRectF ink = InkReach().of(page, cells, safe);
     if (ink.isNull() || safe.contains(ink)) return 1.0;
     const double cx = width / 2;
     const double cy = height / 2;
@@ -750,6 +789,16 @@ double printableAreaScale(const Page& page) {
     return scale;
 }
 
+}  // namespace
+
+double printableAreaScale(const Page& page) {
+    std::vector<const Cell*> cells;
+    cells.reserve(page.cells().size());
+    for (const Cell& cell : page.cells())
+        cells.push_back(&cell);
+    return areaScale(page, cells);
+}
+
 QString resolvedFontFamily(const QString& designFamily) {
     if (designFamily.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Sans");
@@ -759,10 +808,9 @@ QString resolvedFontFamily(const QString& designFamily) {
 }
 
 void paintPage(const Page& page, QPainter& painter) {
-    if (hasTextFits(page)) {
-        paintPage(fitPageTexts(page), painter);
-        return;
-    }
+    // Fitted texts are copies of their cells: the page itself is not copied.
+    const FittedCells fitted = fittedCells(page);
+    const std::vector<const Cell*>& cells = fitted.cells;
     QPaintDevice* device = painter.device();
     const double dpiX = device->logicalDpiX();
     const double dpiY = device->logicalDpiY();
@@ -770,7 +818,7 @@ void paintPage(const Page& page, QPainter& painter) {
                             page.marginTop * dpiY / kTenthsPerInch, dpiX / kTenthsPerInch,
                             dpiY / kTenthsPerInch};
     painter.save();
-    if (const double scale = printableAreaScale(page); scale < 1.0) {
+    if (const double scale = areaScale(page, cells); scale < 1.0) {
         const QPointF centre(page.paperWidth() / 2 * geometry.scaleX,
                              page.paperHeight() / 2 * geometry.scaleY);
         painter.translate(centre);
@@ -784,7 +832,8 @@ void paintPage(const Page& page, QPainter& painter) {
     painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setBrush(Qt::NoBrush);
     // Frames, lines and pictures first, texts last (see the header).
-    for (const Cell& cell : page.cells()) {
+    for (const Cell* each : cells) {
+        const Cell& cell = *each;
         switch (cell.kind) {
             case CellKind::RichText:
                 paintFrame(painter, geometry, cell);
@@ -808,9 +857,9 @@ void paintPage(const Page& page, QPainter& painter) {
     painter.setPen(Qt::black);
     QMutexLocker lock(&textMutex);
     GlyphBatches glyphs(painter);
-    for (const Cell& cell : page.cells()) {
-        if (cell.kind == CellKind::RichText || cell.kind == CellKind::Label)
-            paintText(painter, geometry, cell, glyphs);
+    for (const Cell* cell : cells) {
+        if (cell->kind == CellKind::RichText || cell->kind == CellKind::Label)
+            paintText(painter, geometry, *cell, glyphs);
     }
     glyphs.draw();
     painter.restore();

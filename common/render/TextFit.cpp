@@ -10,11 +10,28 @@ namespace zarvik {
 
 namespace {
 
+// The width of the text sharing a room (the operator before a number): the
+// same for every cell of a group, so the last one is kept.
+double besideWidth(const FontMeasure& measure, const Cell& cell, int pointSize) {
+    struct Kept {
+        QString text;
+        CellFont font;
+        int size = 0;
+        double width = 0;
+    };
+    thread_local Kept kept;
+    if (kept.size != pointSize || kept.text != cell.fit.beside ||
+        kept.font.bold != cell.font.bold || kept.font.family != cell.font.family) {
+        kept = {cell.fit.beside, cell.font, pointSize,
+                measure.width(cell.fit.beside, cell.font, pointSize)};
+    }
+    return kept.width;
+}
+
 // The width a text takes in its room, with the text that shares it.
 double takenWidth(const FontMeasure& measure, const QString& text, const Cell& cell,
                   int pointSize) {
-    const double beside =
-        cell.fit.beside.isEmpty() ? 0.0 : measure.width(cell.fit.beside, cell.font, pointSize);
+    const double beside = cell.fit.beside.isEmpty() ? 0.0 : besideWidth(measure, cell, pointSize);
     return measure.width(text, cell.font, pointSize) + beside;
 }
 
@@ -153,23 +170,43 @@ bool hasTextFits(const Page& page) {
                        [](const Cell& cell) { return cell.fit.group != 0; });
 }
 
+FittedCells fittedCells(const Page& page) {
+    FittedCells result;
+    const std::vector<Cell>& cells = page.cells();
+    std::vector<int> groups;
+    size_t grouped = 0;
+    for (const Cell& cell : cells) {
+        if (cell.fit.group == 0) continue;
+        ++grouped;
+        if (std::find(groups.begin(), groups.end(), cell.fit.group) == groups.end())
+            groups.push_back(cell.fit.group);
+    }
+    // Only the grouped cells are copied; the copies never move once taken.
+    result.fitted.reserve(grouped);
+    result.cells.reserve(cells.size());
+    for (const Cell& cell : cells) {
+        if (cell.fit.group == 0) {
+            result.cells.push_back(&cell);
+        } else {
+            result.fitted.push_back(cell);
+            result.cells.push_back(&result.fitted.back());
+        }
+    }
+    const FontMeasure& measure = FontMeasure::instance();
+    for (const int group : groups) {
+        std::vector<Cell*> members;
+        for (Cell& cell : result.fitted)
+            if (cell.fit.group == group) members.push_back(&cell);
+        fitGroup(members, measure);
+    }
+    return result;
+}
+
 Page fitPageTexts(const Page& page) {
     Page fitted = page;
     if (!hasTextFits(page)) return fitted;
-    const FontMeasure& measure = FontMeasure::instance();
-    std::vector<int> groups;
-    for (const Cell& cell : fitted.cells())
-        if (cell.fit.group != 0 &&
-            std::find(groups.begin(), groups.end(), cell.fit.group) == groups.end())
-            groups.push_back(cell.fit.group);
-    // The page's cells lie in one block: found once by name, then by place.
-    Cell* const first = &fitted.cell(fitted.cells().front().name);
-    for (const int group : groups) {
-        std::vector<Cell*> cells;
-        for (size_t i = 0; i < fitted.cells().size(); ++i)
-            if (fitted.cells()[i].fit.group == group) cells.push_back(first + i);
-        fitGroup(cells, measure);
-    }
+    for (const Cell& cell : fittedCells(page).fitted)
+        fitted.cell(cell.name) = cell;
     return fitted;
 }
 
