@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace zarvik {
 
@@ -116,17 +117,21 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
         heading.frame.bottom = true;
         heading.font = {QStringLiteral("Arial"), 10, true, false};
         heading.text = first ? block.heading : block.heading + QStringLiteral(" (devamı)");
-        page_.add(heading);
+        page_.add(std::move(heading));
         used_ += kHeadingHeight + 10;
         // Answers run down each column, then on to the next column.
         const double width = kBandWidth / columns;
         for (int c = 0; c < columns; ++c) {
-            QStringList lines;
+            QString lines;
+            lines.reserve(taken * (longest + 1));
+            qsizetype count = 0;
             for (qsizetype r = row; r < row + taken; ++r) {
                 const qsizetype index = grid ? r * columns + c : c * rows + r;
-                if (index < entries.size()) lines << entries[index];
+                if (index >= entries.size()) continue;
+                if (count++ > 0) lines += u'\n';
+                lines += entries[index];
             }
-            if (lines.isEmpty()) continue;
+            if (count == 0) continue;
             Cell answers;
             answers.name = QStringLiteral("Answers%1").arg(++cellNumber_);
             answers.kind = CellKind::RichText;
@@ -135,9 +140,9 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
             answers.width = width - kColumnGap / 2;
             answers.height = taken * kLineHeight;
             answers.font = {QStringLiteral("Arial"), kAnswerPoints, false, false};
-            answers.text = lines.join(u'\n');
+            answers.text = std::move(lines);
             answers.byCharacters = true;
-            page_.add(answers);
+            page_.add(std::move(answers));
         }
         used_ += taken * kLineHeight + kBlockGap;
         row += taken;
