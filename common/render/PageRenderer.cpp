@@ -177,7 +177,11 @@ class TextCache {
         QList<QGlyphRun> runs;  // baseline at the font's ascent below y = 0
         double advance = 0;
         bool decorated = false;  // a run underlined, overlined or struck out
-        QList<int> fonts;        // each run's face, by number (fontNumber)
+        // Each run's face by number (fontNumber), glyphs and positions, kept
+        // apart: a run hands out copies of its lists.
+        QList<int> fonts;
+        QList<QList<quint32>> glyphs;
+        QList<QList<QPointF>> positions;
     };
 
     // One character laid out on its own, for the texts laid out by
@@ -250,6 +254,8 @@ class TextCache {
                 line.decorated =
                     line.decorated || run.underline() || run.overline() || run.strikeOut();
                 line.fonts << fontNumber(run.rawFont());
+                line.glyphs << run.glyphIndexes();
+                line.positions << run.positions();
             }
         }
         return *font.lines.insert(text, line);
@@ -401,9 +407,9 @@ class GlyphBatches {
                 continue;
             }
             Batch& batch = batchFor(line.fonts[i]);
-            batch.glyphs += run.glyphIndexes();
-            for (const QPointF& position : run.positions())
-                batch.positions += position + topLeft;
+            batch.glyphs += line.glyphs[i];
+            for (const QPointF& position : line.positions[i])
+                batch.positions.append(position + topLeft);
         }
     }
 
@@ -707,13 +713,16 @@ class InkReach {
         double widestLetter;
     };
     const Face& faceOf(const CellFont& font) {
+        if (last_ && last_->font.pointSize == font.pointSize && last_->font.bold == font.bold &&
+            last_->font.family.constData() == font.family.constData())
+            return *last_;
         for (const Face& known : faces_)
             if (known.font.pointSize == font.pointSize && known.font.bold == font.bold &&
                 known.font.family == font.family)
-                return known;
+                return *(last_ = &known);
         faces_.push_back({font, measure_.metrics(font, font.pointSize),
                           measure_.widestLetter(font, font.pointSize)});
-        return faces_.back();
+        return *(last_ = &faces_.back());
     }
 
     QRectF textReach(const Cell& cell, const QRectF& box, const QRectF& safe) {
@@ -764,7 +773,8 @@ class InkReach {
     }
 
     const FontMeasure& measure_ = FontMeasure::instance();
-    std::vector<Face> faces_;
+    std::list<Face> faces_;  // stable addresses
+    const Face* last_ = nullptr;
 };
 
 // The scale for the page with these cells (the page's own, or fitted ones).
