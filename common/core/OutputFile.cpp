@@ -76,8 +76,8 @@ QString systemErrorText(int error) {
 // A file descriptor that remembers its first failed write. A temporary file
 // nobody sees before the rename is written through a buffer: Qt's PDF engine
 // writes a page's objects in dozens of small pieces, and a system call for
-// each costs more than painting the page. The buffer is emptied at every
-// check(), so a failed write is still found page by page.
+// each costs more than painting the page. The buffer is written out when full
+// and before the file is closed; a failed write shows at the next check().
 class OutputFile::Device : public QIODevice {
   public:
     Device(int fd, bool owned, bool buffered) : fd_(fd), owned_(owned), buffered_(buffered) {
@@ -235,7 +235,7 @@ void OutputFile::write(const char* data, qsizetype size) {
 }
 
 void OutputFile::check() {
-    if (device_ && !device_->flushBuffer()) failErrno(device_->error());
+    if (device_ && device_->error()) failErrno(device_->error());
 }
 
 void OutputFile::commit() {
@@ -246,7 +246,7 @@ void OutputFile::commit() {
 void OutputFile::prepare() {
     if (prepared_) return;
     device();
-    check();
+    if (!device_->flushBuffer()) failErrno(device_->error());
     if (!temporary_.isEmpty()) {
         if (::fsync(device_->fd()) != 0 && errno != EINVAL && errno != EROFS) failErrno(errno);
         if (const int error = device_->closeFd()) failErrno(error);
