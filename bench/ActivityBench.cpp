@@ -14,6 +14,7 @@
 using namespace zarvik;
 
 int main(int argc, char** argv) {
+    tuneHeapForPageOutput();  // as the programs do
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTemporaryDir scratch;

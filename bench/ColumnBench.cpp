@@ -46,6 +46,7 @@ void prepare(ColumnSheet& sheet, const ColumnKind& kind, RandomDraw& random) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tuneHeapForPageOutput();  // as the programs do
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTemporaryDir scratch;

@@ -31,6 +31,7 @@ double microsecondsPer(int repetitions, Work&& work) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tuneHeapForPageOutput();  // as the programs do
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTemporaryDir scratch;

@@ -75,6 +75,7 @@ void picturesSheet(const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tuneHeapForPageOutput();  // as the programs do
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QCommandLineParser parser;

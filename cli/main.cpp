@@ -20,6 +20,7 @@
 #include "common/core/Family.h"
 #include "common/core/Errors.h"
 #include "common/core/OutputFile.h"
+#include "common/render/PageRenderer.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ QString shortened(QString message) {
 
 int main(int argc, char** argv) {
     using namespace zarvik::cli;
+    zarvik::tuneHeapForPageOutput();
     // A closed standard stream gets a placeholder nothing can be written to,
     // so no file opened later takes its number and receives the output.
     for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {

@@ -6,6 +6,8 @@
 
 #if defined(ZARVIK_CORE_TESTS)
 #include <QCoreApplication>
+
+#include "tests/core/FixedTextMeasure.h"
 using TestApplication = QCoreApplication;
 #elif defined(ZARVIK_WIDGETS_TESTS)
 #include <QApplication>
@@ -20,6 +22,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
     TestApplication app(argc, argv);
+#if defined(ZARVIK_CORE_TESTS)
+    // The core tests link no fonts: pages are laid out with a stand-in.
+    static const zarvik::test::FixedTextMeasure measure;
+    zarvik::installTextMeasure(&measure);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "column_worksheets/core/ColumnGenerators.h"
 #include "column_worksheets/core/ColumnPages.h"
 #include "common/core/Errors.h"
 #include "common/core/PageCells.h"
+#include "common/core/TextMeasure.h"
 
 namespace zarvik {
 
@@ -60,14 +62,22 @@ constexpr int kColumnGap = 12;
 // White space between the operator and the number beside it (about 1.3 mm).
 constexpr int kOperatorGap = 5;
 
-// Arial's (Liberation Sans') proportions, in ems: every digit is as wide as
-// any other, and digits rise from the baseline to a little below the ascent.
-constexpr double kDigitAdvance = 1139.0 / 2048.0;
-constexpr double kAscent = 1854.0 / 2048.0;
-constexpr double kDigitHeight = 1472.0 / 2048.0;
-constexpr double kLineSpacing = 1.15;
-constexpr double emOf(int points) {
-    return points * 254.0 / 72.0;  // tenths of a millimetre
+// The numbers' face at a size, as printed: a digit's advance (the widest
+// digit's, so that n digits never take more than n of them), and how the
+// digits stand in a line.
+struct DigitFace {
+    double advance = 0;
+    FaceMetrics face;
+};
+
+DigitFace digitFace(const CellFont& font, int points) {
+    const TextMeasure& measure = textMeasure();
+    DigitFace digits;
+    for (char16_t digit = u'0'; digit <= u'9'; ++digit)
+        digits.advance =
+            std::max(digits.advance, measure.width(QString(QChar(digit)), font, points));
+    digits.face = measure.metrics(font, points);
+    return digits;
 }
 
 // Space kept between a digit and a line on paper, tenths of a millimetre.
@@ -174,6 +184,10 @@ Page ColumnSheet::printedGridPage() const {
             page.setLeft(names.gridOperator[i], left);
         }
     }
+    const TextMeasure& measure = textMeasure();
+    // Every lower number has the page's number font: its ascent, asked once.
+    const CellFont* ascentFont = nullptr;
+    double ascent = 0;
     for (int slot = 1; slot <= kGridSlotCount; ++slot) {
         const auto i = static_cast<size_t>(slot);
         for (const QString* name : {&names.gridFirst[i], &names.gridSecond[i]}) {
@@ -185,7 +199,12 @@ Page ColumnSheet::printedGridPage() const {
         // design size (fitting only makes them smaller).
         const Cell& second = page.cell(names.gridSecond[i]);
         Cell& answerLine = page.cell(names.gridLine[i]);
-        const double digitsBottom = second.top + kAscent * emOf(second.font.pointSize);
+        if (!ascentFont || ascentFont->pointSize != second.font.pointSize ||
+            ascentFont->bold != second.font.bold || ascentFont->family != second.font.family) {
+            ascentFont = &second.font;
+            ascent = measure.metrics(second.font, second.font.pointSize).ascent;
+        }
+        const double digitsBottom = second.top + ascent;
         const double lowest = digitsBottom + kClearOfLine + fromDesignUnits(grid.linePen) / 2;
         const double middle = answerLine.top + answerLine.height / 2;
         if (middle < lowest) answerLine.top += lowest - middle;
@@ -216,14 +235,23 @@ Page ColumnSheet::printedDivisionPage() const {
     const Cell& footer = page.cell(design_->divisionPage.footerRibbon.name);
     const double areaTop = header.top + header.height + kStripGap;
     const double areaHeight = footer.top - kStripGap - areaTop;
+    const CellFont& numberFont = page.cell(names.dividend[1]).font;
+    std::vector<DigitFace> faces(
+        static_cast<size_t>(std::max(division.fontPoints, kSmallestDivisionPoints)) + 1);
+    const auto facing = [&](int points) -> const DigitFace& {
+        DigitFace& known = faces.at(static_cast<size_t>(points));
+        if (known.advance == 0) known = digitFace(numberFont, points);
+        return known;
+    };
     const auto frameWidth = [&](int points) {
-        return static_cast<double>(left + right) * kDigitAdvance * emOf(points) + 2 * kBarGap +
+        return static_cast<double>(left + right) * facing(points).advance + 2 * kBarGap +
                kUnderlineBeyond;
     };
     // Bar top to bar bottom: above the digits, the digits, the underline and
     // a line for the quotient below it.
     const auto frameHeight = [&](int points) {
-        return kBarAbove + kDigitHeight * emOf(points) + kClearOfLine + kLineSpacing * emOf(points);
+        const FaceMetrics& face = facing(points).face;
+        return kBarAbove + face.digitHeight + kClearOfLine + face.lineSpacing;
     };
     // Five columns at the largest size that fits, down to 10 pt; fewer
     // columns only where five cannot take the numbers at 10 pt.
@@ -242,8 +270,8 @@ Page ColumnSheet::printedDivisionPage() const {
             }
         }
     }
-    const double em = emOf(points);
-    const double digit = kDigitAdvance * em;
+    const FaceMetrics& face = facing(points).face;
+    const double digit = facing(points).advance;
     const double pitch = page.bandWidth / columns;
     const int rows = (slotCount + columns - 1) / columns;
     const double rowPitch = areaHeight / rows;
@@ -257,8 +285,8 @@ Page ColumnSheet::printedDivisionPage() const {
         const double frameLeft = pitch * column + (pitch - width) / 2;
         const double bar = frameLeft + static_cast<double>(left) * digit + kBarGap;
         const double barTop = areaTop + rowPitch * row + std::min(rowSpare, kStripGap);
-        const double textTop = barTop + kBarAbove - (kAscent - kDigitHeight) * em;
-        const double underline = textTop + kAscent * em + kClearOfLine;
+        const double textTop = barTop + kBarAbove - (face.ascent - face.digitHeight);
+        const double underline = textTop + face.ascent + kClearOfLine;
 
         Cell& dividend = page.cell(names.dividend[i]);
         dividend.frame = Frame{};
@@ -268,7 +296,7 @@ Page ColumnSheet::printedDivisionPage() const {
         dividend.width = static_cast<double>(left) * digit;
         dividend.left = bar - kBarGap - dividend.width;
         dividend.top = textTop;
-        dividend.height = kLineSpacing * em;
+        dividend.height = face.lineSpacing;
 
         Cell& divisor = page.cell(names.divisor[i]);
         divisor.frame = Frame{};
@@ -278,7 +306,7 @@ Page ColumnSheet::printedDivisionPage() const {
         divisor.width = static_cast<double>(right) * digit;
         divisor.left = bar + kBarGap;
         divisor.top = textTop;
-        divisor.height = kLineSpacing * em;
+        divisor.height = face.lineSpacing;
 
         Cell barCell;
         barCell.name = QStringLiteral("DivisionBar%1").arg(slot);

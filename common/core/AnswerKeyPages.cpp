@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace zarvik {
 
@@ -26,8 +27,14 @@ QString gridEntry(const QString& line) {
     const qsizetype equals = line.lastIndexOf(QLatin1String(" = "));
     if (equals < 0) return line;
     const qsizetype number = line.indexOf(QLatin1String(") "));
-    const QString prefix = number >= 0 && number < equals ? line.left(number + 2) : QString();
-    return prefix + line.mid(equals + 3);
+    const QStringView prefix =
+        number >= 0 && number < equals ? QStringView(line).left(number + 2) : QStringView();
+    const QStringView answer = QStringView(line).mid(equals + 3);
+    QString entry;
+    entry.reserve(prefix.size() + answer.size());
+    entry.append(prefix);
+    entry.append(answer);
+    return entry;
 }
 
 }  // namespace
@@ -67,11 +74,18 @@ void AnswerKeyPages::flushPage() {
 }
 
 void AnswerKeyPages::add(const AnswerBlock& block) {
-    qsizetype longest = 1;
-    for (const QString& line : block.lines)
-        longest = std::max(longest, block.gridColumns > 0 ? gridEntry(line).size() : line.size());
-    const double columnWidth = longest * kCharacterWidth + kColumnGap;
     const bool grid = block.gridColumns > 0;
+    QStringList gridEntries;
+    if (grid) {
+        gridEntries.reserve(block.lines.size());
+        for (const QString& line : block.lines)
+            gridEntries << gridEntry(line);
+    }
+    const QStringList& entries = grid ? gridEntries : block.lines;
+    qsizetype longest = 1;
+    for (const QString& entry : entries)
+        longest = std::max(longest, entry.size());
+    const double columnWidth = longest * kCharacterWidth + kColumnGap;
     const int columns =
         grid ? block.gridColumns
              : std::clamp(static_cast<int>(kBandWidth / columnWidth), 1, kMostColumns);
@@ -103,18 +117,21 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
         heading.frame.bottom = true;
         heading.font = {QStringLiteral("Arial"), 10, true, false};
         heading.text = first ? block.heading : block.heading + QStringLiteral(" (devamı)");
-        page_.add(heading);
+        page_.add(std::move(heading));
         used_ += kHeadingHeight + 10;
         // Answers run down each column, then on to the next column.
         const double width = kBandWidth / columns;
         for (int c = 0; c < columns; ++c) {
-            QStringList lines;
+            QString lines;
+            lines.reserve(taken * (longest + 1));
+            qsizetype count = 0;
             for (qsizetype r = row; r < row + taken; ++r) {
                 const qsizetype index = grid ? r * columns + c : c * rows + r;
-                if (index < block.lines.size())
-                    lines << (grid ? gridEntry(block.lines[index]) : block.lines[index]);
+                if (index >= entries.size()) continue;
+                if (count++ > 0) lines += u'\n';
+                lines += entries[index];
             }
-            if (lines.isEmpty()) continue;
+            if (count == 0) continue;
             Cell answers;
             answers.name = QStringLiteral("Answers%1").arg(++cellNumber_);
             answers.kind = CellKind::RichText;
@@ -123,9 +140,9 @@ void AnswerKeyPages::add(const AnswerBlock& block) {
             answers.width = width - kColumnGap / 2;
             answers.height = taken * kLineHeight;
             answers.font = {QStringLiteral("Arial"), kAnswerPoints, false, false};
-            answers.text = lines.join(u'\n');
+            answers.text = std::move(lines);
             answers.byCharacters = true;
-            page_.add(answers);
+            page_.add(std::move(answers));
         }
         used_ += taken * kLineHeight + kBlockGap;
         row += taken;

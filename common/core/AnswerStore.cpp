@@ -14,6 +14,9 @@ void AnswerStore::add(const AnswerBlock& block) {
                                "(%1): %2.")
                     .arg(QDir::toNativeSeparators(QDir::tempPath()), file_.errorString()));
         stream_.setDevice(&file_);
+        // Read back by this process alone: the machine's own order copies
+        // the texts as they are instead of turning every character round.
+        stream_.setByteOrder(QDataStream::LittleEndian);
     }
     stream_ << block.heading << block.lines << qint32(block.gridColumns);
     checkStream();

@@ -73,17 +73,33 @@ QString systemErrorText(int error) {
     }
 }
 
-// An unbuffered file descriptor that remembers its first failed write.
+// A file descriptor that remembers its first failed write. A temporary file
+// nobody sees before the rename is written through a buffer: Qt's PDF engine
+// writes a page's objects in dozens of small pieces, and a system call for
+// each costs more than painting the page. The buffer is written out when full
+// and before the file is closed; a failed write shows at the next check().
 class OutputFile::Device : public QIODevice {
   public:
-    Device(int fd, bool owned) : fd_(fd), owned_(owned) { QIODevice::open(WriteOnly | Unbuffered); }
+    Device(int fd, bool owned, bool buffered) : fd_(fd), owned_(owned), buffered_(buffered) {
+        QIODevice::open(WriteOnly | Unbuffered);
+    }
     ~Device() override { closeFd(); }
 
     int error() const { return error_; }
     int fd() const { return fd_; }
 
-    // Returns the close error, 0 when fine.
+    // Writes out what the buffer holds; false once a write has failed.
+    bool flushBuffer() {
+        if (error_) return false;
+        const bool written = writeAll(buffer_.constData(), buffer_.size());
+        buffer_.clear();
+        return written;
+    }
+
+    // Returns the close error, 0 when fine. What the buffer still holds is
+    // dropped: a file closed unflushed is one given up.
     int closeFd() {
+        buffer_.clear();
         if (fd_ < 0 || !owned_) return 0;
         const int result = ::close(fd_);
         fd_ = -1;
@@ -94,31 +110,49 @@ class OutputFile::Device : public QIODevice {
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 size) override {
         if (error_) return -1;
+        if (interruptSignal.load()) {
+            error_ = EINTR;
+            return -1;
+        }
+        if (!buffered_) return writeAll(data, size) ? size : -1;
+        if (buffer_.size() + size > kBufferSize) {
+            if (!flushBuffer()) return -1;
+            if (size >= kBufferSize) return writeAll(data, size) ? size : -1;
+        }
+        buffer_.append(data, size);
+        return size;
+    }
+
+  private:
+    static constexpr qint64 kBufferSize = 256 * 1024;
+
+    bool writeAll(const char* data, qint64 size) {
         qint64 done = 0;
         while (done < size) {
             if (interruptSignal.load()) {
                 error_ = EINTR;
-                return -1;
+                return false;
             }
             const ssize_t written = ::write(fd_, data + done, static_cast<size_t>(size - done));
             if (written < 0) {
                 if (errno == EINTR) continue;
                 error_ = errno;
-                return -1;
+                return false;
             }
             if (written == 0) {
                 error_ = ENOSPC;
-                return -1;
+                return false;
             }
             done += written;
         }
-        return done;
+        return true;
     }
 
-  private:
     int fd_;
     bool owned_;
+    bool buffered_;
     int error_ = 0;
+    QByteArray buffer_;
 };
 
 OutputFile::OutputFile(QString path) : path_(std::move(path)) {}
@@ -137,7 +171,7 @@ QIODevice& OutputFile::device() {
 
 void OutputFile::open() {
     if (path_ == QLatin1String("-")) {
-        device_ = std::make_unique<Device>(STDOUT_FILENO, false);
+        device_ = std::make_unique<Device>(STDOUT_FILENO, false, false);
         return;
     }
     if (path_.isEmpty()) fail(QStringLiteral("dosya adı boş"));
@@ -157,7 +191,7 @@ void OutputFile::open() {
             failErrno(errno);
         }
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        device_ = std::make_unique<Device>(fd, true);
+        device_ = std::make_unique<Device>(fd, true, false);
         return;
     }
     if (info.isDir()) fail(QStringLiteral("bu bir klasör"));
@@ -192,7 +226,7 @@ void OutputFile::open() {
     struct stat old {};
     if (::stat(QFile::encodeName(target_).constData(), &old) == 0)
         ::fchmod(fd, old.st_mode & 07777);
-    device_ = std::make_unique<Device>(fd, true);
+    device_ = std::make_unique<Device>(fd, true, true);
 }
 
 void OutputFile::write(const char* data, qsizetype size) {
@@ -212,7 +246,7 @@ void OutputFile::commit() {
 void OutputFile::prepare() {
     if (prepared_) return;
     device();
-    check();
+    if (!device_->flushBuffer()) failErrno(device_->error());
     if (!temporary_.isEmpty()) {
         if (::fsync(device_->fd()) != 0 && errno != EINVAL && errno != EROFS) failErrno(errno);
         if (const int error = device_->closeFd()) failErrno(error);

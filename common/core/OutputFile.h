@@ -24,7 +24,8 @@ class OutputFile {
 
     // Opens on first use. The device remembers the first failed write and
     // refuses every later one, so writers that ignore errors (QPdfWriter)
-    // cannot hide it: check() and commit() report it.
+    // cannot hide it: check() and commit() report it. A temporary file is
+    // written through a buffer, written out when full and by commit().
     QIODevice& device();
     void write(const char* data, qsizetype size);
     void write(const QByteArray& bytes) { write(bytes.constData(), bytes.size()); }

@@ -24,18 +24,29 @@ Cell& Page::add(Cell cell) {
 }
 
 bool Page::has(QStringView name) const {
-    return index_.contains(name.toString());
+    return has(name.toString());
+}
+
+bool Page::has(const QString& name) const {
+    return index_.contains(name);
 }
 
 Cell& Page::cell(QStringView name) {
-    return const_cast<Cell&>(static_cast<const Page*>(this)->cell(name));
+    return cell(name.toString());
 }
 
 const Cell& Page::cell(QStringView name) const {
-    const auto it = index_.constFind(name.toString());
+    return cell(name.toString());
+}
+
+Cell& Page::cell(const QString& name) {
+    return const_cast<Cell&>(static_cast<const Page*>(this)->cell(name));
+}
+
+const Cell& Page::cell(const QString& name) const {
+    const auto it = index_.constFind(name);
     if (it == index_.constEnd())
-        throw std::out_of_range("no cell " + name.toString().toStdString() + " on " +
-                                name_.toStdString());
+        throw std::out_of_range("no cell " + name.toStdString() + " on " + name_.toStdString());
     return cells_[static_cast<size_t>(*it)];
 }
 

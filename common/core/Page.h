@@ -115,15 +115,28 @@ class Page {
     // Throws std::out_of_range for a name the design does not have.
     Cell& cell(QStringView name);
     const Cell& cell(QStringView name) const;
+    // The same for a name held as a QString, looked up without a copy: a
+    // sheet's page looks up hundreds of names.
+    bool has(const QString& name) const;
+    Cell& cell(const QString& name);
+    const Cell& cell(const QString& name) const;
     const std::vector<Cell>& cells() const { return cells_; }
 
     // The operations the windows use.
-    void setCaption(QStringView name, const QString& text) { cell(name).text = text; }
-    void setText(QStringView name, const QString& text) { cell(name).text = text; }
-    void setLeft(QStringView name, int designUnits) {
+    template <typename Name>
+    void setCaption(const Name& name, const QString& text) {
+        cell(name).text = text;
+    }
+    template <typename Name>
+    void setText(const Name& name, const QString& text) {
+        cell(name).text = text;
+    }
+    template <typename Name>
+    void setLeft(const Name& name, int designUnits) {
         cell(name).left = fromDesignUnits(designUnits);
     }
-    void setWidth(QStringView name, int designUnits) {
+    template <typename Name>
+    void setWidth(const Name& name, int designUnits) {
         cell(name).width = fromDesignUnits(designUnits);
     }
 

@@ -20,11 +20,11 @@
 
 #include <cmath>
 #include <list>
-#include <mutex>
 #include <optional>
 
 #include "common/core/Errors.h"
 #include "common/core/OutputFile.h"
+#include "common/render/FontMeasure.h"
 #include "common/render/TextFit.h"
 
 // The pictures are compiled into zarvik_render; naming the initialiser here
@@ -78,16 +78,17 @@ class PictureCache {
     // name the program has no picture of.
     QImage image(const QString& name, QSize pixels) {
         QMutexLocker lock(&mutex_);
-        const QString key =
-            QStringLiteral("%1@%2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
-        if (const auto it = images_.constFind(key); it != images_.constEnd()) return *it;
+        // A page asks for its few pictures, page after page: a short list
+        // looked through is quicker than a key made for every request.
+        for (const Drawn& drawn : images_)
+            if (drawn.pixels == pixels && drawn.name == name) return drawn.image;
         const Picture* picture = load(name);
         QImage image;
         if (picture && !pixels.isEmpty()) image = compose(*picture, pixels);
         // The same QImage (same cache key) lets a PDF store the picture once
         // and refer to it from every page.
         if (images_.size() > 64) images_.clear();
-        images_.insert(key, image);
+        images_.push_back({name, pixels, image});
         return image;
     }
 
@@ -139,9 +140,15 @@ class PictureCache {
         return image;
     }
 
+    struct Drawn {
+        QString name;
+        QSize pixels;
+        QImage image;
+    };
+
     QMutex mutex_;
     QHash<QString, Picture> pictures_;
-    QHash<QString, QImage> images_;
+    std::vector<Drawn> images_;
 };
 
 // Fonts and laid-out lines, kept across pages: the pages of a worksheet
@@ -157,7 +164,10 @@ class TextCache {
         // font database, so the post routine empties the cache in time.
         static TextCache* cache = [] {
             auto* made = new TextCache;
-            qAddPostRoutine([] { instance().fonts_.clear(); });
+            qAddPostRoutine([] {
+                instance().fonts_.clear();
+                instance().rawFonts_.clear();
+            });
             return made;
         }();
         return *cache;
@@ -166,6 +176,23 @@ class TextCache {
     struct Line {
         QList<QGlyphRun> runs;  // baseline at the font's ascent below y = 0
         double advance = 0;
+        bool decorated = false;  // a run underlined, overlined or struck out
+        // Each run's face by number (fontNumber), glyphs and positions, kept
+        // apart: a run hands out copies of its lists.
+        QList<int> fonts;
+        QList<QList<quint32>> glyphs;
+        QList<QList<QPointF>> positions;
+    };
+
+    // One character laid out on its own, for the texts laid out by
+    // characters: most are a single plain glyph, which is batched as it is
+    // without looking up or copying a whole line.
+    struct Letter {
+        int font = 0;  // by number (fontNumber)
+        quint32 glyph = 0;
+        QPointF position;  // from the pen, as in its line
+        double advance = 0;
+        bool single = false;
     };
 
     struct Font {
@@ -175,6 +202,11 @@ class TextCache {
         QFont font;
         double lineSpacing = 0;
         QHash<QString, Line> lines;
+        // Latin and Turkish letters, digits and signs by their code; the
+        // rest looked up.
+        std::vector<std::optional<Letter>> commonLetters =
+            std::vector<std::optional<Letter>>(0x180);
+        QHash<char16_t, Letter> letters;
     };
 
     Font& font(const CellFont& design, QPaintDevice* device) {
@@ -218,12 +250,52 @@ class TextCache {
         if (textLine.isValid()) {
             line.runs = textLine.glyphRuns();
             line.advance = textLine.horizontalAdvance();
+            for (const QGlyphRun& run : line.runs) {
+                line.decorated =
+                    line.decorated || run.underline() || run.overline() || run.strikeOut();
+                line.fonts << fontNumber(run.rawFont());
+                line.glyphs << run.glyphIndexes();
+                line.positions << run.positions();
+            }
         }
         return *font.lines.insert(text, line);
     }
 
+    // Valid until the next letter of the font is laid out.
+    const Letter& letter(Font& font, QChar c, QPaintDevice* device) {
+        const bool common = c.unicode() < font.commonLetters.size();
+        if (common && font.commonLetters[c.unicode()]) return *font.commonLetters[c.unicode()];
+        if (const auto it = font.letters.constFind(c.unicode()); it != font.letters.constEnd())
+            return *it;
+        const Line& alone = line(font, QString(c), device);
+        Letter letter;
+        letter.advance = alone.advance;
+        if (alone.runs.size() == 1) {
+            const QGlyphRun& run = alone.runs.front();
+            if (run.glyphIndexes().size() == 1 && !alone.decorated) {
+                letter.font = fontNumber(run.rawFont());
+                letter.glyph = run.glyphIndexes().front();
+                letter.position = run.positions().front();
+                letter.single = true;
+            }
+        }
+        if (common) return *(font.commonLetters[c.unicode()] = letter);
+        return *font.letters.insert(c.unicode(), letter);
+    }
+
+    // The faces glyphs are drawn in, numbered once: a page's glyphs are
+    // gathered by face, and a number is quicker to compare than a face.
+    int fontNumber(const QRawFont& font) {
+        for (size_t i = 0; i < rawFonts_.size(); ++i)
+            if (rawFonts_[i] == font) return static_cast<int>(i);
+        rawFonts_.push_back(font);
+        return static_cast<int>(rawFonts_.size() - 1);
+    }
+    const QRawFont& rawFont(int number) const { return rawFonts_[static_cast<size_t>(number)]; }
+
   private:
     std::list<Font> fonts_;  // stable addresses
+    std::vector<QRawFont> rawFonts_;
 };
 
 struct Geometry {
@@ -328,22 +400,30 @@ class GlyphBatches {
     explicit GlyphBatches(QPainter& painter) : painter_(painter) {}
 
     void add(const TextCache::Line& line, QPointF topLeft) {
-        for (const QGlyphRun& run : line.runs) {
-            if (run.underline() || run.overline() || run.strikeOut()) {
+        for (qsizetype i = 0; i < line.runs.size(); ++i) {
+            const QGlyphRun& run = line.runs[i];
+            if (line.decorated && (run.underline() || run.overline() || run.strikeOut())) {
                 painter_.drawGlyphRun(topLeft, run);
                 continue;
             }
-            Batch& batch = batchFor(run.rawFont());
-            batch.glyphs += run.glyphIndexes();
-            for (const QPointF& position : run.positions())
-                batch.positions += position + topLeft;
+            Batch& batch = batchFor(line.fonts[i]);
+            batch.glyphs += line.glyphs[i];
+            for (const QPointF& position : line.positions[i])
+                batch.positions.append(position + topLeft);
         }
     }
 
+    void add(const TextCache::Letter& letter, QPointF pen) {
+        Batch& batch = batchFor(letter.font);
+        batch.glyphs.append(letter.glyph);
+        batch.positions.append(letter.position + pen);
+    }
+
     void draw() {
+        const TextCache& cache = TextCache::instance();
         for (const Batch& batch : batches_) {
             QGlyphRun run;
-            run.setRawFont(batch.font);
+            run.setRawFont(cache.rawFont(batch.font));
             run.setGlyphIndexes(batch.glyphs);
             run.setPositions(batch.positions);
             painter_.drawGlyphRun(QPointF(0, 0), run);
@@ -352,15 +432,19 @@ class GlyphBatches {
 
   private:
     struct Batch {
-        QRawFont font;
+        int font;
         QList<quint32> glyphs;
         QList<QPointF> positions;
     };
 
-    Batch& batchFor(const QRawFont& font) {
+    Batch& batchFor(int font) {
         for (Batch& batch : batches_)
             if (batch.font == font) return batch;
         batches_.push_back({font, {}, {}});
+        // Room for a page's glyphs of a face from the start (an answer key's
+        // page has a few thousand), instead of growing by halves.
+        batches_.back().glyphs.reserve(4096);
+        batches_.back().positions.reserve(4096);
         return batches_.back();
     }
 
@@ -368,21 +452,24 @@ class GlyphBatches {
     std::vector<Batch> batches_;
 };
 
-void paintByCharacters(TextCache& cache, TextCache::Font& font, const QString& text,
+void paintByCharacters(TextCache& cache, TextCache::Font& font, QStringView text,
                        QPaintDevice* device, const Cell& cell, double left, double width,
                        double top, GlyphBatches& glyphs) {
-    double advance = 0;
-    for (const QChar c : text)
-        advance += cache.line(font, QString(c), device).advance;
     double x = left;
-    if (cell.align == Align::Right)
-        x = left + width - advance;
-    else if (cell.align == Align::Center)
-        x = left + (width - advance) / 2;
+    if (cell.align != Align::Left) {
+        double advance = 0;
+        for (const QChar c : text)
+            advance += cache.letter(font, c, device).advance;
+        x = cell.align == Align::Right ? left + width - advance : left + (width - advance) / 2;
+    }
     for (const QChar c : text) {
-        const TextCache::Line& line = cache.line(font, QString(c), device);
-        glyphs.add(line, QPointF(x, top));
-        x += line.advance;
+        const TextCache::Letter& letter = cache.letter(font, c, device);
+        const double advance = letter.advance;
+        if (letter.single)
+            glyphs.add(letter, QPointF(x, top));
+        else
+            glyphs.add(cache.line(font, QString(c), device), QPointF(x, top));
+        x += advance;
     }
 }
 
@@ -406,15 +493,17 @@ void paintText(QPainter& painter, const Geometry& geometry, const Cell& cell,
     for (int index = 0; start <= cell.text.size(); ++index) {
         qsizetype end = cell.text.indexOf(u'\n', start);
         if (end < 0) end = cell.text.size();
-        QString text = cell.text.mid(start, end - start);
-        if (text.endsWith(u'\r')) text.chop(1);
+        QStringView view = QStringView(cell.text).mid(start, end - start);
+        if (view.endsWith(u'\r')) view.chop(1);
         start = end + 1;
-        if (text.isEmpty()) continue;
+        if (view.isEmpty()) continue;
         if (cell.byCharacters) {
-            paintByCharacters(cache, font, text, device, cell, left, width,
+            paintByCharacters(cache, font, view, device, cell, left, width,
                               top + index * font.lineSpacing, glyphs);
             continue;
         }
+        // A one-line text (most are) is looked up as it is, without a copy.
+        const QString text = view.size() == cell.text.size() ? cell.text : view.toString();
         const TextCache::Line& line = cache.line(font, text, device);
         double x = left;
         if (cell.align == Align::Right)
@@ -558,16 +647,11 @@ void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell, d
 // numbers in the middle of a page cost nothing.
 class InkReach {
   public:
-    InkReach() : device_(1, 1, QImage::Format_Mono) {
-        const int dotsPerMeter = static_cast<int>(std::lround(1200 / 0.0254));
-        device_.setDotsPerMeterX(dotsPerMeter);
-        device_.setDotsPerMeterY(dotsPerMeter);
-    }
-
-    QRectF of(const Page& page, const QRectF& safe) {
+    QRectF of(const Page& page, const std::vector<const Cell*>& cells, const QRectF& safe) {
         QRectF reach;
         const auto include = [&](const QRectF& r) { reach = reach.isNull() ? r : reach.united(r); };
-        for (const Cell& cell : page.cells()) {
+        for (const Cell* each : cells) {
+            const Cell& cell = *each;
             const QRectF box(page.marginLeft + cell.left, page.marginTop + cell.top, cell.width,
                              cell.height);
             switch (cell.kind) {
@@ -602,61 +686,11 @@ class InkReach {
     }
 
   private:
-    struct Line {
-        QRectF ink;  // from the line's top-left, tenths
-        double advance;
-    };
-    struct Face {
-        CellFont design;
-        QFontMetricsF metrics;
-        double widestLetter;  // tenths, as below
-        double spacing;
-        double overhang;               // ink beyond the advance, at most
-        QHash<QChar, double> letters;  // advance per letter
-        QHash<QString, Line> lines;
-    };
-
-    double summedAdvance(Face& f, QStringView line) {
+    double summedAdvance(QStringView line, const CellFont& font) const {
         double sum = 0;
-        for (const QChar letter : line) {
-            auto it = f.letters.constFind(letter);
-            if (it == f.letters.constEnd())
-                it = f.letters.insert(letter, tenths(f.metrics.horizontalAdvance(letter)));
-            sum += *it;
-        }
+        for (const QChar letter : line)
+            sum += measure_.letterWidth(letter, font, font.pointSize);
         return sum;
-    }
-
-    Face& face(const CellFont& design) {
-        for (Face& known : faces_)
-            if (known.design.pointSize == design.pointSize && known.design.bold == design.bold &&
-                known.design.underline == design.underline && known.design.family == design.family)
-                return known;
-        QFont font;
-        font.setFamilies({resolvedFontFamily(design.family), design.family});
-        font.setPointSizeF(design.pointSize);
-        font.setBold(design.bold);
-        font.setUnderline(design.underline);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        QFontMetricsF metrics(font, &device_);
-        const double widest = tenths(metrics.maxWidth());
-        const double spacing = tenths(metrics.lineSpacing());
-        const double overhang = tenths(metrics.height());
-        faces_.push_back({design, metrics, widest, spacing, overhang, {}, {}});
-        return faces_.back();
-    }
-
-    double tenths(double pixels) const { return pixels / device_.logicalDpiX() * kTenthsPerInch; }
-
-    const Line& line(Face& f, const QString& text) {
-        if (const auto it = f.lines.constFind(text); it != f.lines.constEnd()) return *it;
-        if (f.lines.size() > 4096) f.lines.clear();
-        QRectF ink = f.metrics.boundingRect(text).translated(0, f.metrics.ascent());
-        if (f.design.underline) ink.setBottom(f.metrics.height());
-        const Line measured{QRectF(tenths(ink.left()), tenths(ink.top()), tenths(ink.width()),
-                                   tenths(ink.height())),
-                            tenths(f.metrics.horizontalAdvance(text))};
-        return *f.lines.insert(text, measured);
     }
 
     // A box holding `width` of text as the cell aligns it, with the ink's
@@ -672,8 +706,31 @@ class InkReach {
                       height + overhang / 4);
     }
 
+    // A page has a few faces and many texts: each face is asked for once.
+    struct Face {
+        CellFont font;
+        FaceMetrics metrics;
+        double widestLetter;
+    };
+    const Face& faceOf(const CellFont& font) {
+        if (last_ && last_->font.pointSize == font.pointSize && last_->font.bold == font.bold &&
+            last_->font.family.constData() == font.family.constData())
+            return *last_;
+        for (const Face& known : faces_)
+            if (known.font.pointSize == font.pointSize && known.font.bold == font.bold &&
+                known.font.family == font.family)
+                return *(last_ = &known);
+        faces_.push_back({font, measure_.metrics(font, font.pointSize),
+                          measure_.widestLetter(font, font.pointSize)});
+        return *(last_ = &faces_.back());
+    }
+
     QRectF textReach(const Cell& cell, const QRectF& box, const QRectF& safe) {
-        Face& f = face(cell.font);
+        const CellFont& font = cell.font;
+        const Face& known = faceOf(font);
+        const FaceMetrics& face = known.metrics;
+        // Ink reaches beyond the advance by less than the face's height.
+        const double overhang = face.ascent + face.descent;
         // First every letter as wide as the widest: no text is looked at.
         qsizetype lineCount = 1;
         qsizetype longest = 0;
@@ -687,9 +744,9 @@ class InkReach {
             }
             longest = std::max(longest, cell.text.size() - start);
         }
-        const double height = static_cast<double>(lineCount) * f.spacing;
+        const double height = static_cast<double>(lineCount) * face.lineSpacing;
         QRectF bound =
-            around(cell, box, static_cast<double>(longest) * f.widestLetter, height, f.overhang);
+            around(cell, box, static_cast<double>(longest) * known.widestLetter, height, overhang);
         if (safe.contains(bound)) return bound;
         const QStringList lines = cell.kind == CellKind::Label
                                       ? QStringList{QString(cell.text).replace(u'\n', u' ')}
@@ -697,8 +754,8 @@ class InkReach {
         // Then letter by letter, with room for kerning.
         double widest = 0;
         for (const QString& text : lines)
-            widest = std::max(widest, summedAdvance(f, text));
-        bound = around(cell, box, widest * 1.02, height, f.overhang);
+            widest = std::max(widest, summedAdvance(text, font));
+        bound = around(cell, box, widest * 1.02, height, overhang);
         if (safe.contains(bound)) return bound;
         // Near an edge: the ink itself.
         QRectF reach;
@@ -706,34 +763,28 @@ class InkReach {
             QString text = lines[i];
             if (text.endsWith(u'\r')) text.chop(1);
             if (text.trimmed().isEmpty()) continue;
-            const Line& measured = line(f, text);
-            const QRectF x = around(cell, box, measured.advance, 0, 0);
-            const QRectF ink =
-                measured.ink.translated(x.left(), box.top() + static_cast<double>(i) * f.spacing);
+            QRectF ink = measure_.ink(text, font, font.pointSize);
+            if (font.underline) ink.setBottom(overhang);
+            const QRectF x = around(cell, box, measure_.width(text, font, font.pointSize), 0, 0);
+            ink.translate(x.left(), box.top() + static_cast<double>(i) * face.lineSpacing);
             reach = reach.isNull() ? ink : reach.united(ink);
         }
         return reach;
     }
 
-    QImage device_;
-    std::list<Face> faces_;
+    const FontMeasure& measure_ = FontMeasure::instance();
+    std::list<Face> faces_;  // stable addresses
+    const Face* last_ = nullptr;
 };
 
-}  // namespace
-
-double printableAreaScale(const Page& page) {
-    static QMutex mutex;
-    static InkReach& reach = *new InkReach;  // outlives no font: kept to the end
+// The scale for the page with these cells (the page's own, or fitted ones).
+double areaScale(const Page& page, const std::vector<const Cell*>& cells) {
     const double width = page.paperWidth();
     const double height = page.paperHeight();
     // A little inside the limit: anti-aliased edges and rounding to pixels.
     const double edge = kUnprintableEdge + 3;
     const QRectF safe(edge, edge, width - 2 * edge, height - 2 * edge);
-    QRectF ink;
-    {
-        QMutexLocker lock(&mutex);
-        ink = reach.of(page, safe);
-    }
+    const QRectF ink = InkReach().of(page, cells, safe);
     if (ink.isNull() || safe.contains(ink)) return 1.0;
     const double cx = width / 2;
     const double cy = height / 2;
@@ -748,6 +799,16 @@ double printableAreaScale(const Page& page) {
     return scale;
 }
 
+}  // namespace
+
+double printableAreaScale(const Page& page) {
+    std::vector<const Cell*> cells;
+    cells.reserve(page.cells().size());
+    for (const Cell& cell : page.cells())
+        cells.push_back(&cell);
+    return areaScale(page, cells);
+}
+
 QString resolvedFontFamily(const QString& designFamily) {
     if (designFamily.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Sans");
@@ -757,10 +818,9 @@ QString resolvedFontFamily(const QString& designFamily) {
 }
 
 void paintPage(const Page& page, QPainter& painter) {
-    if (hasTextFits(page)) {
-        paintPage(fitPageTexts(page), painter);
-        return;
-    }
+    // Fitted texts are copies of their cells: the page itself is not copied.
+    const FittedCells fitted = fittedCells(page);
+    const std::vector<const Cell*>& cells = fitted.cells;
     QPaintDevice* device = painter.device();
     const double dpiX = device->logicalDpiX();
     const double dpiY = device->logicalDpiY();
@@ -768,7 +828,7 @@ void paintPage(const Page& page, QPainter& painter) {
                             page.marginTop * dpiY / kTenthsPerInch, dpiX / kTenthsPerInch,
                             dpiY / kTenthsPerInch};
     painter.save();
-    if (const double scale = printableAreaScale(page); scale < 1.0) {
+    if (const double scale = areaScale(page, cells); scale < 1.0) {
         const QPointF centre(page.paperWidth() / 2 * geometry.scaleX,
                              page.paperHeight() / 2 * geometry.scaleY);
         painter.translate(centre);
@@ -782,7 +842,8 @@ void paintPage(const Page& page, QPainter& painter) {
     painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setBrush(Qt::NoBrush);
     // Frames, lines and pictures first, texts last (see the header).
-    for (const Cell& cell : page.cells()) {
+    for (const Cell* each : cells) {
+        const Cell& cell = *each;
         switch (cell.kind) {
             case CellKind::RichText:
                 paintFrame(painter, geometry, cell);
@@ -806,9 +867,9 @@ void paintPage(const Page& page, QPainter& painter) {
     painter.setPen(Qt::black);
     QMutexLocker lock(&textMutex);
     GlyphBatches glyphs(painter);
-    for (const Cell& cell : page.cells()) {
-        if (cell.kind == CellKind::RichText || cell.kind == CellKind::Label)
-            paintText(painter, geometry, cell, glyphs);
+    for (const Cell* cell : cells) {
+        if (cell->kind == CellKind::RichText || cell->kind == CellKind::Label)
+            paintText(painter, geometry, *cell, glyphs);
     }
     glyphs.draw();
     painter.restore();
@@ -827,15 +888,6 @@ struct PdfWriter::State {
 PdfWriter::PdfWriter(const QString& path, const QString& title)
     : state_(std::make_unique<State>(path)) {
     state_->title = title;
-    // Qt's PDF engine compresses each page through two 16 MB buffers. By
-    // default glibc hands such blocks back to the system after every page and
-    // faults them in again for the next, which costs more than drawing the
-    // page; keeping them in the heap makes many-page files several times faster.
-    static std::once_flag tuned;
-    std::call_once(tuned, [] {
-        mallopt(M_MMAP_THRESHOLD, 32 << 20);
-        mallopt(M_TRIM_THRESHOLD, 128 << 20);
-    });
 }
 
 PdfWriter::~PdfWriter() {
@@ -881,6 +933,15 @@ void PdfWriter::finish() {
 
 int PdfWriter::pageCount() const {
     return state_->pages;
+}
+
+void tuneHeapForPageOutput() {
+    // Qt's PDF engine compresses each page through two 16 MB buffers. By
+    // default glibc hands such blocks back to the system after every page and
+    // faults them in again for the next, which costs more than drawing the
+    // page; keeping them in the heap makes many-page files several times faster.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
 }
 
 void writePdf(const std::vector<const Page*>& pages, const QString& path) {

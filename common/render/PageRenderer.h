@@ -72,6 +72,13 @@ class PdfWriter {
     std::unique_ptr<State> state_;
 };
 
+// Keeps large freed blocks in the heap instead of handing them back to the
+// system, so that writing page after page of a PDF does not fault the PDF
+// engine's buffers in anew for every page. The setting is the whole
+// process's, so each program's main calls it once at start, before any
+// thread runs, rather than the first PDF a library happens to write.
+void tuneHeapForPageOutput();
+
 // Writes the pages, one sheet each, into a PDF file (replacing it only when
 // complete). Throws FileError.
 void writePdf(const std::vector<const Page*>& pages, const QString& path);

@@ -1,26 +1,13 @@
 #include "common/render/PupilName.h"
 
-#include <QFont>
-#include <QFontMetricsF>
-
 #include "common/core/PageCells.h"
-#include "common/render/PageRenderer.h"
+#include "common/core/TextMeasure.h"
 
 namespace zarvik {
 
 namespace {
 
 const QString kCellName = QStringLiteral("PupilName");
-
-// Width of a text in tenths of a millimetre at the given point size.
-double textWidth(const CellFont& font, int pointSize, const QString& text) {
-    QFont face(resolvedFontFamily(font.family));
-    face.setPointSizeF(pointSize * 10.0);  // measured ten times larger for precision
-    face.setBold(font.bold);
-    const QFontMetricsF metrics(face);
-    const double pixels = metrics.horizontalAdvance(text) / 10.0;
-    return pixels / metrics.fontDpi() * 254.0;
-}
 
 }  // namespace
 
@@ -42,7 +29,7 @@ void printPupilName(Page& page, const QString& name) {
     cell.font = label->font;
     cell.top = label->top;
     cell.height = label->height;
-    cell.left = label->left + textWidth(label->font, label->font.pointSize, caption) + 15;
+    cell.left = label->left + textMeasure().width(caption, label->font, label->font.pointSize) + 15;
     const double room = end - cell.left - kHeaderFooterGap;
     cell.width = room;
     cell.text = name;

@@ -1,65 +1,43 @@
 #include "common/render/TextFit.h"
 
-#include <QFont>
-#include <QFontMetricsF>
-#include <QImage>
-#include <QMutex>
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 #include <vector>
 
-#include "common/render/PageRenderer.h"
+#include "common/render/FontMeasure.h"
 
 namespace zarvik {
 
 namespace {
 
-class TextMeasure {
-  public:
-    TextMeasure() : device_(1, 1, QImage::Format_Mono) {
-        // 1200 dpi: fine enough that rounding does not matter.
-        const int dotsPerMeter = static_cast<int>(std::lround(1200 / 0.0254));
-        device_.setDotsPerMeterX(dotsPerMeter);
-        device_.setDotsPerMeterY(dotsPerMeter);
+// The width of the text sharing a room (the operator before a number): the
+// same for every cell of a group, so the last one is kept.
+double besideWidth(const FontMeasure& measure, const Cell& cell, int pointSize) {
+    struct Kept {
+        QString text;
+        CellFont font;
+        int size = 0;
+        double width = 0;
+    };
+    thread_local Kept kept;
+    if (kept.size != pointSize || kept.text != cell.fit.beside ||
+        kept.font.bold != cell.font.bold || kept.font.family != cell.font.family) {
+        kept = {cell.fit.beside, cell.font, pointSize,
+                measure.width(cell.fit.beside, cell.font, pointSize)};
     }
-
-    // Width in tenths of a millimetre, as the renderer sets the font.
-    double width(const QString& text, const CellFont& design, int pointSize) {
-        return metrics(design, pointSize).horizontalAdvance(text) / device_.logicalDpiX() * 254.0;
-    }
-    double width(QChar letter, const CellFont& design, int pointSize) {
-        return metrics(design, pointSize).horizontalAdvance(letter) / device_.logicalDpiX() * 254.0;
-    }
-
-  private:
-    const QFontMetricsF& metrics(const CellFont& design, int pointSize) {
-        for (const auto& [key, size, metrics] : cache_)
-            if (size == pointSize && key.family == design.family && key.bold == design.bold &&
-                key.underline == design.underline)
-                return metrics;
-        QFont font(resolvedFontFamily(design.family));
-        font.setPointSize(pointSize);
-        font.setBold(design.bold);
-        font.setUnderline(design.underline);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        cache_.push_back({design, pointSize, QFontMetricsF(font, &device_)});
-        return std::get<2>(cache_.back());
-    }
-
-    QImage device_;
-    std::vector<std::tuple<CellFont, int, QFontMetricsF>> cache_;
-};
+    return kept.width;
+}
 
 // The width a text takes in its room, with the text that shares it.
-double takenWidth(TextMeasure& measure, const QString& text, const Cell& cell, int pointSize) {
-    const double beside =
-        cell.fit.beside.isEmpty() ? 0.0 : measure.width(cell.fit.beside, cell.font, pointSize);
+double takenWidth(const FontMeasure& measure, const QString& text, const Cell& cell,
+                  int pointSize) {
+    const double beside = cell.fit.beside.isEmpty() ? 0.0 : besideWidth(measure, cell, pointSize);
     return measure.width(text, cell.font, pointSize) + beside;
 }
 
 // The largest size from `largest` down whose every line fits the room.
-int fittingSize(TextMeasure& measure, const QStringList& lines, const Cell& cell, int largest) {
+int fittingSize(const FontMeasure& measure, const QStringList& lines, const Cell& cell,
+                int largest) {
     const double room = cell.fit.room;
     const int smallest = cell.fit.smallest;
     // Widths grow in proportion to the size (unhinted outlines), so one
@@ -82,14 +60,14 @@ int fittingSize(TextMeasure& measure, const QStringList& lines, const Cell& cell
 // Two lines split at the space that makes the longer one shortest; the
 // second line is indented past the exercise's number. The split is chosen on
 // summed letter widths; the size is then set on measured lines.
-QStringList twoLines(TextMeasure& measure, const QString& text, const CellFont& font) {
+QStringList twoLines(const FontMeasure& measure, const QString& text, const CellFont& font) {
     const int size = font.pointSize;
     std::vector<double> before(static_cast<size_t>(text.size()) + 1, 0.0);
     for (qsizetype i = 0; i < text.size(); ++i)
-        before[i + 1] = before[i] + measure.width(text[i], font, size);
+        before[i + 1] = before[i] + measure.letterWidth(text[i], font, size);
     const qsizetype numberEnd = text.indexOf(QLatin1String(") "));
     const qsizetype bodyStart = numberEnd < 0 ? 0 : numberEnd + 2;
-    const double spaceWidth = measure.width(QChar(u' '), font, size);
+    const double spaceWidth = measure.letterWidth(QChar(u' '), font, size);
     const qsizetype indentSpaces =
         static_cast<qsizetype>(std::ceil(before[bodyStart] / spaceWidth));
 
@@ -114,7 +92,7 @@ QStringList twoLines(TextMeasure& measure, const QString& text, const CellFont& 
 
 // The largest size the text reaches on one line, or on two where one line
 // would get too small.
-int largestSize(const Cell& cell, TextMeasure& measure) {
+int largestSize(const Cell& cell, const FontMeasure& measure) {
     const int designSize = cell.font.pointSize;
     const int single = fittingSize(measure, {cell.text}, cell, designSize);
     if (cell.fit.smallestOnOneLine == 0 || single >= cell.fit.smallestOnOneLine) return single;
@@ -125,7 +103,7 @@ int largestSize(const Cell& cell, TextMeasure& measure) {
 }
 
 // Sets the text at the given size, on two lines if one does not fit.
-void setAt(Cell& cell, int size, TextMeasure& measure) {
+void setAt(Cell& cell, int size, const FontMeasure& measure) {
     if (size == cell.font.pointSize) return;
     if (cell.fit.smallestOnOneLine != 0 &&
         takenWidth(measure, cell.text, cell, size) > cell.fit.room)
@@ -139,7 +117,7 @@ constexpr qsizetype kLongestCutText = 1000;
 
 // The longest start of the text, without trailing spaces and whole
 // characters only, that fits the room with "…" after it.
-void cutToRoom(Cell& cell, TextMeasure& measure, bool alreadyShortened) {
+void cutToRoom(Cell& cell, const FontMeasure& measure, bool alreadyShortened) {
     const int size = cell.font.pointSize;
     if (!alreadyShortened && takenWidth(measure, cell.text, cell, size) <= cell.fit.room) return;
     const QString ellipsis = QStringLiteral("…");
@@ -158,7 +136,7 @@ void cutToRoom(Cell& cell, TextMeasure& measure, bool alreadyShortened) {
     cell.text = cell.text.left(fits) + ellipsis;
 }
 
-void fitGroup(std::vector<Cell*>& group, TextMeasure& measure) {
+void fitGroup(std::vector<Cell*>& group, const FontMeasure& measure) {
     int size = group.front()->font.pointSize;
     // In reading order, as a pupil meets them.
     std::stable_sort(group.begin(), group.end(), [](const Cell* a, const Cell* b) {
@@ -192,25 +170,43 @@ bool hasTextFits(const Page& page) {
                        [](const Cell& cell) { return cell.fit.group != 0; });
 }
 
+FittedCells fittedCells(const Page& page) {
+    FittedCells result;
+    const std::vector<Cell>& cells = page.cells();
+    std::vector<int> groups;
+    size_t grouped = 0;
+    for (const Cell& cell : cells) {
+        if (cell.fit.group == 0) continue;
+        ++grouped;
+        if (std::find(groups.begin(), groups.end(), cell.fit.group) == groups.end())
+            groups.push_back(cell.fit.group);
+    }
+    // Only the grouped cells are copied; the copies never move once taken.
+    result.fitted.reserve(grouped);
+    result.cells.reserve(cells.size());
+    for (const Cell& cell : cells) {
+        if (cell.fit.group == 0) {
+            result.cells.push_back(&cell);
+        } else {
+            result.fitted.push_back(cell);
+            result.cells.push_back(&result.fitted.back());
+        }
+    }
+    const FontMeasure& measure = FontMeasure::instance();
+    for (const int group : groups) {
+        std::vector<Cell*> members;
+        for (Cell& cell : result.fitted)
+            if (cell.fit.group == group) members.push_back(&cell);
+        fitGroup(members, measure);
+    }
+    return result;
+}
+
 Page fitPageTexts(const Page& page) {
     Page fitted = page;
     if (!hasTextFits(page)) return fitted;
-    // Made once: finding a font takes far longer than measuring with it. Left
-    // alive to the end so it never outlives the application's fonts.
-    static QMutex mutex;
-    static TextMeasure& measure = *new TextMeasure;
-    QMutexLocker lock(&mutex);
-    std::vector<int> groups;
-    for (const Cell& cell : fitted.cells())
-        if (cell.fit.group != 0 &&
-            std::find(groups.begin(), groups.end(), cell.fit.group) == groups.end())
-            groups.push_back(cell.fit.group);
-    for (const int group : groups) {
-        std::vector<Cell*> cells;
-        for (const Cell& cell : fitted.cells())
-            if (cell.fit.group == group) cells.push_back(&fitted.cell(cell.name));
-        fitGroup(cells, measure);
-    }
+    for (const Cell& cell : fittedCells(page).fitted)
+        fitted.cell(cell.name) = cell;
     return fitted;
 }
 

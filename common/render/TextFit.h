@@ -12,6 +12,8 @@
 // cuts (the header and footer texts), a text still too wide at the smallest
 // size keeps as much of its start as fits, followed by "…".
 
+#include <vector>
+
 #include "common/core/Page.h"
 
 namespace zarvik {
@@ -20,5 +22,14 @@ namespace zarvik {
 // cleared; a page without groups comes back as it is.
 Page fitPageTexts(const Page& page);
 bool hasTextFits(const Page& page);
+
+// The same without copying the page, for the renderer: every cell of the
+// page in its order, those of the groups as fitted copies (the others are
+// the page's own, so the page must outlive the result).
+struct FittedCells {
+    std::vector<Cell> fitted;
+    std::vector<const Cell*> cells;
+};
+FittedCells fittedCells(const Page& page);
 
 }  // namespace zarvik

@@ -5,6 +5,7 @@
 
 #include "ColumnTestSupport.h"
 #include "column_worksheets/core/ColumnPages.h"
+#include "common/core/TextMeasure.h"
 
 using namespace zarvik;
 
@@ -105,6 +106,40 @@ TEST(ColumnSheet, BakAndYazdirPageFollowsTheOperation) {
     EXPECT_EQ(grid.name(), "QuickRep1");
     EXPECT_EQ(grid.cell(u"QRRichText1").text, sheet.FirstTexts[1]);
     EXPECT_EQ(sheet.slotCountFor("Çarpma"), 50);
+}
+
+}  // namespace
+
+namespace {
+
+// The frames keep their gaps on the digits as measured, whatever the face:
+// the bar starts 1.5 mm above the digits' tops, the underline lies 1.2 mm
+// under their baseline, and each number's box holds its digits.
+TEST(ColumnSheet, LongDivisionFramesStandOnTheMeasuredDigits) {
+    const TextMeasure& measure = textMeasure();
+    for (const ColumnWindowDesign* design : {&halfPageDesign(), &fullPageDesign()}) {
+        ColumnSheet sheet(*design);
+        RandomDraw random(3, 0);
+        ScriptedQuestions questions({"6", "3", "e"});
+        sheet.prepare("Bölme", "İleri seviye bölme (3-4-5. sınıf)", "", "", questions, random);
+        const Page page = sheet.transferForOperation("Bölme");
+        for (int slot = 1; slot <= design->division.slotCount; ++slot) {
+            SCOPED_TRACE(slot);
+            const Cell& dividend = page.cell(divisionDividendBoxName(slot));
+            const Cell& divisor = page.cell(divisionDivisorBoxName(slot));
+            const Cell& bar = page.cell(QStringLiteral("DivisionBar%1").arg(slot));
+            const Cell& under = page.cell(QStringLiteral("DivisionLine%1").arg(slot));
+            const FaceMetrics face = measure.metrics(dividend.font, dividend.font.pointSize);
+            const double digitsTop = dividend.top + face.ascent - face.digitHeight;
+            EXPECT_NEAR(digitsTop - bar.top, 15, 1e-9);
+            EXPECT_NEAR(under.top - (dividend.top + face.ascent), 12, 1e-9);
+            EXPECT_GE(dividend.width + 1e-9,
+                      measure.width(dividend.text, dividend.font, dividend.font.pointSize));
+            EXPECT_GE(divisor.width + 1e-9,
+                      measure.width(divisor.text, divisor.font, divisor.font.pointSize));
+            EXPECT_GE(bar.height, 15 + face.digitHeight + 12 + face.lineSpacing - 1e-9);
+        }
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "TestSupport.h"
 #include "common/core/Errors.h"
+#include "common/core/OutputFile.h"
 #include "text_worksheets/core/TextWorksheet.h"
 
 using namespace zarvik;
@@ -196,4 +197,27 @@ TEST(TextCli, ExitStatuses) {
     const auto help = runCli({u"text"_qs, u"--help"_qs});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains("--count"));
+}
+
+// A new file is written through a buffer: pieces of every size, small ones
+// by the thousand and some larger than the buffer, arrive whole and in order,
+// and nothing reaches the file's place before the commit.
+TEST(OutputFile, PiecesOfEverySizeArriveInOrder) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sayfalar.pdf"));
+    writeBytes(path, kPrevious);
+    QByteArray expected;
+    {
+        OutputFile file(path);
+        for (int n = 0; n < 20000; ++n) {
+            const qsizetype size = n % 997 == 0 ? 300000 + n : n % 37;
+            const QByteArray piece(size, static_cast<char>('a' + n % 26));
+            file.write(piece);
+            expected += piece;
+            if (n % 5000 == 0) file.check();
+        }
+        EXPECT_EQ(readFile(path), kPrevious);
+        file.commit();
+    }
+    EXPECT_EQ(readFile(path), expected);
 }

@@ -14,6 +14,7 @@
 
 #include "TestSupport.h"
 #include "common/core/Cp1254.h"
+#include "common/core/TextMeasure.h"
 #include "common/render/PageRenderer.h"
 #include "common/render/TextFit.h"
 #include "text_worksheets/core/TextKinds.h"
@@ -163,4 +164,37 @@ TEST(TextPages, ZarvikCliWritesThePdfAndLeavesTheTextFileFlowAlone) {
     EXPECT_TRUE(pdfText.contains(QStringLiteral("1) ") + spaced)) << spaced.toStdString();
     // A PNG holds one page.
     EXPECT_EQ(run({"-o", "b.png", "--sheets", "2"}).exitCode, 2);
+}
+
+// Laid out on the widths the pages are printed with: as many columns as the
+// widest exercise fits at full size, so none is shrunk that had room and no
+// column is given up that it would have fitted.
+TEST(TextPages, TakeTheMostColumnsTheWidestExerciseFitsAtFullSize) {
+    const TextMeasure& measure = textMeasure();
+    for (const TextKind& kind : textKinds()) {
+        for (const int count : {8, 30}) {
+            SCOPED_TRACE(QStringLiteral("%1 count %2").arg(kind.code).arg(count).toStdString());
+            RandomDraw random(5, 0);
+            const TextSheet sheet = drawTextSheet(kind.code, largestFields(kind, count), random);
+            if (sheet.reading) continue;  // numbers to read: two columns or one
+            double widest = 0;
+            double room = 0;
+            buildTextPages(sheet, {}, {}, [&](Page&& page) {
+                for (int i = 1; page.has(textExerciseCell(i)); ++i) {
+                    const Cell& cell = page.cell(textExerciseCell(i));
+                    widest = std::max(widest, measure.width(cell.text, cell.font, 14));
+                    room = cell.width;
+                }
+            });
+            const double gap = 60;
+            const int columns = static_cast<int>(std::lround(1900 / (room + gap)));
+            if (widest > room) {
+                EXPECT_LE(columns, 2) << "shrunk though it had room";
+                continue;
+            }
+            if (columns < 5) {
+                EXPECT_GT(widest, 1900.0 / (columns + 1) - gap) << columns;
+            }
+        }
+    }
 }

@@ -7,6 +7,7 @@
 #include "common/core/Cp1254.h"
 #include "common/core/Names.h"
 #include "common/core/PageCells.h"
+#include "common/core/TextMeasure.h"
 #include "text_worksheets/core/TextCatalogue.h"
 #include "text_worksheets/core/TextKinds.h"
 
@@ -37,40 +38,6 @@ constexpr int kMostColumns = 5;
 
 const CellFont kExerciseFont{QStringLiteral("Arial"), kPoints, false, false};
 const CellFont kFrameFont{QStringLiteral("Comic Sans MS"), 10, true, false};
-
-// Liberation Sans advances in em; the renderer still fits whatever this
-// estimate misses, so a column never overflows.
-double advance(QChar c) {
-    switch (c.unicode()) {
-        case u' ':
-        case u',':
-        case u'.':
-        case u't':
-            return 0.278;
-        case u'l':
-        case u'ı':
-        case u'i':
-            return 0.222;
-        case u'-':
-        case u')':
-            return 0.333;
-        case u'+':
-        case u'=':
-        case u'÷':
-            return 0.584;
-        case u'm':
-            return 0.833;
-        default:
-            return c.isDigit() || c == u'_' ? 0.556 : 0.6;
-    }
-}
-
-double estimatedWidth(const QString& text, int points) {
-    double ems = 0;
-    for (const QChar c : text)
-        ems += advance(c);
-    return ems * points * 254.0 / 72.0;
-}
 
 QString blank(const QString& answer) {
     // Handwriting is wider than print: half again the answer's length.
@@ -211,11 +178,12 @@ void buildTextPages(const TextSheet& sheet, const QString& teacherName, const QS
         if (answer.size() > longest.size()) longest = answer;
     QStringList printed;
     printed.reserve(count);
+    const TextMeasure& measure = textMeasure();
     double widest = 0;
     for (qsizetype i = 0; i < count; ++i) {
         printed << QStringLiteral("%1) ").arg(i + 1) +
                        printedTextExercise(sheet.lines[i], longest, sheet.reading);
-        widest = std::max(widest, estimatedWidth(printed.back(), kPoints));
+        widest = std::max(widest, measure.width(printed.back(), kExerciseFont, kPoints));
     }
     // As many columns as the widest exercise allows at full size, up to five;
     // an exercise too long for two columns gets smaller, then one column,
