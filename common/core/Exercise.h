@@ -11,6 +11,8 @@
 #include <variant>
 #include <vector>
 
+#include "common/core/Page.h"
+
 namespace zarvik {
 
 enum class ExerciseShape {
@@ -39,6 +41,10 @@ struct Exercise {
     QString key;     // the key's line after "N) ": "45 + 713 = 758"
     ExerciseShape shape = ExerciseShape::Line;
     ExerciseValues values;
+    // A picture its family draws itself (cells from the picture's top-left
+    // corner, tenths of a millimetre); when given, outputs draw it instead of
+    // a figure of the shape (ExerciseFigure.h).
+    std::vector<Cell> picture;
 
     // The value of that name; nullptr when the exercise has none.
     const ExerciseValue* value(QStringView name) const;

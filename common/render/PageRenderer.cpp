@@ -1,5 +1,7 @@
 #include "common/render/PageRenderer.h"
 
+#include "common/core/ExerciseFigure.h"
+
 #include <malloc.h>
 #include <QBuffer>
 #include <QDir>
@@ -817,6 +819,63 @@ QString resolvedFontFamily(const QString& designFamily) {
     return designFamily;
 }
 
+namespace {
+
+// The cells of a page at the geometry's place and scale: frames, lines and
+// pictures first, texts last (see the header).
+void paintCells(const std::vector<const Cell*>& cells, QPainter& painter,
+                const Geometry& geometry, double dpi, const QColor& answerColour) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Line art: a PDF must not store the pictures as JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.setBrush(Qt::NoBrush);
+    for (const Cell* each : cells) {
+        const Cell& cell = *each;
+        switch (cell.kind) {
+            case CellKind::RichText:
+                paintFrame(painter, geometry, cell);
+                break;
+            case CellKind::Line:
+                paintLine(painter, geometry, cell, dpi);
+                break;
+            case CellKind::Image:
+                paintPicture(painter, geometry, cell, dpi);
+                break;
+            case CellKind::CutLine:
+                paintCutLine(painter, geometry, cell);
+                break;
+            case CellKind::Clock:
+                paintClock(painter, geometry, cell, dpi);
+                break;
+            case CellKind::Label:
+                break;
+        }
+    }
+    painter.setPen(Qt::black);
+    QMutexLocker lock(&textMutex);
+    {
+        GlyphBatches glyphs(painter);
+        for (const Cell* cell : cells) {
+            if ((cell->kind == CellKind::RichText || cell->kind == CellKind::Label) &&
+                !(answerColour.isValid() && isAnswerCell(*cell)))
+                paintText(painter, geometry, *cell, glyphs);
+        }
+        glyphs.draw();
+    }
+    if (!answerColour.isValid()) return;
+    painter.setPen(answerColour);
+    GlyphBatches answers(painter);
+    for (const Cell* cell : cells)
+        if ((cell->kind == CellKind::RichText || cell->kind == CellKind::Label) &&
+            isAnswerCell(*cell))
+            paintText(painter, geometry, *cell, answers);
+    answers.draw();
+}
+
+}  // namespace
+
 void paintPage(const Page& page, QPainter& painter) {
     // Fitted texts are copies of their cells: the page itself is not copied.
     const FittedCells fitted = fittedCells(page);
@@ -835,43 +894,21 @@ void paintPage(const Page& page, QPainter& painter) {
         painter.scale(scale, scale);
         painter.translate(-centre);
     }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    // Line art: a PDF must not store the pictures as JPEG.
-    painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.setBrush(Qt::NoBrush);
-    // Frames, lines and pictures first, texts last (see the header).
-    for (const Cell* each : cells) {
-        const Cell& cell = *each;
-        switch (cell.kind) {
-            case CellKind::RichText:
-                paintFrame(painter, geometry, cell);
-                break;
-            case CellKind::Line:
-                paintLine(painter, geometry, cell, dpiX);
-                break;
-            case CellKind::Image:
-                paintPicture(painter, geometry, cell, dpiX);
-                break;
-            case CellKind::CutLine:
-                paintCutLine(painter, geometry, cell);
-                break;
-            case CellKind::Clock:
-                paintClock(painter, geometry, cell, dpiX);
-                break;
-            case CellKind::Label:
-                break;
-        }
-    }
-    painter.setPen(Qt::black);
-    QMutexLocker lock(&textMutex);
-    GlyphBatches glyphs(painter);
-    for (const Cell* cell : cells) {
-        if (cell->kind == CellKind::RichText || cell->kind == CellKind::Label)
-            paintText(painter, geometry, *cell, glyphs);
-    }
-    glyphs.draw();
+    paintCells(cells, painter, geometry, dpiX, QColor());
+    painter.restore();
+}
+
+void paintFigure(const ExerciseFigure& figure, QPainter& painter, const QPointF& topLeft,
+                 double pixelsPerTenth, const QColor& answerColour) {
+    Page page(QStringLiteral("Figure"), Paper::A4);
+    page.bandWidth = figure.width;
+    page.bandHeight = figure.height;
+    for (const Cell& cell : figure.cells)
+        page.add(cell);
+    const FittedCells fitted = fittedCells(page);
+    const Geometry geometry{topLeft.x(), topLeft.y(), pixelsPerTenth, pixelsPerTenth};
+    painter.save();
+    paintCells(fitted.cells, painter, geometry, pixelsPerTenth * kTenthsPerInch, answerColour);
     painter.restore();
 }
 

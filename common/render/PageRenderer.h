@@ -29,8 +29,12 @@
 #include "common/core/Page.h"
 
 class QPainter;
+class QPointF;
+class QColor;
 
 namespace zarvik {
+
+struct ExerciseFigure;
 
 // The installed face a design family is printed in: "Arial" is Liberation
 // Sans (same metrics); "Comic Sans MS" is Andika, a friendly face made for
@@ -51,6 +55,13 @@ constexpr double kUnprintableEdge = 50;  // tenths of a millimetre
 // one sheet of the page's paper, in the device's own resolution, with the
 // sheet's top-left corner at the painter's origin.
 void paintPage(const Page& page, QPainter& painter);
+
+// Paints an exercise's figure (ExerciseFigure.h) with its top-left corner
+// at topLeft (device pixels), at pixelsPerTenth device pixels a tenth of a
+// millimetre: the board and web pages draw exercises so. The answer's cells
+// are painted in answerColour when it is valid, else black like the rest.
+void paintFigure(const ExerciseFigure& figure, QPainter& painter, const QPointF& topLeft,
+                 double pixelsPerTenth, const QColor& answerColour = QColor());
 
 // A PDF file written page by page: memory stays flat however many pages are
 // added. The file replaces an existing one only when finish() succeeds;
