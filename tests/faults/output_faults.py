@@ -214,7 +214,8 @@ def message_cases(work):
 
 def interrupt_cases(work):
     """Ctrl-C and its kin keep the old file and leave nothing behind."""
-    long_run = COLUMN + ['--sheets', '3000', '-o', 'old.pdf']
+    # Long enough to be stopped half-way on a fast machine too.
+    long_run = COLUMN + ['--sheets', '30000', '-o', 'old.pdf']
     first = run(COLUMN + ['-o', 'old.pdf'], cwd=work)
     check('interrupt: first run', first.returncode == 0)
     before = open(os.path.join(work, 'old.pdf'), 'rb').read()
