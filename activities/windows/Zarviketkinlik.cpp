@@ -126,3 +126,8 @@ void TFormZarvikEtkinlik::ButtonYazdirClick() {
 std::unique_ptr<zarvik::SheetSource> TFormZarvikEtkinlik::makeSheetSource() {
     return std::make_unique<zarvik::ActivitySheetSource>(worksheet_, choices());
 }
+
+zarvik::ExerciseList TFormZarvikEtkinlik::currentExercises() const {
+    const zarvik::ActivityKind* kind = worksheet_.kind();
+    return zarvik::activityExercises(worksheet_.sheet(), kind && kind->handsOnPage);
+}

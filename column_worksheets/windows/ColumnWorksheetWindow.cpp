@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "column_worksheets/core/ColumnAnswers.h"
 #include "column_worksheets/core/ColumnGenerators.h"
 #include "column_worksheets/core/ColumnSheetSource.h"
 #include "column_worksheets/windows/DialogQuestions.h"
@@ -112,4 +113,8 @@ std::unique_ptr<SheetSource> ColumnWorksheetWindow::makeSheetSource() {
 
 bool ColumnWorksheetWindow::halfPageSheets() const {
     return sheet_.design().paper == Paper::A5;
+}
+
+ExerciseList ColumnWorksheetWindow::currentExercises() const {
+    return columnExercises(sheet_.problems());
 }

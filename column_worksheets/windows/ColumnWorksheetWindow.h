@@ -43,6 +43,7 @@ class ColumnWorksheetWindow : public zarvik::PrintedWorksheetWindow {
     void ButtonYazdirClick() override;
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
     bool halfPageSheets() const override;
+    zarvik::ExerciseList currentExercises() const override;
 
     zarvik::ColumnSheet sheet_;
     std::unique_ptr<zarvik::Questions> dialogQuestions_;

@@ -1,13 +1,18 @@
 #include "common/windows/WorksheetWindow.h"
 
+#include <QEvent>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "common/core/Names.h"
 #include "common/render/ClassSetPages.h"
+#include "common/windows/BoardWindow.h"
 #include "common/windows/ClassSetDialog.h"
 #include "common/windows/ErrorBox.h"
+#include "common/windows/FieldNames.h"
 #include "common/windows/Look.h"
 #include "common/windows/PagePrinting.h"
+#include "common/windows/WindowControls.h"
 
 namespace zarvik {
 
@@ -21,6 +26,7 @@ void WorksheetWindow::showEvent(QShowEvent* event) {
     if (!shownBefore_) {
         shownBefore_ = true;
         centreOnScreen(*this);
+        nameFieldsByTheirCaptions(*this);
     }
     QWidget::showEvent(event);
 }
@@ -54,7 +60,61 @@ ClassSetDialog& WorksheetWindow::openClassSetDialog() {
         };
     }
     classSetDialog_->open();
+    nameFieldsByTheirCaptions(*classSetDialog_);
     return *classSetDialog_;
+}
+
+namespace {
+
+// Keeps a button enabled exactly when another is.
+class EnabledFollower : public QObject {
+  public:
+    EnabledFollower(QWidget* follower, QWidget* followed)
+        : QObject(follower), follower_(follower), followed_(followed) {
+        follower->setEnabled(followed->isEnabled());
+        followed->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == followed_ && event->type() == QEvent::EnabledChange)
+            follower_->setEnabled(followed_->isEnabled());
+        return false;
+    }
+
+  private:
+    QWidget* follower_;
+    QWidget* followed_;
+};
+
+}  // namespace
+
+QPushButton* WorksheetWindow::addBoardButton(QWidget* parent, const QRect& geometry,
+                                             QWidget* follow) {
+    QPushButton* button =
+        makeButtonWidget(parent, "ButtonTahta", geometry, QStringLiteral("Tahtada Göster"));
+    button->setToolTip(QStringLiteral("Hazırlanan alıştırmalar sınıfın tahtasında, tam ekran"));
+    connect(button, &QPushButton::clicked, this, [this] { showOnBoard(); });
+    if (follow) new EnabledFollower(button, follow);
+    return button;
+}
+
+BoardWindow* WorksheetWindow::showOnBoard() {
+    BoardWindow* shown = nullptr;
+    runGuarded(this, [&] {
+        ExerciseList exercises = currentExercises();
+        if (exercises.empty()) {
+            QMessageBox::information(
+                this, names::kApplicationTitle.toString(),
+                QStringLiteral("Tahtada gösterilecek alıştırma yok: önce bir sayfa hazırlayın."));
+            return;
+        }
+        if (!board_) board_ = new BoardWindow(this);
+        board_->setExercises(std::move(exercises), windowTitle());
+        board_->showOnScreen(screen());
+        shown = board_;
+    });
+    return shown;
 }
 
 void WorksheetWindow::runClassSet(SheetSource& source, const ClassSetChoice& choice,

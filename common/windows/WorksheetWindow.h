@@ -1,9 +1,11 @@
 #pragma once
 // What every worksheet window has, the text window and the printed-worksheet
 // windows alike: the page output (preview and printer), centring when first
-// shown, and "Sınıf seti…": its dialog, and the set drawn from the window's
-// sheet source through the one sheet loop that zarvik-cli runs too.
+// shown, "Sınıf seti…": its dialog, and the set drawn from the window's
+// sheet source through the one sheet loop that zarvik-cli runs too; and
+// "Tahtada Göster": the sheet the window holds, on the classroom board.
 
+#include <QRect>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -11,8 +13,11 @@
 #include "common/core/SheetSet.h"
 #include "common/windows/AppContext.h"
 
+class QPushButton;
+
 namespace zarvik {
 
+class BoardWindow;
 class ClassSetDialog;
 class DesktopPageOutput;
 
@@ -26,6 +31,9 @@ class WorksheetWindow : public QWidget {
     const std::vector<Page>& classSetPages() const { return classSetPages_; }
     // Opens "Sınıf seti…" (window-modal, returns at once).
     ClassSetDialog& openClassSetDialog();
+    // "Tahtada Göster": the held sheet's exercises, full screen on this
+    // window's screen. nullptr, after saying why, when it holds none.
+    BoardWindow* showOnBoard();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -42,6 +50,13 @@ class WorksheetWindow : public QWidget {
     virtual void classSetMade() {}
     // Why a set has no pages to show (too many exercises); empty: it has.
     virtual QString missingPagesReason() const { return {}; }
+    // The exercises of the sheet the window holds now, in page order, as
+    // "Bak" shows them; empty before the first preparation. The board shows
+    // these, so it never draws a sheet of its own.
+    virtual ExerciseList currentExercises() const { return {}; }
+    // "Tahtada Göster" on parent, enabled whenever follow (the window's
+    // "Bak") is.
+    QPushButton* addBoardButton(QWidget* parent, const QRect& geometry, QWidget* follow);
 
     // Draws the set from source into writer (may be null) and, with
     // keepPages, into the pages "Bak" and "Yazdır" show. Throws as the
@@ -57,6 +72,7 @@ class WorksheetWindow : public QWidget {
     AppContext& context_;
     std::vector<Page> classSetPages_;
     ClassSetDialog* classSetDialog_ = nullptr;
+    BoardWindow* board_ = nullptr;
     std::unique_ptr<PageOutput> desktopOutput_;
     bool shownBefore_ = false;
 };

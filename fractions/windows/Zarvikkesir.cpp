@@ -5,6 +5,7 @@
 
 #include "common/core/FileNames.h"
 #include "common/windows/WindowControls.h"
+#include "fractions/core/FractionAnswers.h"
 #include "fractions/core/FractionSheetSource.h"
 
 using namespace zarvik::fractions;
@@ -135,4 +136,8 @@ std::unique_ptr<zarvik::SheetSource> TFormZarvikKesir::makeSheetSource() {
     return std::make_unique<zarvik::FractionSheetSource>(
         worksheet_, zarvik::FractionChoices{ComboBox1->currentText(), ComboBox2->currentText(),
                                             ComboBox3->currentText(), teacherName(), dateText()});
+}
+
+zarvik::ExerciseList TFormZarvikKesir::currentExercises() const {
+    return fractionExercises(worksheet_.exercises());
 }

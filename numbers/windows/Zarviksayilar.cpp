@@ -9,6 +9,7 @@
 #include "common/core/Names.h"
 #include "common/render/TextFit.h"
 #include "common/windows/WindowControls.h"
+#include "numbers/core/NumberAnswers.h"
 #include "numbers/core/NumberGenerators.h"
 #include "numbers/core/NumberSheetSource.h"
 
@@ -143,4 +144,11 @@ std::unique_ptr<zarvik::SheetSource> TFormZarvikSayilar::makeSheetSource() {
         zarvik::NumberChoices{ComboBox1->currentText(), ComboBox3->currentText(),
                               ComboBox2->currentText(), teacherName(), dateText()},
         *messages_);
+}
+
+zarvik::ExerciseList TFormZarvikSayilar::currentExercises() const {
+    if (!worksheet_.sheet()) return {};
+    // One column leaves the right column's texts empty.
+    const bool oneColumn = worksheet_.rightTexts().value(0).isEmpty();
+    return zarvik::numberExercises(*worksheet_.sheet(), oneColumn);
 }

@@ -96,7 +96,7 @@ using States = std::array<bool, 3>;
 TEST_P(ColumnWindow, StartsWithItsControlsAndNothingEnabled) {
     EXPECT_EQ(window->objectName(), halfPage() ? "FormZarvikAltAlta" : "FormZarvikAltAltaTamSayfa");
     EXPECT_EQ(window->windowTitle(), halfPage() ? "Yarım Sayfa" : "Tam Sayfa");
-    EXPECT_EQ(window->size(), halfPage() ? QSize(202, 210 + 31) : QSize(207, 213 + 31));
+    EXPECT_EQ(window->size(), halfPage() ? QSize(202, 210 + 62) : QSize(207, 213 + 62));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(buttons(), (States{false, false, false}));

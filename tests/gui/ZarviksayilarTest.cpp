@@ -97,7 +97,7 @@ using Buttons = std::array<bool, 3>;
 TEST_F(NumberWindow, ControlsAndStartValues) {
     EXPECT_EQ(window->objectName(), "FormZarvikSayilar");
     EXPECT_EQ(window->windowTitle(), "Sayı Alıştırmaları");
-    EXPECT_EQ(window->size(), QSize(207, 250 + 31));
+    EXPECT_EQ(window->size(), QSize(207, 250 + 62));
     EXPECT_FALSE(window->isVisible());
 
     QComboBox* kinds = child<QComboBox>("ComboBox1");

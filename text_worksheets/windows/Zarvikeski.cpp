@@ -244,6 +244,9 @@ void TFormZarvikEski::buildPrintArea() {
     setTabOrder(EditTarih, ButtonBak);
     setTabOrder(ButtonBak, ButtonYazdir);
     setTabOrder(ButtonYazdir, ButtonSinifSeti);
+
+    ButtonTahta = addBoardButton(PrintArea, QRect(8, 87, 213, 25), ButtonBak);
+    setTabOrder(ButtonSinifSeti, ButtonTahta);
 }
 
 void TFormZarvikEski::setPageButtonsEnabled(bool enabled, const QString& why) {
@@ -422,6 +425,10 @@ void TFormZarvikEski::ButtonYazdirClick() {
 std::unique_ptr<zarvik::SheetSource> TFormZarvikEski::makeSheetSource() {
     return std::make_unique<zarvik::TextSheetSource>(kindCode_, *fields_, EditOgretmen->text(),
                                                      EditTarih->text());
+}
+
+zarvik::ExerciseList TFormZarvikEski::currentExercises() const {
+    return sheet_ ? zarvik::textSheetExercises(*sheet_) : zarvik::ExerciseList();
 }
 
 QString TFormZarvikEski::missingPagesReason() const {
