@@ -853,25 +853,40 @@ void paintCells(const std::vector<const Cell*>& cells, QPainter& painter,
                 break;
         }
     }
+    // Texts are laid out at the device's resolution; drawn at another scale
+    // (a figure on the board), they are laid out so and the painter scaled.
+    const double textScale = dpi / painter.device()->logicalDpiX();
+    const bool scaled = std::abs(textScale - 1) > 1e-9;
+    const Geometry text = scaled ? Geometry{geometry.originX / textScale,
+                                            geometry.originY / textScale,
+                                            geometry.scaleX / textScale, geometry.scaleY / textScale}
+                                 : geometry;
+    if (scaled) {
+        painter.save();
+        painter.scale(textScale, textScale);
+    }
     painter.setPen(Qt::black);
-    QMutexLocker lock(&textMutex);
     {
+        QMutexLocker lock(&textMutex);
         GlyphBatches glyphs(painter);
         for (const Cell* cell : cells) {
             if ((cell->kind == CellKind::RichText || cell->kind == CellKind::Label) &&
                 !(answerColour.isValid() && isAnswerCell(*cell)))
-                paintText(painter, geometry, *cell, glyphs);
+                paintText(painter, text, *cell, glyphs);
         }
         glyphs.draw();
     }
-    if (!answerColour.isValid()) return;
-    painter.setPen(answerColour);
-    GlyphBatches answers(painter);
-    for (const Cell* cell : cells)
-        if ((cell->kind == CellKind::RichText || cell->kind == CellKind::Label) &&
-            isAnswerCell(*cell))
-            paintText(painter, geometry, *cell, answers);
-    answers.draw();
+    if (answerColour.isValid()) {
+        painter.setPen(answerColour);
+        QMutexLocker lock(&textMutex);
+        GlyphBatches answers(painter);
+        for (const Cell* cell : cells)
+            if ((cell->kind == CellKind::RichText || cell->kind == CellKind::Label) &&
+                isAnswerCell(*cell))
+                paintText(painter, text, *cell, answers);
+        answers.draw();
+    }
+    if (scaled) painter.restore();
 }
 
 }  // namespace
