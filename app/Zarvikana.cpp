@@ -177,6 +177,8 @@ void TFormZarvikAna::buildMenu() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     bar->setNativeMenuBar(false);
     layout()->setMenuBar(bar);
+    // Fixed from the start, as the design's windows are, not only once shown.
+    layout()->activate();
     QMenu* view = bar->addMenu(QStringLiteral("&Görünüm"));
     view->setObjectName(QStringLiteral("MenuGorunum"));
     view->addSection(QStringLiteral("Pencerelerin büyüklüğü"));
