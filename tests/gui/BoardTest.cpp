@@ -25,6 +25,7 @@
 #include <QWindow>
 #include <cmath>
 #include <functional>
+#include <ostream>
 
 #include "activities/core/ActivitySheetSource.h"
 #include "activities/windows/Zarviketkinlik.h"
@@ -79,6 +80,11 @@ struct Sheet {
     std::function<void(WorksheetWindow&)> prepare;
     std::function<ExerciseList(RandomDraw&)> reference;
 };
+
+// Test names and failures name the sheet, not its bytes.
+void PrintTo(const Sheet& sheet, std::ostream* os) {
+    *os << sheet.name;
+}
 
 ExerciseList prepared(SheetSource&& source, RandomDraw& random) {
     source.prepareNext(random);
@@ -463,6 +469,42 @@ int inkHeight(const QImage& shot, const QRect& rect) {
     return top < 0 ? 0 : bottom - top + 1;
 }
 
+// Checks what the screen shows now against the sheet's exercises drawn apart:
+// the same figures (with their answers where revealed), digits tall enough.
+void expectScreenShows(BoardWindow& b, const ExerciseList& expected, double leastDigit,
+                       const QString& shotPath) {
+    settle(b);
+    QScreen* screen = b.screen();
+    const QImage shot = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    if (!shotPath.isEmpty()) shot.save(shotPath);
+    const double scale = b.shownScale();
+    ASSERT_FALSE(b.shown().empty());
+    for (const BoardWindow::Shown& shown : b.shown()) {
+        const QPointF at = b.view()->mapToGlobal(shown.box.topLeft()) -
+                           QPointF(screen->geometry().topLeft());
+        FigureStyle style;
+        style.answer = b.drill().revealed(shown.index);
+        const ExerciseFigure figure = exerciseFigure(expected[size_t(shown.index)], style);
+        const int pixels = int(figure.width * scale * figure.height * scale);
+        const int differing = differingPixels(shot, at, figure, scale);
+        // The sheet's exercise, with its numbers, is what the screen shows...
+        EXPECT_LE(differing, pixels / 2000 + 20) << shown.index;
+        // ...and any other exercise of the sheet would not be.
+        const size_t other = (size_t(shown.index) + 1) % expected.size();
+        EXPECT_GT(differingPixels(shot, at, exerciseFigure(expected[other], style), scale),
+                  5 * differing + 100);
+        for (const Cell& cell : figure.cells) {
+            if (!QRegularExpression(QStringLiteral("^[0-9]+$")).match(cell.text).hasMatch())
+                continue;
+            const QRect box = QRectF(at + QPointF(cell.left, cell.top) * scale,
+                                     QSizeF(cell.width, cell.height) * scale)
+                                  .toAlignedRect();
+            EXPECT_GE(inkHeight(shot, box), leastDigit - 1) << qPrintable(cell.name);
+            break;
+        }
+    }
+}
+
 TEST(BoardScreen, ShowsTheSheetsNumbersLargeEnoughForTheBackRow) {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "runs under Xvfb";
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -481,39 +523,35 @@ TEST(BoardScreen, ShowsTheSheetsNumbersLargeEnoughForTheBackRow) {
         if (std::string_view(sheet.name) == "Text") b.setPerScreen(2);
         settle(b);
         ASSERT_EQ(b.geometry(), screen->geometry());
-        const QImage shot = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
-        if (!shots.isEmpty())
-            shot.save(QStringLiteral("%1/%2-%3.png").arg(shots, QString::fromLatin1(sheet.name))
-                          .arg(screen->geometry().width()));
         RandomDraw same;
         same.seed(kSeed);
         const ExerciseList expected = sheet.reference(same);
-        const double scale = b.shownScale();
-        for (const BoardWindow::Shown& shown : b.shown()) {
-            const QPointF at = b.view()->mapToGlobal(shown.box.topLeft()) -
-                               QPointF(screen->geometry().topLeft());
-            const ExerciseFigure figure = exerciseFigure(expected[size_t(shown.index)]);
-            const int pixels = int(figure.width * scale * figure.height * scale);
-            const int differing = differingPixels(shot, at, figure, scale);
-            // The sheet's exercise, with its numbers, is what the screen shows...
-            EXPECT_LE(differing, pixels / 2000 + 20) << shown.index;
-            // ...and any other exercise of the sheet would not be.
-            const size_t other = (size_t(shown.index) + 1) % expected.size();
-            EXPECT_GT(differingPixels(shot, at, exerciseFigure(expected[other]), scale),
-                      5 * differing + 100);
-            // Digits at least 28 mm tall on the board (74.7 pixels on a 65"
-            // 4K screen), never under 9 mm on a small one.
-            const double least = (board ? 28 : 9) * b.pixelsPerMm();
-            for (const Cell& cell : figure.cells) {
-                if (!QRegularExpression(QStringLiteral("^[0-9]+$")).match(cell.text).hasMatch())
-                    continue;
-                const QRect box = QRectF(at + QPointF(cell.left, cell.top) * scale,
-                                         QSizeF(cell.width, cell.height) * scale)
-                                      .toAlignedRect();
-                EXPECT_GE(inkHeight(shot, box), least - 1) << qPrintable(cell.name);
-                break;
-            }
-        }
+        ASSERT_GT(expected.size(), size_t(2 * b.drill().perScreen()));
+        // Digits at least 28 mm tall on the board (74.7 pixels on a 65" 4K
+        // screen), never under 9 mm on a small one.
+        const double least = (board ? 28 : 9) * b.pixelsPerMm();
+        const auto shotPath = [&](const char* step) {
+            return shots.isEmpty() ? QString()
+                                   : QStringLiteral("%1/%2-%3-%4.png")
+                                         .arg(shots, QString::fromLatin1(sheet.name))
+                                         .arg(screen->geometry().width())
+                                         .arg(QString::fromLatin1(step));
+        };
+        expectScreenShows(b, expected, least, shotPath("first"));
+        // A step, and the answer of the screen's first exercise.
+        b.next();
+        b.revealNext();
+        ASSERT_TRUE(b.drill().revealed(b.drill().first()));
+        expectScreenShows(b, expected, least, shotPath("answer"));
+        // The timer: 3-2-1, then its time runs out and the board moves on by itself.
+        b.previous();
+        b.startOrPause();
+        b.advanceClock(BoardTimer::kCountdownMs);
+        b.advanceClock(b.timer().periodMs());
+        ASSERT_EQ(b.timer().phase(), BoardTimer::Phase::Running);
+        EXPECT_EQ(b.drill().screen(), 1);
+        EXPECT_FALSE(b.drill().revealed(b.drill().first()));
+        expectScreenShows(b, expected, least, shotPath("timed"));
     }
 }
 
