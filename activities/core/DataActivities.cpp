@@ -257,12 +257,12 @@ ActivityItem tallyItem(const Data& data, bool fromList, RandomDraw& random) {
                           : QStringLiteral("Çetele tablosuna göre sıklık tablosunu doldurunuz."));
     double top = block.paragraph(QStringLiteral("Prompt"), text, 0, 0, kWidth) + 30;
     if (fromList) {
-        // The answers in the order they were given, seven in a row, in a frame.
+        // The answers in the order they were given, six in a row, in a frame.
         std::vector<size_t> answers;
         for (size_t i = 0; i < data.counts.size(); ++i)
             answers.insert(answers.end(), static_cast<size_t>(data.counts[i]), i);
         const std::vector<int> order = drawOrder(random, static_cast<int>(answers.size()));
-        constexpr int kPerRow = 7;
+        constexpr int kPerRow = 6;
         constexpr double kPitch = (kWidth - 60) / kPerRow, kLine = 65;
         const int rows = (static_cast<int>(answers.size()) + kPerRow - 1) / kPerRow;
         const double height = rows * kLine + 30;
@@ -374,7 +374,7 @@ ActivityItem pictographItem(const Data& data, int key, bool read) {
 // ---- bar graphs ----
 
 constexpr double kUnit = 65;   // one step of the scale
-constexpr double kSlot = 200;  // one bar's room
+constexpr double kSlot = 215;  // one bar's room
 constexpr int kSteps = 10;
 
 void addBarGraph(PictureBlock& block, const Data& data, int scale, double left, double top,
@@ -405,7 +405,7 @@ void addBarGraph(PictureBlock& block, const Data& data, int scale, double left, 
         bar.parts.push_back(polygonPart(
             {{0, 0}, {kSlot - 60, 0}, {kSlot - 60, barHeight}, {0, barHeight}}, 4, kShade));
         block.text(QStringLiteral("Category%1").arg(i + 1), capitalised(data.name(i)), x - 30,
-                   graphTop + height + 15, 11, Align::Center, kSlot);
+                   graphTop + height + 15, 10, Align::Center, kSlot);
     }
 }
 

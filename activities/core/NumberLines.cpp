@@ -162,7 +162,9 @@ ActivityItem lineItem(const Line& line, bool prompted, const QString& title) {
     for (const int t : line.labelled) {
         const QString label = valueText(line, t);
         const double width = PictureBlock::textWidth(label, kLabelPoints) + 20;
-        block.text(QStringLiteral("Label%1").arg(t), label, tickX(t) - width / 2, under,
+        // Level with the boxes' numbers beside them.
+        const double labelTop = fractions ? under : under + (90 - labelHeight) / 2;
+        block.text(QStringLiteral("Label%1").arg(t), label, tickX(t) - width / 2, labelTop,
                    kLabelPoints, Align::Center, width);
     }
     QStringList answers;

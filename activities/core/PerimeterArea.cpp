@@ -224,12 +224,16 @@ ActivityItem findItem(int task, bool mixed, RandomDraw& random) {
     return item;
 }
 
-ActivityItem drawItem(bool mixed, RandomDraw& random) {
+ActivityItem drawItem(bool mixed, std::set<int>& asked, RandomDraw& random) {
     constexpr int rows = 5;
-    // Two different sides, so that the key's rectangle is not a square.
-    const int width = drawBetween(random, 2, kColumns - 2);
-    int height = drawBetween(random, 1, rows - 3);
-    if (height >= width) ++height;
+    // Two different sides, so that the key's rectangle is not a square; a
+    // perimeter not asked before on the page.
+    int width = 0, height = 0;
+    do {
+        width = drawBetween(random, 2, kColumns - 2);
+        height = drawBetween(random, 1, rows - 3);
+        if (height >= width) ++height;
+    } while (!asked.insert(2 * (width + height)).second);
     const int perimeter = 2 * (width + height);
     const QString text = QStringLiteral("Çevresi %1 cm olan bir %2 çiziniz.")
                              .arg(perimeter)
@@ -262,8 +266,10 @@ ActivitySheet perimeterAndArea(const ActivityValues& values, RandomDraw& random)
         QStringLiteral("Şekillerin çevresini ve alanını bulunuz. Karelerin kenarı 1 cm'dir."),
         QStringLiteral("İstenen şekilleri çiziniz. Karelerin kenarı 1 cm'dir.")};
     ActivitySheet sheet{titles[task], {}};
+    std::set<int> asked;
     for (int i = 0; i < 6; ++i)
-        sheet.items.push_back(task == 3 ? drawItem(mixed, random) : findItem(task, mixed, random));
+        sheet.items.push_back(task == 3 ? drawItem(mixed, asked, random)
+                                        : findItem(task, mixed, random));
     return sheet;
 }
 

@@ -129,8 +129,10 @@ ActivityItem rulerItem(bool millimetres, bool anywhere, RandomDraw& random) {
     const int which = random.draw(4);
     const Thing& thing = kThings[which];
     // Lengths in millimetres: whole centimetres, or any millimetre.
-    const int length = millimetres ? drawBetween(random, thing.shortest * 10 + 1, thing.longest * 10 - 1)
-                                   : 10 * drawBetween(random, thing.shortest, thing.longest);
+    int length = millimetres ? drawBetween(random, thing.shortest * 10 + 1, thing.longest * 10 - 1)
+                             : 10 * drawBetween(random, thing.shortest, thing.longest);
+    // Millimetres asked for are never none.
+    if (millimetres && length % 10 == 0) ++length;
     const int start = anywhere && random.draw(3) != 0
                           ? 10 * drawBetween(random, 1, kCentimetres - (length + 9) / 10)
                           : 0;

@@ -655,7 +655,8 @@ void paintDrawingParts(QPainter& painter, const Geometry& geometry, const Cell& 
             painter.setPen(QPen(Qt::black, part.pen * geometry.scaleX, Qt::SolidLine,
                                 part.kind == DrawingPart::Kind::Lines ? Qt::FlatCap
                                                                       : Qt::SquareCap,
-                                Qt::MiterJoin));
+                                // A sharp corner (a pencil's point) ends where it is drawn.
+                                Qt::RoundJoin));
         else
             painter.setPen(Qt::NoPen);
         if (part.fill >= 0)

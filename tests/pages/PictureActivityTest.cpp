@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -19,6 +21,7 @@
 #include "activities/core/ActivityPictures.h"
 #include "activities/core/ActivityWorksheet.h"
 #include "common/core/ExerciseFigure.h"
+#include "common/core/TextMeasure.h"
 #include "common/render/PageRenderer.h"
 #include "common/render/TextFit.h"
 
@@ -611,8 +614,13 @@ void expectApart(const Page& page, size_t items) {
     }
     std::vector<const Cell*> texts;
     for (const Cell& cell : page.cells())
-        if (cell.kind == CellKind::RichText && !cell.text.isEmpty() && cell.name.startsWith(u"Item"))
+        if (cell.kind == CellKind::RichText && !cell.text.isEmpty() && cell.name.startsWith(u"Item")) {
             texts.push_back(&cell);
+            // Each line within its cell, so that cells apart are texts apart.
+            for (const QString& line : cell.text.split(u'\n'))
+                EXPECT_LE(textMeasure().width(line, cell.font, cell.font.pointSize), cell.width + 0.5)
+                    << cell.name.toStdString() << ": " << line.toStdString();
+        }
     for (size_t i = 0; i < texts.size(); ++i)
         for (size_t j = 0; j < i; ++j)
             EXPECT_FALSE(QRectF(texts[i]->left, texts[i]->top, texts[i]->width, texts[i]->height)
@@ -685,6 +693,130 @@ TEST(PictureActivities, AnswersFollowFromTheDrawnPagesAndTheKeyShowsThem) {
                     EXPECT_FALSE(isAnswerCell(*cell)) << name.toStdString();
                 checks.at(kind->name)(sheet, i, page, key);
             }
+        }
+    }
+}
+
+namespace {
+
+constexpr int kDpi = 300;
+
+double pixels(double tenths) {
+    return tenths * kDpi / 254.0;
+}
+
+// The middles of the dark runs along a row or a column of the image.
+std::vector<double> darkRuns(const QImage& image, int fixed, int from, int to, bool across) {
+    std::vector<double> middles;
+    int start = -1;
+    for (int i = from; i <= to + 1; ++i) {
+        const bool dark = i <= to && qGray(across ? image.pixel(i, fixed) : image.pixel(fixed, i)) < 128;
+        if (dark && start < 0) start = i;
+        if (!dark && start >= 0) {
+            middles.push_back((start + i - 1) / 2.0);
+            start = -1;
+        }
+    }
+    return middles;
+}
+
+void expectSpacing(const std::vector<double>& middles, size_t count, double millimetres) {
+    ASSERT_EQ(middles.size(), count);
+    for (size_t i = 1; i < middles.size(); ++i)
+        EXPECT_NEAR((middles[i] - middles[i - 1]) * 25.4 / kDpi, millimetres, 0.2) << i;
+}
+
+Page firstPage(const char* kind, const ActivityValues& values = {}) {
+    const ActivityKind& chosen = checkedActivityKind(QString::fromUtf8(kind));
+    return prepare(chosen, values.isEmpty() ? startValues(chosen) : values, 0)->page;
+}
+
+}  // namespace
+
+// On paper at 100 %: a grid square and a ruler's centimetre are 10 mm, its
+// millimetres 1 mm, and the ruler's numbers are text in one row.
+TEST(PictureActivities, GridSquaresAndRulerCentimetresMeasureTrueOnPaper) {
+    const Page grid = firstPage("Çevre ve Alan");
+    const QImage gridImage = renderImage(grid, kDpi);
+    const Cell& squares = grid.cell(u"Item1.Grid");
+    const double left = pixels(grid.marginLeft + squares.left);
+    const double top = pixels(grid.marginTop + squares.top);
+    const int right = static_cast<int>(left + pixels(squares.width));
+    const int bottom = static_cast<int>(top + pixels(squares.height));
+    // Through the middle of the first row and the first column of squares.
+    expectSpacing(darkRuns(gridImage, static_cast<int>(top + pixels(50)), static_cast<int>(left) - 10,
+                           right + 10, true),
+                  9, 10.0);
+    expectSpacing(darkRuns(gridImage, static_cast<int>(left + pixels(50)), static_cast<int>(top) - 10,
+                           bottom + 10, false),
+                  7, 10.0);
+
+    const Page rulers = firstPage("Cetvel");
+    const QImage rulerImage = renderImage(rulers, kDpi);
+    const Cell& ruler = rulers.cell(u"Item1.Ruler");
+    const int from = static_cast<int>(pixels(rulers.marginLeft + ruler.left + 20));
+    const int to = static_cast<int>(pixels(rulers.marginLeft + ruler.left + ruler.width - 20));
+    const double rulerTop = pixels(rulers.marginTop + ruler.top);
+    // Below the half-centimetre marks only the centimetres reach; near the
+    // edge every millimetre does.
+    expectSpacing(darkRuns(rulerImage, static_cast<int>(rulerTop + pixels(52)), from, to, true), 16,
+                  10.0);
+    expectSpacing(darkRuns(rulerImage, static_cast<int>(rulerTop + pixels(15)), from, to, true), 151,
+                  1.0);
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("cetvel.pdf"));
+    writePdf({&rulers}, pdf);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    QStringList numbers;
+    for (int cm = 0; cm <= 15; ++cm)
+        numbers << QString::number(cm);
+    const QRegularExpression row(QStringLiteral("^ *") + numbers.join(QStringLiteral(" +")) +
+                                     QStringLiteral(" *$"),
+                                 QRegularExpression::MultilineOption);
+    EXPECT_EQ(QString::fromUtf8(text.readAllStandardOutput()).count(row), 4);
+}
+
+// At 300 dpi, between the title and the footer, every dark pixel lies in a
+// cell of the page (less than half a millimetre out): with the cells apart
+// (above), no picture or text runs into another.
+TEST(PictureActivities, InkStaysInItsCells) {
+    for (const auto& [kind, values] : pictureChoices()) {
+        bool chosen = values == startValues(*kind);
+        for (size_t o = 0; o < kind->options.size(); ++o)
+            chosen = chosen || (values[static_cast<qsizetype>(o)] == kind->options[o].items.last() &&
+                                std::count(values.begin(), values.end(), QString()) == 0 &&
+                                values.mid(0, static_cast<qsizetype>(o)) ==
+                                    startValues(*kind).mid(0, static_cast<qsizetype>(o)));
+        if (!chosen) continue;
+        SCOPED_TRACE((kind->name + u' ' + values.join(u'|')).toStdString());
+        const auto prepared = prepare(*kind, values, 3);
+        for (const Page* page : {&prepared->page, &prepared->key}) {
+            const QImage image = renderImage(*page, kDpi);
+            const int width = image.width();
+            std::vector<char> allowed(static_cast<size_t>(width) * image.height(), 0);
+            const double slack = pixels(5);
+            for (const Cell& cell : page->cells()) {
+                const int x0 = std::max(0, static_cast<int>(pixels(page->marginLeft + cell.left) - slack));
+                const int y0 = std::max(0, static_cast<int>(pixels(page->marginTop + cell.top) - slack));
+                const int x1 = std::min(width - 1, static_cast<int>(pixels(page->marginLeft + cell.left + cell.width) + slack));
+                const int y1 = std::min(image.height() - 1, static_cast<int>(pixels(page->marginTop + cell.top + cell.height) + slack));
+                for (int y = y0; y <= y1; ++y)
+                    std::fill_n(allowed.begin() + static_cast<ptrdiff_t>(y) * width + x0, x1 - x0 + 1, 1);
+            }
+            const Cell& title = page->cell(u"Title");
+            const Cell& footer = page->cell(u"BottomStrip");
+            int stray = 0;
+            for (int y = static_cast<int>(pixels(page->marginTop + title.top + title.height)) + 1;
+                 y < static_cast<int>(pixels(page->marginTop + footer.top)); ++y) {
+                const uchar* line = image.constScanLine(y);
+                for (int x = 0; x < width; ++x)
+                    if (line[4 * x + 1] < 200 && !allowed[static_cast<size_t>(y) * width + x] && ++stray < 5)
+                        ADD_FAILURE() << "ink at " << x << "," << y;
+            }
+            EXPECT_EQ(stray, 0);
         }
     }
 }
