@@ -4,6 +4,7 @@
 #include <array>
 
 #include "activities/core/ActivityTime.h"
+#include "activities/core/PictureActivities.h"
 #include "common/core/Errors.h"
 
 namespace zarvik {
@@ -296,6 +297,7 @@ int fives(RandomDraw& random, int lo, int hi) {
 }
 
 ActivitySheet money(const ActivityValues& values, RandomDraw& random) {
+    if (values.value(1) == pictureOptions::moneyShows()[1]) return moneyPictures(values[0], random);
     const int largest = optionNumber(values[0]) * 100;
     const QString lirasBlank = blank() + QStringLiteral(" TL ") + blank() + QStringLiteral(" kr");
     ActivitySheet sheet{QStringLiteral("Paralarımızla ilgili işlemleri yapınız."), {}};
@@ -375,10 +377,69 @@ const std::vector<ActivityKind>& activityKinds() {
          false,
          placeValues},
         {QStringLiteral("Paralarımız"),
-         {{QStringLiteral("En büyük tutar"), kLargestAmounts, QStringLiteral("20 TL")}},
+         {{QStringLiteral("En büyük tutar"), kLargestAmounts, QStringLiteral("20 TL")},
+          {QStringLiteral("Gösterim"), pictureOptions::moneyShows(), pictureOptions::moneyShows()[0]}},
          ActivityLayout::OneColumn,
          false,
          money},
+        {QStringLiteral("Kesir Modelleri"),
+         {{QStringLiteral("Sınıf"), pictureOptions::grades234(), QStringLiteral("3. sınıf")},
+          {QStringLiteral("Soru"), pictureOptions::fractionTasks(),
+           pictureOptions::fractionTasks()[0]},
+          {QStringLiteral("Kesirler"), pictureOptions::fractionKinds(),
+           pictureOptions::fractionKinds()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         fractionModels},
+        {QStringLiteral("Sayı Doğrusu"),
+         {{QStringLiteral("Aralık"), pictureOptions::numberLineSteps(), QStringLiteral("1'er")},
+          {QStringLiteral("Soru"), pictureOptions::numberLineTasks(),
+           pictureOptions::numberLineTasks()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         numberLines},
+        {QStringLiteral("Çetele ve Sıklık"),
+         {{QStringLiteral("Konu"), pictureOptions::dataTopics(), QStringLiteral("Karışık")},
+          {QStringLiteral("Sınıf"), pictureOptions::tallyGrades(), QStringLiteral("2. sınıf")},
+          {QStringLiteral("Soru"), pictureOptions::tallyTasks(), pictureOptions::tallyTasks()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         tallyTables},
+        {QStringLiteral("Şekil Grafiği"),
+         {{QStringLiteral("Bir şekil"), pictureOptions::pictographKeys(), QStringLiteral("1")},
+          {QStringLiteral("Soru"), pictureOptions::graphTasks(), pictureOptions::graphTasks()[0]},
+          {QStringLiteral("Konu"), pictureOptions::dataTopics(), QStringLiteral("Karışık")}},
+         ActivityLayout::Pictures,
+         false,
+         pictographs},
+        {QStringLiteral("Sütun Grafiği"),
+         {{QStringLiteral("Ölçek"), pictureOptions::barScales(), QStringLiteral("1")},
+          {QStringLiteral("Soru"), pictureOptions::graphTasks(), pictureOptions::graphTasks()[0]},
+          {QStringLiteral("Konu"), pictureOptions::dataTopics(), QStringLiteral("Karışık")}},
+         ActivityLayout::Pictures,
+         false,
+         barGraphs},
+        {QStringLiteral("Çevre ve Alan"),
+         {{QStringLiteral("Soru"), pictureOptions::gridTasks(), pictureOptions::gridTasks()[0]},
+          {QStringLiteral("Şekiller"), pictureOptions::gridShapes(),
+           pictureOptions::gridShapes()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         perimeterAndArea},
+        {QStringLiteral("Cetvel"),
+         {{QStringLiteral("Ölçü"), pictureOptions::rulerUnits(), pictureOptions::rulerUnits()[0]},
+          {QStringLiteral("Başlangıç"), pictureOptions::rulerStarts(),
+           pictureOptions::rulerStarts()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         rulers},
+        {QStringLiteral("Geometrik Şekiller"),
+         {{QStringLiteral("Soru"), pictureOptions::shapeTasks(), pictureOptions::shapeTasks()[0]},
+          {QStringLiteral("Şekiller"), pictureOptions::shapeSets(),
+           pictureOptions::shapeSets()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         planeShapes},
     };
     return kinds;
 }
@@ -414,6 +475,7 @@ ExerciseList activityExercises(const ActivitySheet& sheet, bool handsOnPage) {
         } else {
             e.shape = item.shape;
             e.values = item.values;
+            e.picture = item.picture;
         }
         exercises.push_back(std::move(e));
     }

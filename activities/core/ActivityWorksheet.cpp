@@ -71,7 +71,9 @@ Page ActivityWorksheet::keyPage() const {
 
 bool drawsKey(const ActivityWorksheet& worksheet) {
     const ActivityKind* kind = worksheet.kind();
-    return kind && kind->layout == ActivityLayout::ClockFaces && !kind->handsOnPage;
+    // Pictures: the key writes or draws each answer in its place.
+    return kind && ((kind->layout == ActivityLayout::ClockFaces && !kind->handsOnPage) ||
+                    hasPictures(worksheet.sheet()));
 }
 
 QString ActivityWorksheet::teacherCaption() const {

@@ -376,6 +376,7 @@ ExerciseFigure exerciseFigure(const Exercise& exercise, const FigureStyle& style
     const double x = b.number(exercise.number);
     if (!exercise.picture.empty()) {
         for (Cell cell : exercise.picture) {
+            if (!style.answer && isAnswerCell(cell)) continue;
             cell.left += x;
             b.add(std::move(cell));
         }
@@ -398,6 +399,15 @@ ExerciseFigure exerciseFigure(const Exercise& exercise, const FigureStyle& style
             sequence(b, exercise, x);
             break;
         case ExerciseShape::Line:
+        // A picture kind without its picture: its text.
+        case ExerciseShape::FractionModel:
+        case ExerciseShape::NumberLine:
+        case ExerciseShape::Tally:
+        case ExerciseShape::Graph:
+        case ExerciseShape::Grid:
+        case ExerciseShape::Ruler:
+        case ExerciseShape::Shapes:
+        case ExerciseShape::Money:
             line(b, exercise, x);
             break;
     }

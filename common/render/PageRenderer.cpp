@@ -643,6 +643,113 @@ void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell, d
     if (cell.clock.hands) paintClockHands(painter, geometry, cell);
 }
 
+// A drawing's parts, each point at the geometry's place and scale.
+void paintDrawingParts(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+    const auto at = [&](const QPointF& p) {
+        return QPointF(geometry.x(cell.left + p.x()), geometry.y(cell.top + p.y()));
+    };
+    std::vector<QPointF> points;
+    std::vector<QLineF> lines;
+    for (const DrawingPart& part : cell.drawing->parts) {
+        if (part.pen > 0)
+            painter.setPen(QPen(Qt::black, part.pen * geometry.scaleX, Qt::SolidLine,
+                                part.kind == DrawingPart::Kind::Lines ? Qt::FlatCap
+                                                                      : Qt::SquareCap,
+                                // A sharp corner (a pencil's point) ends where it is drawn.
+                                Qt::RoundJoin));
+        else
+            painter.setPen(Qt::NoPen);
+        if (part.fill >= 0)
+            painter.setBrush(QColor(part.fill, part.fill, part.fill));
+        else
+            painter.setBrush(Qt::NoBrush);
+        points.clear();
+        for (const QPointF& p : part.points)
+            points.push_back(at(p));
+        const int count = static_cast<int>(points.size());
+        switch (part.kind) {
+            case DrawingPart::Kind::Lines:
+                // All of a part's lines in one stroke: a grid is one path in a PDF.
+                lines.clear();
+                for (int i = 0; i + 1 < count; i += 2)
+                    lines.emplace_back(points[static_cast<size_t>(i)],
+                                       points[static_cast<size_t>(i) + 1]);
+                painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+                break;
+            case DrawingPart::Kind::Polyline:
+                painter.drawPolyline(points.data(), count);
+                break;
+            case DrawingPart::Kind::Polygon:
+                painter.drawPolygon(points.data(), count);
+                break;
+            case DrawingPart::Kind::Ellipse:
+                if (count >= 2) painter.drawEllipse(QRectF(points[0], points[1]));
+                break;
+            case DrawingPart::Kind::Sector:
+                // Qt counts sixteenths of a degree, anticlockwise from 3 o'clock.
+                if (count >= 2)
+                    painter.drawPie(QRectF(points[0], points[1]),
+                                    static_cast<int>(std::lround((90 - part.start) * 16)),
+                                    static_cast<int>(std::lround(-part.span * 16)));
+                break;
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+// How far a drawing's outlines reach past its cell.
+double drawingPad(const Drawing& drawing) {
+    double pen = 0;
+    for (const DrawingPart& part : drawing.parts)
+        pen = std::max(pen, part.pen);
+    return pen / 2 + 2;
+}
+
+// A drawing with a cache key, painted once per key and size into a picture:
+// a page of coins or faces then holds many uses of a few pictures.
+QImage drawingImage(const Cell& cell, double dpi) {
+    static QMutex mutex;
+    static QHash<QString, QImage> drawings;
+    const double rasterDpi = std::min(dpi, kMaxPictureDpi);
+    const double scale = rasterDpi / kTenthsPerInch;
+    const double pad = drawingPad(*cell.drawing);
+    const QSize pixels(static_cast<int>(std::lround((cell.width + 2 * pad) * scale)),
+                       static_cast<int>(std::lround((cell.height + 2 * pad) * scale)));
+    const QString key = QStringLiteral("%1 %2x%3")
+                            .arg(cell.drawing->cacheKey)
+                            .arg(pixels.width())
+                            .arg(pixels.height());
+    QMutexLocker lock(&mutex);
+    if (const auto it = drawings.constFind(key); it != drawings.constEnd()) return *it;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const Geometry geometry{(pad - cell.left) * scale, (pad - cell.top) * scale, scale, scale};
+        paintDrawingParts(painter, geometry, cell);
+    }
+    if (drawings.size() > 64) drawings.clear();
+    drawings.insert(key, image);
+    return image;
+}
+
+void paintDrawing(QPainter& painter, const Geometry& geometry, const Cell& cell, double dpi) {
+    if (!cell.drawing) return;
+    if (cell.drawing->cacheKey.isEmpty()) {
+        paintDrawingParts(painter, geometry, cell);
+        return;
+    }
+    const QImage image = drawingImage(cell, dpi);
+    const double pad = drawingPad(*cell.drawing);
+    if (!image.isNull())
+        painter.drawImage(geometry.rect(cell).adjusted(-pad * geometry.scaleX,
+                                                       -pad * geometry.scaleY,
+                                                       pad * geometry.scaleX,
+                                                       pad * geometry.scaleY),
+                          image);
+}
+
 // Where the page's ink reaches, in tenths of a millimetre from the sheet's
 // corner. Texts are first bounded generously (every letter as wide as the
 // widest) and measured only where that bound comes near an edge, so the
@@ -671,6 +778,12 @@ class InkReach {
                 case CellKind::Clock:
                 case CellKind::CutLine:
                     include(box);
+                    break;
+                case CellKind::Drawing:
+                    if (cell.drawing) {
+                        const double pad = drawingPad(*cell.drawing);
+                        include(box.adjusted(-pad, -pad, pad, pad));
+                    }
                     break;
                 case CellKind::RichText:
                     if (cell.frame.top || cell.frame.bottom || cell.frame.left || cell.frame.right)
@@ -848,6 +961,9 @@ void paintCells(const std::vector<const Cell*>& cells, QPainter& painter,
                 break;
             case CellKind::Clock:
                 paintClock(painter, geometry, cell, dpi);
+                break;
+            case CellKind::Drawing:
+                paintDrawing(painter, geometry, cell, dpi);
                 break;
             case CellKind::Label:
                 break;

@@ -304,6 +304,7 @@ TEST(ActivityKinds, PlaceValuesAddUp) {
 TEST(ActivityKinds, MoneyNeverGoesBelowZeroOrAboveTheLargest) {
     const QString blanks = QStringLiteral("___ TL ___ kr");
     forEverySheet("Paralarımız", [&](const ActivityValues& values, const ActivitySheet& sheet) {
+        if (values[1] == QStringLiteral("Resimle")) return;  // coins and notes: the page tests
         ASSERT_EQ(sheet.items.size(), 16u);
         const int largest = values[0].section(u' ', 0, 0).toInt() * 100;
         for (size_t i = 0; i < 16; ++i) {
