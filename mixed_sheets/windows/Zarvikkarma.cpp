@@ -413,6 +413,8 @@ int64_t TFormZarvikKarma::nextTime() {
     if (pendingTime_) {
         const int64_t time = *pendingTime_;
         pendingTime_.reset();
+        // The presses after it draw other sheets, even when it is now.
+        lastTime_ = std::max(lastTime_, time);
         return time;
     }
     // Two preparations in one second still draw two different sheets.
