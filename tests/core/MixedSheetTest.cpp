@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QStringDecoder>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -253,6 +255,33 @@ TEST(SheetCommand, APresetGivesTheSameSheetsAgainAndWarnsOfRepeats) {
               QStringLiteral("Çıkarma işlemlerini yapınız."));
     EXPECT_EQ(sections[2].toObject()[QStringLiteral("first")].toInt(), 21);
     EXPECT_EQ(exercises[20].toObject()[QStringLiteral("shape")].toString(), QStringLiteral("clock"));
+
+    // A set's key holds every exercise's answer under its sheet, numbered as
+    // on the sheet.
+    const QString keyPath = dir.filePath(QStringLiteral("set.txt"));
+    const QStringList set2{QStringLiteral("--sheets"), QStringLiteral("2")};
+    ASSERT_EQ(test::runCli(QStringList{"sheet", path, "--answer-key", "-o", keyPath} + set2).exitCode, 0);
+    QFile keyFile(keyPath);
+    ASSERT_TRUE(keyFile.open(QIODevice::ReadOnly));
+    const QString listing = QStringDecoder("windows-1254").decode(keyFile.readAll());
+    const QJsonArray sheets =
+        QJsonDocument::fromJson(test::runCli(QStringList{"sheet", path, "--json"} + set2).out).array();
+    ASSERT_EQ(sheets.size(), 2);
+    const QString key = listing.mid(listing.lastIndexOf(QStringLiteral("1. sayfa\r\n")));
+    const qsizetype second = key.indexOf(QStringLiteral("2. sayfa\r\n"));
+    ASSERT_GT(second, 0);
+    for (int s = 0; s < 2; ++s) {
+        const QString block = s == 0 ? key.left(second) : key.mid(second);
+        for (const QJsonValue& e : sheets[s].toObject()[QStringLiteral("exercises")].toArray()) {
+            const QJsonObject exercise = e.toObject();
+            const QRegularExpression line(
+                QStringLiteral("(^|\\n)%1\\) [^\\r]*%2\\r")
+                    .arg(exercise[QStringLiteral("number")].toInt())
+                    .arg(QRegularExpression::escape(exercise[QStringLiteral("answer")].toString())));
+            EXPECT_TRUE(line.match(block).hasMatch())
+                << s << ": " << exercise[QStringLiteral("number")].toInt();
+        }
+    }
 
     // Sixty carrying one-digit sums: refused unless repeats are accepted; a
     // set that must share exercises between pupils is only warned of.
