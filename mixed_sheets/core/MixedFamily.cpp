@@ -48,7 +48,10 @@ int plannedSheets(const QCommandLineParser& parser) {
     int sheets = 1;
     if (given(parser, QStringLiteral("sheets")))
         sheets = std::max(1, parser.value(QStringLiteral("sheets")).toInt());
-    if (given(parser, QStringLiteral("names"))) {
+    // Only a regular file is read here: a pipe read now would be empty when
+    // the class set reads it.
+    if (given(parser, QStringLiteral("names")) &&
+        QFileInfo(parser.value(QStringLiteral("names"))).isFile()) {
         try {
             sheets = std::max<int>(1, static_cast<int>(
                                           readClassList(parser.value(QStringLiteral("names"))).size()));
