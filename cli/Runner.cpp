@@ -42,7 +42,7 @@ QString outputsHelp() {
 
 }  // namespace
 
-QString sharedOptionsHelp(bool textSheets, bool halfPageSheets) {
+QString sharedOptionsHelp(bool textSheets, bool halfPageSheets, const QString& halfPages) {
     QString help = QStringLiteral(
                        "  -o, --output DOSYA  DOSYA'ya yazar; biçimini adının uzantısı seçer:\n") +
                    outputsHelp();
@@ -59,9 +59,10 @@ QString sharedOptionsHelp(bool textSheets, bool halfPageSheets) {
         "                      çeker; aynı T aynı sayfaları verir (yazılmazsa şimdi)\n");
     if (halfPageSheets)
         help += QStringLiteral(
-            "  --two-up            (column --page a5) iki sayfayı aralarında kesik bir\n"
-            "                      çizgiyle bir A4 yatay sayfaya yan yana dizer: bir setin\n"
-            "                      iki öğrencisi ya da bir sayfa iki kez\n");
+                    "  --two-up            (%1) iki sayfayı aralarında kesik bir\n"
+                    "                      çizgiyle bir A4 yatay sayfaya yan yana dizer: bir setin\n"
+                    "                      iki öğrencisi ya da bir sayfa iki kez\n")
+                    .arg(halfPages.isEmpty() ? QStringLiteral("column --page a5") : halfPages);
     help += QStringLiteral(
                 "\n"
                 "Sınıf setleri:\n"
@@ -89,7 +90,8 @@ QString commandHelp(const Family& family) {
     return QStringLiteral("Kullanımı: zarvik-cli %1 %2 [ORTAK SEÇENEKLER]\n\n")
                .arg(family.command(), family.synopsis()) +
            family.help() + QStringLiteral("\nOrtak seçenekler:\n") +
-           sharedOptionsHelp(family.sheetsAreText(), family.hasHalfPageSheets()) +
+           sharedOptionsHelp(family.sheetsAreText(), family.hasHalfPageSheets(),
+                             family.halfPageSheetsNote()) +
            QStringLiteral("\n") + exitStatusHelp();
 }
 

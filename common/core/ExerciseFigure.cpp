@@ -324,8 +324,21 @@ QString spacedArithmetic(const QString& text) {
 void line(Builder& b, const Exercise& e, double x) {
     static const QRegularExpression blankMark(QStringLiteral("_{3,}|\\.{4,}"));
     QString text = spacedArithmetic(e.text);
-    const qsizetype blanks = text.count(blankMark);
-    const QStringList parts = e.answer.split(QStringLiteral(", "));
+    // "17 - 9 =": the answer goes after the equals sign, as the text pages print it.
+    if (text.endsWith(u'=') && !text.contains(blankMark)) text += QStringLiteral(" ___");
+    // Counted one after another: QString::count would count "......" many times over.
+    qsizetype blanks = 0;
+    for (auto it = blankMark.globalMatch(text); it.hasNext(); it.next())
+        ++blanks;
+    QStringList parts = e.answer.split(QStringLiteral(", "));
+    if (blanks > 1 && parts.size() != blanks) {
+        // "3 TL 35 kr" for "___ TL ___ kr": a number of the answer in each blank.
+        static const QRegularExpression number(QStringLiteral("\\d+(?:,\\d+)?"));
+        QStringList numbers;
+        for (auto it = number.globalMatch(e.answer); it.hasNext();)
+            numbers << it.next().captured();
+        if (numbers.size() == blanks) parts = numbers;
+    }
     const bool inlineBlanks = blanks > 0 && (blanks == 1 || blanks == parts.size());
     if (inlineBlanks) {
         // Each blank as wide as its answer's handwriting, in underscores.

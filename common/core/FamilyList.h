@@ -9,4 +9,5 @@
     F(fractions, fraction)           \
     F(column_worksheets, column)     \
     F(text_worksheets, text)         \
-    F(activities, activity)
+    F(activities, activity)          \
+    F(mixed_sheets, sheet)

@@ -45,4 +45,20 @@ inline constexpr int kMostPrintedExercises = 20'000;
 // "Yazdır" (sheets × exercises).
 inline constexpr int64_t kMostPrintedSetExercises = 100'000;
 
+// A mixed sheet's preset file (.zarvik): a sheet of a dozen sections is a
+// kilobyte or two, so 64 KiB leaves room for any sheet a class uses while a
+// stray or hostile file is refused before it is read into memory.
+inline constexpr int64_t kMostPresetBytes = 64 * 1024;
+
+// Sections of one mixed sheet: each is drawn and sampled for its variety
+// before the sheet is made, so their number bounds the time a preset takes
+// to be checked.
+inline constexpr int kMostSections = 40;
+
+// Exercises of one section, and of one whole mixed sheet: a thousand is some
+// thirty A4 pages, far beyond homework, and a set of a thousand such sheets
+// still goes into one PDF in a minute or two.
+inline constexpr int kMostSectionExercises = 500;
+inline constexpr int kMostMixedSheetExercises = 1000;
+
 }  // namespace zarvik::limits
