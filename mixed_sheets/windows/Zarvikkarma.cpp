@@ -542,3 +542,7 @@ bool TFormZarvikKarma::prepareClassSet(const zarvik::ClassSetChoice& choice) {
 bool TFormZarvikKarma::halfPageSheets() const {
     return paper() == zarvik::Paper::A5;
 }
+
+zarvik::ExerciseList TFormZarvikKarma::currentExercises() const {
+    return sheet_ ? sheet_->sheetExercises() : zarvik::ExerciseList{};
+}

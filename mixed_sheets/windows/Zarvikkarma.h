@@ -89,6 +89,8 @@ class TFormZarvikKarma : public zarvik::PrintedWorksheetWindow {
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
     bool prepareClassSet(const zarvik::ClassSetChoice& choice) override;
     bool halfPageSheets() const override;
+    // The board shows the sheet held, every section's exercises in order.
+    zarvik::ExerciseList currentExercises() const override;
 
     void showMessages();
 
