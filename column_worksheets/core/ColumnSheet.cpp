@@ -97,16 +97,6 @@ constexpr int kSmallestDivisionPoints = 10;
 constexpr double kWritingLine = 80;
 constexpr double kClearOfRibbon = 30;
 
-// Where a ribbon's ink ends: its picture is drawn centred at its own size,
-// which may be taller than its cell.
-double inkTop(const Cell& image) {
-    return std::min(image.top, image.top + (image.height - image.pictureHeight) / 2);
-}
-double inkBottom(const Cell& image) {
-    return std::max(image.top + image.height,
-                    image.top + (image.height + image.pictureHeight) / 2);
-}
-
 size_t entryIndex(int entry) {
     if (entry < 1 || entry > ProblemTexts::kCount)
         throw std::out_of_range("problem text entry " + std::to_string(entry));
@@ -252,8 +242,8 @@ void ColumnSheet::spaceGridRows(Page& page) const {
     const FaceMetrics small = textMeasure().metrics(font, kSmallestGridPoints);
     const double inkBelowTop = small.ascent - small.digitHeight;
     const double highest =
-        inkBottom(page.cell(frame.headerRibbon.name)) + kClearOfRibbon - inkBelowTop;
-    const double lowest = inkTop(page.cell(frame.footerRibbon.name)) - kWritingLine - lineBelowTop;
+        pictureInkBottom(page.cell(frame.headerRibbon.name)) + kClearOfRibbon - inkBelowTop;
+    const double lowest = pictureInkTop(page.cell(frame.footerRibbon.name)) - kWritingLine - lineBelowTop;
     const double first = std::max(tops.front(), highest);
     const double last = std::min(tops.back(), lowest);
     const double pitch = (last - first) / (kRows - 1);
@@ -289,8 +279,8 @@ Page ColumnSheet::printedDivisionPage() const {
 
     const Cell& header = page.cell(design_->divisionPage.headerRibbon.name);
     const Cell& footer = page.cell(design_->divisionPage.footerRibbon.name);
-    const double areaTop = inkBottom(header) + kStripGap;
-    const double areaHeight = inkTop(footer) - kStripGap - areaTop;
+    const double areaTop = pictureInkBottom(header) + kStripGap;
+    const double areaHeight = pictureInkTop(footer) - kStripGap - areaTop;
     const CellFont& numberFont = page.cell(names.dividend[1]).font;
     std::vector<DigitFace> faces(
         static_cast<size_t>(std::max(division.fontPoints, kSmallestDivisionPoints)) + 1);

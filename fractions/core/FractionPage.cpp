@@ -170,7 +170,7 @@ void setPrintedPlaces(Page& page) {
     const Cell& footer = page.cell(u"QRImage2");
     const double firstTop = page.cell(exerciseBoxName(1, BoxRole::FirstNumerator)).top;
     const Cell& lowest = page.cell(exerciseBoxName(kRowCount, BoxRole::SecondDenominator));
-    const double over = lowest.top + lowest.height - (footer.top - kClearOfFooter);
+    const double over = lowest.top + lowest.height - (pictureInkTop(footer) - kClearOfFooter);
     if (over <= 0) return;
     const double lastTop = page.cell(exerciseBoxName(kRowCount, BoxRole::FirstNumerator)).top;
     const double squeeze = over / (lastTop - firstTop);
