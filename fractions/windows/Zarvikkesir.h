@@ -30,6 +30,7 @@ class TFormZarvikKesir : public zarvik::PrintedWorksheetWindow {
     void ButtonBakClick() override;
     void ButtonYazdirClick() override;
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
+    QStringList sheetNameParts() const override;
 
     zarvik::FractionWorksheet worksheet_;
 

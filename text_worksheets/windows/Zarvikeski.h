@@ -69,6 +69,7 @@ class TFormZarvikEski : public zarvik::WorksheetWindow {
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
     bool prepareClassSet(const zarvik::ClassSetChoice& choice) override;
     QString missingPagesReason() const override;
+    QStringList sheetNameParts() const override;
 
   private:
     class Fields;
