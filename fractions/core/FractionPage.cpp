@@ -130,6 +130,8 @@ namespace {
 constexpr double kClearOfBar = 15;
 constexpr double kEqualsAfterBar = 20;
 constexpr double kClearOfFooter = 80;
+// Digits' smoothed edges reach a little below their boxes.
+constexpr double kInkBelowBox = 8;
 
 void moveRow(Page& page, int exercise, double by) {
     for (int role = 0; role < kBoxesPerExercise; ++role)
@@ -170,7 +172,8 @@ void setPrintedPlaces(Page& page) {
     const Cell& footer = page.cell(u"QRImage2");
     const double firstTop = page.cell(exerciseBoxName(1, BoxRole::FirstNumerator)).top;
     const Cell& lowest = page.cell(exerciseBoxName(kRowCount, BoxRole::SecondDenominator));
-    const double over = lowest.top + lowest.height - (pictureInkTop(footer) - kClearOfFooter);
+    const double over =
+        lowest.top + lowest.height + kInkBelowBox - (pictureInkTop(footer) - kClearOfFooter);
     if (over <= 0) return;
     const double lastTop = page.cell(exerciseBoxName(kRowCount, BoxRole::FirstNumerator)).top;
     const double squeeze = over / (lastTop - firstTop);

@@ -207,7 +207,9 @@ TEST_F(ClassSetWindow, FractionAndNumberSetsAreTheCommandsSets) {
         const QString columns = child<QComboBox>(&window, "ComboBox2")->currentText();
         random.seed(kTime);
         prepareSet(window, 3, false);
-        EXPECT_EQ(window.classSetPages().size(), 3u);
+        // "Sayı Okuma" takes several pages a sheet, the same for each.
+        EXPECT_EQ(window.classSetPages().size() % 3, 0u);
+        EXPECT_GT(window.classSetPages().size(), 3u);
         expectSameAsCli(window.classSetPages(),
                         {QStringLiteral("numbers"), QStringLiteral("--kind"), kind,
                          QStringLiteral("--digits"), digits, QStringLiteral("--columns"), columns,

@@ -103,8 +103,9 @@ TEST(Legibility, LongDivisionReadsAsTwoNumbersAtEverySetting) {
                 std::max(divisor.text.size(), QString::number(quotient).size()) * digit;
             EXPECT_GE(under.left + under.width, bar.left + 15 + needed) << slot;
             EXPECT_GT(under.top, textBottom + 5);
-            // (The underline's pen, a third of a millimetre, is drawn across its top.)
-            EXPECT_EQ(r.ink(bar.left + 2, textBottom + 1, under.left + under.width, under.top - 3),
+            // (Pens of a third of a millimetre, and the digits' smoothed
+            // edges, reach a fifth of a millimetre past their cells.)
+            EXPECT_EQ(r.ink(bar.left + 3, textBottom + 2, under.left + under.width, under.top - 3),
                       0);
             // Between the header and footer strips.
             EXPECT_GE(bar.top, header.top + header.height + 10);
