@@ -70,13 +70,12 @@ QString sharedOptionsHelp(bool textSheets, bool halfPageSheets, const QString& h
                 "                      alıştırmalar (aynı --time ve N aynı sayfaları verir;\n"
                 "                      en çok %1)\n"
                 "  --names DOSYA       sınıf listesindeki her öğrenciye bir sayfa: her satırında\n"
-                "                      bir ad olan bir metin dosyası (UTF-8 ya da Windows-1254,\n"
-                "                      bir ad en çok %2 karakter); ad \"Adı Soyadı:\" yazısının\n"
-                "                      yanına yazılır\n"
+                "                      bir ad olan bir metin dosyası (UTF-8 ya da Windows-1254);\n"
+                "                      ad \"Adı Soyadı:\" yazısının yanına, sığmazsa küçültülerek\n"
+                "                      ve gerekirse \"…\" ile kısaltılarak yazılır\n"
                 "  --answer-key        sayfalardan sonra her sayfanın cevaplarını öğretmen\n"
                 "                      için ekler\n")
-                .arg(limits::kMostSheets)
-                .arg(limits::kLongestName);
+                .arg(limits::kMostSheets);
     return help;
 }
 
@@ -107,15 +106,22 @@ QStringList sharedOptionNames(const Family& family) {
 
 namespace {
 
-// Where -o sends the sheets; nullptr when no file is named.
+// Where -o sends the sheets; nullptr when no file is named. A text file of
+// text sheets gets their key in a file of its own (keyPath), so the file
+// handed to pupils never holds the answers.
 std::unique_ptr<SheetWriter> fileWriter(const Family& family, const QString& path,
-                                        const ClassSetChoice& set) {
+                                        const QString& keyPath, const ClassSetChoice& set) {
     if (family.sheetsAreText()) {
-        if (path == QLatin1String("-") || (!sheetOutputFor(path) && QFileInfo(path).suffix().isEmpty() &&
-                                           !isFolderPath(path)))
+        if (path == QLatin1String("-"))
             return std::make_unique<ListingWriter>(std::make_unique<FileTarget>(path),
                                                    TextEncoding::Cp1254CrLf, set);
         if (isFolderPath(path)) return std::make_unique<SheetFolderWriter>(path, set);
+        const SheetOutput* output = sheetOutputFor(path);
+        if ((!output && QFileInfo(path).suffix().isEmpty()) ||
+            (output && output->suffix == QLatin1String("txt")))
+            return std::make_unique<ListingWriter>(
+                std::make_unique<FileTarget>(path), TextEncoding::Cp1254CrLf, set,
+                set.answerKey ? std::make_unique<FileTarget>(keyPath) : nullptr);
     }
     return sheetOutputFor(path)->make(path, set);
 }
@@ -212,7 +218,11 @@ int runCommand(const Family& family, const QStringList& arguments, bool checkOnl
     if (checkOnly) return kSuccess;
 
     SheetWriters writers;
-    if (!output.isEmpty()) writers.add(fileWriter(family, output, set));
+    // Zarvik.txt's key goes beside it as the window writes it, -o FILE's
+    // into FILE-Cevap-Anahtari.
+    const QString keyPath = parser.isSet(QStringLiteral("o")) ? answerKeyPath(output)
+                                                              : kAnswerKeyFileName.toString();
+    if (!output.isEmpty()) writers.add(fileWriter(family, output, keyPath, set));
     if (json)
         writers.add(std::make_unique<JsonWriter>(std::make_unique<StandardOutputTarget>(), set));
     else if (output.isEmpty())

@@ -1,6 +1,7 @@
 #include "column_worksheets/core/ColumnSheetSource.h"
 
 #include "column_worksheets/core/ColumnAnswers.h"
+#include "column_worksheets/core/RoomyColumnPages.h"
 #include "common/core/Json.h"
 
 namespace zarvik {
@@ -75,8 +76,14 @@ Page ColumnSheetSource::sheetPage() {
     return sheet_.transferForOperation(choices_.operation);
 }
 
+std::vector<Page> ColumnSheetSource::printedPages() {
+    if (choices_.moreRoom) return roomyColumnPages(sheet_, choices_.operation);
+    return {sheetPage()};
+}
+
 void ColumnSheetSource::sheetPages(const std::function<void(Page&&)>& pageDone) {
-    pageDone(sheetPage());
+    for (Page& page : printedPages())
+        pageDone(std::move(page));
 }
 
 ExerciseList ColumnSheetSource::sheetExercises() {

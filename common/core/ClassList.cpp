@@ -1,7 +1,5 @@
 #include "common/core/ClassList.h"
 
-#include "common/core/Limits.h"
-
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -14,7 +12,6 @@
 
 #include "common/core/Cp1254.h"
 #include "common/core/Errors.h"
-#include "common/core/Limits.h"
 #include "common/core/OutputFile.h"
 
 namespace zarvik {
@@ -106,7 +103,10 @@ QByteArray readSpecial(const QString& path, const QString& shown) {
 }  // namespace
 
 QStringList parseClassList(const QByteArray& bytes, const QString& shownName) {
-    const QString text = decode(bytes, shownName);
+    return classListNames(decode(bytes, shownName), shownName);
+}
+
+QStringList classListNames(const QString& text, const QString& shownName) {
     QStringList names;
     const QStringList lines = text.split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -123,16 +123,8 @@ QStringList parseClassList(const QByteArray& bytes, const QString& shownName) {
                         .arg(i + 1)
                         .arg(c.unicode(), 4, 16, QLatin1Char('0')));
         }
-        // Characters, not UTF-16 units: a letter outside the BMP is one.
-        const qsizetype length = name.toUcs4().size();
-        if (length > limits::kLongestName)
-            throw InputRefused(
-                QStringLiteral("Sınıf listesi \"%1\": %2. satırdaki ad %3 karakter; sayfadaki "
-                               "\"Adı Soyadı:\" alanına en çok %4 karakterlik bir ad sığar.")
-                    .arg(shownName)
-                    .arg(i + 1)
-                    .arg(length)
-                    .arg(limits::kLongestName));
+        // A name longer than its room on the page is printed smaller, then
+        // cut with "…" (PupilName), rather than refusing the whole class.
         names << name;
     }
     if (names.isEmpty())

@@ -32,10 +32,6 @@ inline constexpr int kMostSheets = 100'000;
 // memory for "Bak" and "Yazdır", a few hundred kilobytes each.
 inline constexpr int kMostSheetsInWindow = 500;
 
-// The longest pupil name of a class list: what the "Adı Soyadı:" field of
-// every page holds.
-inline constexpr int kLongestName = 30;
-
 // Exercises of one text worksheet that the text window also lays out on
 // pages for "Bak" and "Yazdır"; more go to Zarvik.txt only, since their
 // pages would fill the memory.

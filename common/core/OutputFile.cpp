@@ -198,7 +198,15 @@ void OutputFile::open() {
     target_ = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QFileInfo targetInfo(target_);
     const QFileInfo folder(targetInfo.absolutePath());
-    if (!folder.exists()) fail(QStringLiteral("klasör bulunamadı"));
+    if (!folder.exists()) {
+        // A folder behind one we may not enter cannot be seen, but it may
+        // well be there: say what stops us rather than that it is missing.
+        struct stat seen {};
+        if (::stat(QFile::encodeName(folder.absoluteFilePath()).constData(), &seen) != 0 &&
+            (errno == EACCES || errno == EPERM))
+            fail(QStringLiteral("klasöre yazma izni yok"));
+        fail(QStringLiteral("klasör bulunamadı"));
+    }
     if (!folder.isDir()) fail(QStringLiteral("yoldaki bir ad klasör değil"));
     if (QFile::encodeName(targetInfo.fileName()).size() > NAME_MAX)
         fail(QStringLiteral("dosya adı çok uzun (en çok %1 bayt)").arg(NAME_MAX));

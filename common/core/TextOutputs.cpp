@@ -67,8 +67,11 @@ void writeCp1254Line(OutputFile& file, const QString& line) {
 }  // namespace
 
 ListingWriter::ListingWriter(std::unique_ptr<TextTarget> target, TextEncoding encoding,
-                             const ClassSetChoice& choice)
-    : target_(std::move(target)), encoding_(encoding), choice_(choice) {
+                             const ClassSetChoice& choice, std::unique_ptr<TextTarget> keyTarget)
+    : target_(std::move(target)),
+      keyTarget_(std::move(keyTarget)),
+      encoding_(encoding),
+      choice_(choice) {
     if (encoding == TextEncoding::Cp1254CrLf) refuseNamesOutsideCp1254(choice.names);
 }
 
@@ -88,6 +91,7 @@ void ListingWriter::writeLine(const QString& line) {
 void ListingWriter::beforeSheet(int k, SheetSource& source) {
     // A file that cannot be written is reported before anything is drawn.
     target_->open();
+    if (keyTarget_ && choice_.answerKey) keyTarget_->open();
     if (k > 1) writeLine(QStringLiteral("----"));
     if (!choice_.pupil(k).isEmpty()) writeLine(choice_.pupil(k));
     if (source.isText()) source.setTextSink(target_.get());
@@ -103,6 +107,26 @@ void ListingWriter::addSheet(int k, SheetSource& source) {
 }
 
 void ListingWriter::finish() {
+    if (choice_.answerKey && keyTarget_) {
+        // Both files are made ready before either replaces its old one.
+        keyTarget_->open();
+        const auto line = [&](const QString& text) {
+            const QByteArray bytes = encoded(text + u'\n', encoding_);
+            keyTarget_->write(bytes.constData(), bytes.size());
+        };
+        line(QStringLiteral("CEVAP ANAHTARI"));
+        answers_.forEach([&](const AnswerBlock& block) {
+            line(QString());
+            line(block.heading);
+            for (const QString& answer : block.lines)
+                line(answer);
+        });
+        keyTarget_->prepare();
+        target_->prepare();
+        target_->finish();
+        keyTarget_->finish();
+        return;
+    }
     if (choice_.answerKey) {
         writeLine(QStringLiteral("----"));
         writeLine(QStringLiteral("CEVAP ANAHTARI"));
@@ -118,6 +142,16 @@ void ListingWriter::finish() {
         });
     }
     target_->finish();
+}
+
+QString answerKeyPath(const QString& sheetsPath) {
+    const QFileInfo sheets(sheetsPath);
+    const QString suffix = sheets.suffix();
+    const QString name = sheets.completeBaseName() + QStringLiteral("-Cevap-Anahtari") +
+                         (suffix.isEmpty() ? QString() : u'.' + suffix);
+    return sheets.path() == QLatin1String(".") && !sheetsPath.startsWith(QLatin1String("./"))
+               ? name
+               : QDir(sheets.path()).filePath(name);
 }
 
 JsonWriter::JsonWriter(std::unique_ptr<TextTarget> target, const ClassSetChoice& choice)
@@ -189,7 +223,7 @@ void SheetFolderWriter::addSheet(int k, SheetSource& source) {
 
 void SheetFolderWriter::finish() {
     if (choice_.answerKey) {
-        auto key = std::make_unique<OutputFile>(QDir(folder_).filePath(u"Cevap-Anahtari.txt"_qs));
+        auto key = std::make_unique<OutputFile>(QDir(folder_).filePath(kAnswerKeyFileName.toString()));
         writeCp1254Line(*key, QStringLiteral("CEVAP ANAHTARI"));
         answers_.forEach([&](const AnswerBlock& block) {
             writeCp1254Line(*key, QString());

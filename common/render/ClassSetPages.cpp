@@ -30,13 +30,14 @@ int largestGroup(const Page& page) {
 
 }  // namespace
 
-Page twoUpPage(const Page& left, const Page& right) {
+Page twoUpPage(const Page& left, const Page* right) {
     Page page(left.name() + QStringLiteral("-iki"), Paper::A4Landscape);
+    page.suggestedFileName = left.suggestedFileName;
     page.bandWidth = page.paperWidth();
     page.bandHeight = page.paperHeight();
     const double half = page.paperWidth() / 2;
     addHalf(page, left, 0, QStringLiteral("L."), 0);
-    addHalf(page, right, half, QStringLiteral("R."), largestGroup(left));
+    if (right) addHalf(page, *right, half, QStringLiteral("R."), largestGroup(left));
     Cell cut;
     cut.name = QStringLiteral("CutLine");
     cut.kind = CellKind::CutLine;
@@ -46,6 +47,10 @@ Page twoUpPage(const Page& left, const Page& right) {
     cut.height = page.paperHeight() - 100;
     page.add(cut);
     return page;
+}
+
+Page twoUpPage(const Page& left, const Page& right) {
+    return twoUpPage(left, &right);
 }
 
 ClassSetPages::ClassSetPages(const ClassSetChoice& choice,
@@ -86,10 +91,13 @@ void ClassSetPages::addSheet(int k, std::vector<Page> pages, const QStringList& 
 }
 
 void ClassSetPages::finish() {
-    // A lone last sheet shares its page with itself: a single sheet comes out
-    // twice, an odd set's last pupil gets a spare copy.
+    // A single sheet comes out twice, two to cut apart; the last pupil of an
+    // odd set gets one sheet and a blank half, never a second copy a
+    // neighbour could take.
     if (waiting_) {
-        pageDone_(twoUpPage(*waiting_, *waiting_));
+        pageDone_(twoUpPage(*waiting_, choice_.sheets == 1 && choice_.names.isEmpty()
+                                           ? waiting_.get()
+                                           : nullptr));
         waiting_.reset();
     }
     if (!answers_) return;

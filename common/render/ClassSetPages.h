@@ -19,8 +19,10 @@
 namespace zarvik {
 
 // Two A5 sheets side by side on one A4 landscape page, a dashed cut line
-// between them; the sheets themselves are unchanged.
+// between them; the sheets themselves are unchanged. Without a right sheet
+// its half stays blank.
 Page twoUpPage(const Page& left, const Page& right);
+Page twoUpPage(const Page& left, const Page* right);
 
 class ClassSetPages {
   public:

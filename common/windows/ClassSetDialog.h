@@ -1,7 +1,8 @@
 #pragma once
 // "Sınıf seti…": a class set from a worksheet window. The teacher picks a
-// number of sheets or a class list, the answer key and, for half-page
-// sheets, two sheets to an A4 page; "Hazırla" draws the set as successive
+// number of sheets or a class list (typed or pasted, one name a line, or
+// read from a file with "Sınıf listesi…"), the answer key and, for
+// half-page sheets, two sheets to an A4 page; "Hazırla" draws the set as successive
 // presses of the window's "Yeni Hazırla" would, "Bak" previews every page and
 // "Yazdır" prints them as one job. The same dialog serves every window.
 
@@ -13,6 +14,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -33,25 +35,33 @@ class ClassSetDialog : public QDialog {
     // Asks for the class list file; an empty answer cancels. Tests replace it.
     std::function<QString(QWidget* parent)> askClassListPath;
 
+    // Throws InputRefused for a class list it cannot use (empty, control
+    // characters), naming the line.
     ClassSetChoice choice() const;
-    // Reads the class list; a refused list shows the Turkish message and
-    // keeps the previous choice.
+    // Reads the class list file into the list; a refused list shows the
+    // Turkish message and keeps the previous one.
     void chooseClassList(const QString& path);
+    // The list as typed (one name a line): the run keeps one list for every
+    // window's dialog, so each starts with what was typed in another.
+    QString classListText() const;
+    void setClassListText(const QString& text);
+    std::function<void(const QString&)> classListChanged;
 
   private:
     void updateButtons();
+    void showListCount();
 
     QRadioButton* countChoice_;
     QSpinBox* count_;
     QRadioButton* listChoice_;
     QPushButton* listButton_;
     QLabel* listLabel_;
+    QPlainTextEdit* listText_;
     QCheckBox* answerKey_;
     QCheckBox* twoUp_ = nullptr;
     QPushButton* prepareButton_;
     QPushButton* lookButton_;
     QPushButton* printButton_;
-    QStringList names_;
 };
 
 }  // namespace zarvik

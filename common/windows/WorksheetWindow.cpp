@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "common/core/FileNames.h"
 #include "common/core/Names.h"
 #include "common/render/ClassSetPages.h"
 #include "common/windows/BoardWindow.h"
@@ -56,9 +57,11 @@ ClassSetDialog& WorksheetWindow::openClassSetDialog() {
             withPages([this](const auto& pages) { pageOutput().previewPages(this, pages); });
         };
         classSetDialog_->print = [this, withPages] {
-            withPages([this](const auto& pages) { pageOutput().printPages(this, pages); });
+            withPages([this](const auto& pages) { tellPrinted(pageOutput().printJob(this, pages, 1)); });
         };
     }
+    classSetDialog_->setClassListText(context_.classList);
+    classSetDialog_->classListChanged = [this](const QString& text) { context_.classList = text; };
     classSetDialog_->open();
     nameFieldsByTheirCaptions(*classSetDialog_);
     return *classSetDialog_;
@@ -135,7 +138,44 @@ void WorksheetWindow::runClassSet(SheetSource& source, const ClassSetChoice& cho
         writers.add(std::make_unique<PagesWriter>(
             choice, [&pages](const Page& page) { pages.push_back(page); }));
     runSheetSet(source, context_.random, choice, writers, sheetDone);
+    nameSheetPages(pages, true);
     classSetPages_ = std::move(pages);
+}
+
+void WorksheetWindow::nameSheetPages(std::vector<Page>& pages, bool classSet) const {
+    QStringList parts = sheetNameParts();
+    if (classSet) parts << QStringLiteral("Sınıf Seti");
+    const QString name = pdfFileName(parts);
+    for (Page& page : pages)
+        page.suggestedFileName = name;
+}
+
+void WorksheetWindow::previewSheet(std::vector<Page> pages) {
+    nameSheetPages(pages);
+    pageOutput().previewPages(this, pages);
+}
+
+void WorksheetWindow::printSheet(std::vector<Page> pages, int copies) {
+    nameSheetPages(pages);
+    tellPrinted(pageOutput().printJob(this, pages, copies));
+}
+
+void WorksheetWindow::tellPrinted(const PrintedJob& job) {
+    const QString printer = job.printer.isEmpty()
+                                ? QStringLiteral("Yazıcıya")
+                                : QStringLiteral("\"%1\" yazıcısına").arg(job.printer);
+    const QString what = job.copies > 1 ? QStringLiteral("%1 kopya, toplam %2 sayfa")
+                                              .arg(job.copies)
+                                              .arg(job.pages * job.copies)
+                                        : QStringLiteral("%1 sayfa").arg(job.pages);
+    for (QMessageBox* old : findChildren<QMessageBox*>(QStringLiteral("PrintedMessage")))
+        old->close();
+    auto* box = new QMessageBox(QMessageBox::Information, names::kApplicationTitle.toString(),
+                                printer + u' ' + what + QStringLiteral(" gönderildi."),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("PrintedMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool WorksheetWindow::prepareClassSet(const ClassSetChoice& choice) {

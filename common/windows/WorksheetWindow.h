@@ -6,6 +6,7 @@
 // "Tahtada Göster": the sheet the window holds, on the classroom board.
 
 #include <QRect>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -66,6 +67,18 @@ class WorksheetWindow : public QWidget {
 
     // The preview and the printer (or what tests put in their place).
     PageOutput& pageOutput();
+
+    // What the window's sheet is called, for its files and print jobs:
+    // {"Bölme", "A5"} gives Bolme-A5.pdf and the job "Bolme-A5".
+    virtual QStringList sheetNameParts() const { return {}; }
+    // "Bak" and "Yazdır": the sheet's pages named after it, previewed, or
+    // printed as one job of that many copies, after which the window says
+    // which printer got how many pages.
+    void previewSheet(std::vector<Page> pages);
+    void printSheet(std::vector<Page> pages, int copies = 1);
+    void nameSheetPages(std::vector<Page>& pages, bool classSet = false) const;
+    // "… yazıcısına 2 sayfa gönderildi." in a short message that does not wait.
+    void tellPrinted(const PrintedJob& job);
     AppContext& context() { return context_; }
 
   private:

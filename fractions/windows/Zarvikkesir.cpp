@@ -120,16 +120,15 @@ void TFormZarvikKesir::ButtonHazirlaClick() {
 }
 
 void TFormZarvikKesir::ButtonBakClick() {
-    zarvik::runGuarded(this, [&] {
-        zarvik::Page page = worksheet_.page();
-        page.suggestedFileName =
-            zarvik::pdfFileName({QStringLiteral("Kesir"), ComboBox1->currentText()});
-        pageOutput().preview(this, page);
-    });
+    zarvik::runGuarded(this, [&] { previewSheet({worksheet_.page()}); });
 }
 
 void TFormZarvikKesir::ButtonYazdirClick() {
-    zarvik::runGuarded(this, [&] { pageOutput().print(this, worksheet_.page()); });
+    zarvik::runGuarded(this, [&] { printSheet({worksheet_.page()}); });
+}
+
+QStringList TFormZarvikKesir::sheetNameParts() const {
+    return {QStringLiteral("Kesir"), ComboBox1->currentText()};
 }
 
 std::unique_ptr<zarvik::SheetSource> TFormZarvikKesir::makeSheetSource() {

@@ -31,6 +31,7 @@ class TFormZarvikKesir : public zarvik::PrintedWorksheetWindow {
     void ButtonYazdirClick() override;
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
     zarvik::ExerciseList currentExercises() const override;
+    QStringList sheetNameParts() const override;
 
     zarvik::FractionWorksheet worksheet_;
 

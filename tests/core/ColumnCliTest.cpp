@@ -167,6 +167,33 @@ TEST(ColumnCli, OutputFileIsThePageBakShows) {
     EXPECT_TRUE(test::readFile(png).startsWith("\x89PNG"));
 }
 
+// "Daha az işlem, daha çok yer": the same problems, drawn alike, over more pages.
+TEST(ColumnCli, MoreRoomSpreadsTheSameProblemsOverPages) {
+    QTemporaryDir dir;
+    const QStringList sheet = {"column", "--page", "a5", "--op", "Çarpma", "--prop",
+                               "Çok basamaklı sayılarla eldeli", "--answers", "4;3",
+                               "--time", "8"};
+    const auto classic = runCli(sheet + QStringList{"--json"});
+    const QString pdf = dir.filePath("yer.pdf");
+    const auto roomy = runCli(sheet + QStringList{"--more-room", "--json", "-o", pdf});
+    ASSERT_EQ(roomy.exitCode, 0) << roomy.err.toStdString();
+    EXPECT_EQ(roomy.out, classic.out);
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QRegularExpressionMatch pages =
+        QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(info.readAllStandardOutput()));
+    ASSERT_TRUE(pages.hasMatch());
+    EXPECT_GE(pages.captured(1).toInt(), 2);
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString& first : strings(jsonOf(classic)["first"]))
+        EXPECT_TRUE(printed.contains(first)) << first.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("1/%1").arg(pages.captured(1))));
+}
+
 TEST(ColumnCli, PlainOutputListsTheProblems) {
     const auto result = runCli({"column", "--page", "a5", "--op", "Bölme", "--prop",
                                 "Temel bölme (2-3. sınıf)", "--answers", "9;9;e", "--time", "3"});

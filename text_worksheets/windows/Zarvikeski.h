@@ -71,6 +71,7 @@ class TFormZarvikEski : public zarvik::WorksheetWindow {
     bool prepareClassSet(const zarvik::ClassSetChoice& choice) override;
     QString missingPagesReason() const override;
     zarvik::ExerciseList currentExercises() const override;
+    QStringList sheetNameParts() const override;
 
   private:
     class Fields;
