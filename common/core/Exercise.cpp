@@ -45,6 +45,8 @@ QString shapeName(ExerciseShape shape) {
             return QStringLiteral("clock");
         case ExerciseShape::Sequence:
             return QStringLiteral("sequence");
+        case ExerciseShape::Problem:
+            return QStringLiteral("problem");
     }
     return {};
 }

@@ -22,9 +22,10 @@ enum class ExerciseShape {
     Fractions,     // two fractions or mixed numbers and an operator
     Clock,         // a clock face to read, or to draw the hands on
     Sequence,      // numbers in a row, some left blank
+    Problem,       // a word problem: its text, boxes to work in, an answer line with its unit
 };
 
-// "line", "column", "division", "fractions", "clock", "sequence".
+// "line", "column", "division", "fractions", "clock", "sequence", "problem".
 QString shapeName(ExerciseShape shape);
 
 // One named number, text, list of numbers or yes/no of an exercise.

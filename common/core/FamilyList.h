@@ -9,4 +9,5 @@
     F(fractions, fraction)           \
     F(column_worksheets, column)     \
     F(text_worksheets, text)         \
-    F(activities, activity)
+    F(activities, activity)          \
+    F(word_problems, problems)
