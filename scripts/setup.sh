@@ -13,6 +13,8 @@ packages=(
   fonts-dejavu-core libcups2 xdg-utils
   # tests: GoogleTest, PDF text extraction, a virtual PDF printer
   libgtest-dev googletest python3 poppler-utils cups printer-driver-cups-pdf
+  # tests: the Turkish dictionary that checks every word of the generated word problems
+  hunspell hunspell-tr
   # package: icons from the SVG, the completion's test, the package's checks
   librsvg2-bin bash-completion man-db appstream desktop-file-utils lintian
   # fuzzing (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' runtimes

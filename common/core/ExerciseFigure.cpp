@@ -480,8 +480,9 @@ void problem(Builder& b, const Exercise& e, double x) {
     // Beside the text the box takes 42 % of the room.
     const double textRoom = beside ? (room - kBoxGap) * 0.58 : room;
     const QStringList lines = wrappedLines(b, e.text, textRoom);
-    Cell& text = b.text(QStringLiteral("Text"), lines.join(u'\n'), x, 0, textRoom);
-    text.height = h * static_cast<double>(lines.size());
+    // A height, not a reference to the cell: adding cells moves them.
+    const double textHeight = h * static_cast<double>(lines.size());
+    b.text(QStringLiteral("Text"), lines.join(u'\n'), x, 0, textRoom).height = textHeight;
 
     CellFont labelFont = kFont;
     labelFont.pointSize = std::max(9, b.style().points - 3);
@@ -490,7 +491,7 @@ void problem(Builder& b, const Exercise& e, double x) {
     // Three lines of 8 mm hold a sum worked in columns; four a problem of one's own.
     const int rows = posing ? 4 : 3;
     const double boxHeight = kGap + labelHeight + kHandwritingLine * rows + kGap;
-    const double boxesTop = beside ? 0 : text.height + 2 * kGap;
+    const double boxesTop = beside ? 0 : textHeight + 2 * kGap;
     const double boxesLeft = beside ? x + textRoom + kBoxGap : x;
     const double boxesWidth = beside ? x + room - boxesLeft : room;
     double left = boxesLeft;
@@ -535,8 +536,8 @@ void problem(Builder& b, const Exercise& e, double x) {
     const AnswerRow row = answerRowOf(b, e);
     // Beside the box while it fits under the text, else under everything.
     const double answerTop = !beside                       ? boxesTop + boxHeight + kGap
-                             : row.width <= textRoom ? text.height
-                                                     : std::max(text.height, boxHeight) + kGap;
+                             : row.width <= textRoom ? textHeight
+                                                     : std::max(textHeight, boxHeight) + kGap;
     placeAnswerRow(b, row, answerFont, x, answerTop);
 }
 

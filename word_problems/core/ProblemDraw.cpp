@@ -415,13 +415,16 @@ ProblemSheet drawProblemSheet(const CheckedChoices& choices, const Cast& cast, R
     const std::vector<const ProblemTemplate*> all =
         sheetTemplates(choices.theme, choices.grade, choices.operation);
     std::vector<const ProblemTemplate*> unused;
+    // The pupil of the sheet is named in the first problem that names anyone.
+    bool starred = false;
     for (int i = 0; i < choices.count; ++i) {
         // Every story once before any comes again.
         if (unused.empty()) unused = all;
         const size_t at = static_cast<size_t>(random.draw(static_cast<int32_t>(unused.size())));
         const ProblemTemplate* source = unused[at];
         unused.erase(unused.begin() + static_cast<std::ptrdiff_t>(at));
-        sheet.problems.push_back(drawProblem(*source, choices.grade, cast, i == 0, random));
+        sheet.problems.push_back(drawProblem(*source, choices.grade, cast, !starred, random));
+        starred = starred || !sheet.problems.back().names.isEmpty();
     }
     return sheet;
 }

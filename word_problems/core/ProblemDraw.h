@@ -34,7 +34,7 @@ struct Problem {
 // Who the problems of a sheet name: the pool, and the pupil whose sheet it is.
 struct Cast {
     QStringList names;
-    QString star;  // named in the sheet's first problem; empty: none
+    QString star;  // named in the sheet's first problem that names anyone; empty: none
 };
 
 // The first names of a class list ("AYŞE NUR YILMAZ" → "Ayşe Nur"), each once.

@@ -429,7 +429,7 @@ const std::vector<ProblemTemplate>& problemTemplates() {
         // ---- İki İşlemli ----
         {TwoSteps, &kAddThenSubtract, {__, R(5, 100), __, __}, Q::Count, O::Collection, u"{O}",
          u"{N1:gen} {a} {O:poss} vardı. Doğum gününde ona {b} {O} hediye edildi. Sonra "
-         u"{O:pl.poss.gen} {c:poss.acc} {N2:dat} verdi. {N1:gen} kaç {O:poss} kaldı?"},
+         u"{O:pl.abl} {c:poss.acc} {N2:dat} verdi. {N1:gen} kaç {O:poss} kaldı?"},
         {TwoSteps, &kSubtractTwice, {__, R(5, 60), R(10, 100), __}, Q::Count, O::None, u"yolcu",
          u"Bir otobüste {a} yolcu vardı. İlk durakta {b}, ikinci durakta {c} yolcu indi. Otobüste "
          u"kaç yolcu kaldı?"},
@@ -663,8 +663,8 @@ const std::vector<ProblemTemplate>& problemTemplates() {
         {Fractions, &kShare, {__, R(1, 10, 4, 4), R(2, 25, 4, 4), __}, Q::Count, O::Fruit, u"{O}",
          u"Bir sepette {a} {O} vardı. {O:pl.gen} çeyreği çürüktü. Kaç {O} çürüktü?"},
         {Fractions, &kUnitFractionOf, {__, __, R(2, 20, 2, 10), __}, Q::Count, O::Collection, u"{O}",
-         u"{N1:gen} {a} {O:poss} vardı. {O:pl.poss.gen} {n/d:poss.acc} {N2:dat} verdi. {N1} kaç "
-         u"{O} verdi?"},
+         u"{N1:gen} {a} {O:poss} vardı. Bunların {n/d:poss.acc} {N2:dat} verdi. {N1} kaç {O} "
+         u"verdi?"},
         {Fractions, &kUnitFractionOf, {__, __, R(2, 6, 2, 6), __}, Q::Count, O::None, u"öğrenci",
          u"Bir sınıfta {a} öğrenci vardır. Öğrencilerin {n/d:poss} gözlüklüdür. Sınıfta kaç "
          u"gözlüklü öğrenci vardır?"},
