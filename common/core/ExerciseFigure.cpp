@@ -436,6 +436,8 @@ double placeAnswerRow(Builder& b, const AnswerRow& row, const CellFont& font, do
     for (qsizetype i = 0; i < row.parts.size(); ++i) {
         const QString& part = row.parts[i];
         if (!part.isEmpty()) {
+            // A comma follows its blank closely, as it follows a word.
+            if (i > 0 && part.front().isPunct()) at -= kGap;
             b.text(QStringLiteral("ReplyWords%1").arg(i + 1), part, at, baseline - h, b.width(part) + 1);
             at += b.width(part) + kGap;
         }
