@@ -15,6 +15,8 @@ packages=(
   libgtest-dev googletest python3 poppler-utils cups printer-driver-cups-pdf
   # tests: the board on a real X screen (BoardScreen.*)
   xvfb xauth
+  # tests: the Turkish dictionary that checks every word of the generated word problems
+  hunspell hunspell-tr
   # package: icons from the SVG, the completion's test, the package's checks
   librsvg2-bin bash-completion man-db appstream desktop-file-utils lintian
   # fuzzing (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' runtimes

@@ -61,6 +61,8 @@ QString shapeName(ExerciseShape shape) {
             return QStringLiteral("shapes");
         case ExerciseShape::Money:
             return QStringLiteral("money");
+        case ExerciseShape::Problem:
+            return QStringLiteral("problem");
     }
     return {};
 }

@@ -31,11 +31,12 @@ enum class ExerciseShape {
     Ruler,          // an object on a centimetre ruler
     Shapes,         // plane shapes to name or count
     Money,          // coins and notes
+    Problem,        // a word problem: its text, boxes to work in, an answer line with its unit
 };
 
 // "line", "column", "division", "fractions", "clock", "sequence",
 // "fraction-model", "number-line", "tally", "graph", "grid", "ruler",
-// "shapes", "money".
+// "shapes", "money", "problem".
 QString shapeName(ExerciseShape shape);
 
 // One named number, text, list of numbers or yes/no of an exercise.

@@ -10,4 +10,5 @@
     F(column_worksheets, column)     \
     F(text_worksheets, text)         \
     F(activities, activity)          \
+    F(word_problems, problems)       \
     F(mixed_sheets, sheet)

@@ -32,6 +32,11 @@ inline constexpr int kMostSheets = 100'000;
 // memory for "Bak" and "Yazdır", a few hundred kilobytes each.
 inline constexpr int kMostSheetsInWindow = 500;
 
+// Word problems on one sheet (--count, "Problem sayısı"): the window offers
+// up to 20; a hundred fill some 25 pages, and more would only repeat the
+// stories.
+inline constexpr int kMostProblems = 100;
+
 // Exercises of one text worksheet that the text window also lays out on
 // pages for "Bak" and "Yazdır"; more go to Zarvik.txt only, since their
 // pages would fill the memory.

@@ -45,6 +45,10 @@ class SheetSource {
     virtual ~SheetSource() = default;
 
     virtual void setNeeds(const SheetNeeds&) {}
+    // The class list of the set, one name per sheet in order (empty without
+    // one), told before the first sheet: a family whose exercises name
+    // people can use the pupils' own names.
+    virtual void setPupilNames(const QStringList&) {}
     // Prepares the next sheet from the shared draw exactly as another press
     // of "Yeni Hazırla" would. Throws Error as the family's preparation does.
     virtual void prepareNext(RandomDraw& random) = 0;

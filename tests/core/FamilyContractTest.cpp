@@ -74,6 +74,10 @@ void expectAnswerFromValues(const QJsonObject& exercise) {
         for (const QJsonValue& at : v[QStringLiteral("blanks")].toArray())
             blanked << QString::number(numbers[at.toInt()].toInteger());
         EXPECT_EQ(answer, blanked.join(QStringLiteral(", ")));
+    } else if (shape == QLatin1String("problem")) {
+        // Word problems: the key's operations are checked in WordProblemsTest.
+        EXPECT_TRUE(answer.contains(QStringLiteral(" = "))) << answer.toStdString();
+        EXPECT_FALSE(v[QStringLiteral("numbers")].toArray().isEmpty());
     } else {
         EXPECT_EQ(shape, QStringLiteral("line"));
     }
