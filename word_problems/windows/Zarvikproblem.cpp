@@ -159,3 +159,7 @@ std::unique_ptr<zarvik::SheetSource> TFormZarvikProblem::makeSheetSource() {
 bool TFormZarvikProblem::halfPageSheets() const {
     return ComboBoxSayfa->currentText() == zarvik::kA5;
 }
+
+zarvik::ExerciseList TFormZarvikProblem::currentExercises() const {
+    return worksheet_.prepared() ? worksheet_.exercises() : zarvik::ExerciseList{};
+}

@@ -30,6 +30,8 @@ class TFormZarvikProblem : public zarvik::PrintedWorksheetWindow {
     void ButtonYazdirClick() override;
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
     bool halfPageSheets() const override;
+    // The board shows the problems of the sheet held.
+    zarvik::ExerciseList currentExercises() const override;
 
     zarvik::ProblemWorksheet worksheet_;
     QComboBox* ComboBoxSinif = nullptr;
