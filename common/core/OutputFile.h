@@ -51,6 +51,7 @@ class OutputFile {
     QString target_;     // the file replaced: path_ with links followed
     QString temporary_;  // empty when written directly
     std::unique_ptr<Device> device_;
+    int folderSlot_ = -1;  // the temporary file's folder, for removeTemporaryFilesNow
     bool prepared_ = false;
     bool committed_ = false;
 };
@@ -60,6 +61,18 @@ class OutputFile {
 // the temporary files go and the old files stay.
 void requestOutputInterrupt(int signal);
 int outputInterruptSignal();  // 0 until then
+
+// For a second signal or a crash, where the stack cannot unwind: removes
+// every temporary file this process has beside its targets. Safe in a signal
+// handler (no allocation, no locks).
+void removeTemporaryFilesNow();
+
+// A standard stream found closed at start is given a placeholder (so that no
+// file opened later takes its number); a path leading to that placeholder
+// ("/dev/stdout") names the closed stream and is refused as it is.
+void markClosedStandardStream(int fd);
+// "standart çıktı" and its kin when fd's file is such a placeholder; empty otherwise.
+QString closedStandardStreamName(int fd);
 
 // The Turkish words for a system error number, as the file messages use them.
 QString systemErrorText(int error);
