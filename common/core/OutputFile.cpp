@@ -296,6 +296,9 @@ class OutputFile::Device : public QIODevice {
 
 OutputFile::OutputFile(QString path) : path_(std::move(path)) {}
 
+OutputFile::OutputFile(QString path, QString temporaryFolder)
+    : path_(std::move(path)), temporaryFolder_(std::move(temporaryFolder)) {}
+
 OutputFile::~OutputFile() {
     if (!committed_) {
         if (device_) device_->closeFd();
@@ -348,7 +351,8 @@ void OutputFile::open() {
     if (info.isDir()) fail(QStringLiteral("bu bir klasör"));
     target_ = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QFileInfo targetInfo(target_);
-    const QFileInfo folder(targetInfo.absolutePath());
+    const QFileInfo folder(temporaryFolder_.isEmpty() ? targetInfo.absolutePath()
+                                                      : temporaryFolder_);
     if (!folder.exists()) fail(QStringLiteral("klasör bulunamadı"));
     if (!folder.isDir()) fail(QStringLiteral("yoldaki bir ad klasör değil"));
     if (QFile::encodeName(targetInfo.fileName()).size() > NAME_MAX)
@@ -412,7 +416,7 @@ void OutputFile::prepare() {
     prepared_ = true;
 }
 
-void OutputFile::replace() {
+void OutputFile::replace(bool syncFolder) {
     if (!prepared_) prepare();
     if (committed_) return;
     if (!temporary_.isEmpty()) {
@@ -421,14 +425,18 @@ void OutputFile::replace() {
             failErrno(errno);
         temporary_.clear();
         // The rename itself on the disk too.
-        const int folder = ::open(QFile::encodeName(QFileInfo(target_).absolutePath()).constData(),
-                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (folder >= 0) {
-            ::fsync(folder);
-            ::close(folder);
-        }
+        if (syncFolder) syncFolderOf(target_);
     }
     committed_ = true;
+}
+
+void syncFolderOf(const QString& path) {
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
 }
 
 void OutputFile::failErrno(int error) const {

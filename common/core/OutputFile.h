@@ -18,6 +18,9 @@ namespace zarvik {
 class OutputFile {
   public:
     explicit OutputFile(QString path);
+    // The temporary file in another folder of the same disk: the target's
+    // own folder is made only when the file takes its place.
+    OutputFile(QString path, QString temporaryFolder);
     ~OutputFile();  // without commit(): the old file stays, the temporary goes
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -36,8 +39,9 @@ class OutputFile {
     // Every byte on the disk (flushed, synced) in the temporary file, which is
     // closed; the old file is still untouched.
     void prepare();
-    // The prepared file takes the old file's place.
-    void replace();
+    // The prepared file takes the old file's place; syncFolder: the rename
+    // is put on the disk now (a set of many files syncs its folder once).
+    void replace(bool syncFolder = true);
 
     const QString& path() const { return path_; }
 
@@ -49,6 +53,7 @@ class OutputFile {
 
     QString path_;
     QString target_;     // the file replaced: path_ with links followed
+    QString temporaryFolder_;  // empty: the target's folder
     QString temporary_;  // empty when written directly
     std::unique_ptr<Device> device_;
     int folderSlot_ = -1;  // the temporary file's folder, for removeTemporaryFilesNow
@@ -73,6 +78,9 @@ void removeTemporaryFilesNow();
 void markClosedStandardStream(int fd);
 // "standart çıktı" and its kin when fd's file is such a placeholder; empty otherwise.
 QString closedStandardStreamName(int fd);
+
+// Puts the renames in path's folder on the disk.
+void syncFolderOf(const QString& path);
 
 // The Turkish words for a system error number, as the file messages use them.
 QString systemErrorText(int error);
