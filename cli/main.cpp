@@ -231,6 +231,14 @@ int main(int argc, char** argv) {
     // would act on "-platform" and its kin), and the plain event loop needs
     // one descriptor where GLib's needs two and ends the process without them.
     qputenv("QT_NO_GLIB", "1");
+    // Qt ends the process when its platform cannot be loaded for want of memory.
+    try {
+        zarvik::requireMemoryHeadroom();
+    } catch (const std::bad_alloc&) {
+        printErr(QStringLiteral("zarvik-cli %1: bellek yetmedi; çalışma başlatılamadı.\n")
+                     .arg(command));
+        return kGenerationError;
+    }
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     std::unique_ptr<QCoreApplication> app;

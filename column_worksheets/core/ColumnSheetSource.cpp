@@ -1,6 +1,7 @@
 #include "column_worksheets/core/ColumnSheetSource.h"
 
 #include "column_worksheets/core/ColumnAnswers.h"
+#include "common/core/Errors.h"
 #include "common/core/Json.h"
 
 namespace zarvik {
@@ -68,7 +69,8 @@ void ColumnSheetSource::prepareNext(RandomDraw& random) {
     }
     if (!kind_ && ++prepared_ == 1 && messages_)
         messages_->showMessage(QStringLiteral("\"%1\" / \"%2\" için alıştırma yok; sayfa boş.")
-                                   .arg(choices_.operation, choices_.property));
+                                   .arg(quotedValue(choices_.operation),
+                                        quotedValue(choices_.property)));
 }
 
 Page ColumnSheetSource::sheetPage() {

@@ -447,7 +447,7 @@ void OutputFile::failErrno(int error) const {
 
 void OutputFile::fail(const QString& reason) const {
     const QString shown = path_ == QLatin1String("-") ? QStringLiteral("standart çıktı")
-                                                      : QDir::toNativeSeparators(path_);
+                                                      : quotedPath(QDir::toNativeSeparators(path_));
     throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: %2.").arg(shown, reason));
 }
 

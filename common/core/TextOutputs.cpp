@@ -52,7 +52,7 @@ void refuseNamesOutsideCp1254(const QStringList& names) {
         if (fromCp1254(toCp1254(name)) != name)
             throw InputRefused(QStringLiteral("\"%1\" adında metin dosyasına (Windows-1254) "
                                               "yazılamayan bir harf var.")
-                                   .arg(name));
+                                   .arg(quotedValue(name)));
     }
 }
 
@@ -163,7 +163,7 @@ const QString kKeyFileName = QStringLiteral("Cevap-Anahtari.txt");
 
 [[noreturn]] void folderFailed(const QString& folder, const QString& reason) {
     throw FileError(QStringLiteral("\"%1\" klasörüne yazılamadı: %2.")
-                        .arg(QDir::toNativeSeparators(folder), reason));
+                        .arg(quotedPath(QDir::toNativeSeparators(folder)), reason));
 }
 
 }  // namespace
