@@ -28,6 +28,11 @@ inline constexpr int32_t kMostTermsInSum = 30;
 // Its pages are streamed into the file, so memory stays flat.
 inline constexpr int kMostSheets = 100'000;
 
+// Exercises of one zarvik-cli run, all sheets together (sheets × exercises
+// a sheet): the largest sheet and the largest set are each fine alone, but
+// not together; ten million text lines take some ten seconds.
+inline constexpr int64_t kMostExercisesInRun = 10'000'000;
+
 // Sheets of one class set from a window's "Sınıf seti…": its pages wait in
 // memory for "Bak" and "Yazdır", a few hundred kilobytes each.
 inline constexpr int kMostSheetsInWindow = 500;
