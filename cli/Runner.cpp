@@ -70,7 +70,7 @@ QString sharedOptionsHelp(bool textSheets, bool halfPageSheets) {
                 "Sınıf setleri:\n"
                 "  --sheets N          birbiri ardından N sayfa hazırlar, her birinde yeni\n"
                 "                      alıştırmalar (aynı --time ve N aynı sayfaları verir;\n"
-                "                      en çok %1)\n"
+                "                      en çok %1, bir PDF dosyasına en çok %3)\n"
                 "  --names DOSYA       sınıf listesindeki her öğrenciye bir sayfa: her satırında\n"
                 "                      bir ad olan bir metin dosyası (UTF-8 ya da Windows-1254,\n"
                 "                      bir ad en çok %2 karakter); ad \"Adı Soyadı:\" yazısının\n"
@@ -78,7 +78,8 @@ QString sharedOptionsHelp(bool textSheets, bool halfPageSheets) {
                 "  --answer-key        sayfalardan sonra her sayfanın cevaplarını öğretmen\n"
                 "                      için ekler\n")
                 .arg(limits::kMostSheets)
-                .arg(limits::kLongestName);
+                .arg(limits::kLongestName)
+                .arg(limits::kMostPaintedSheets);
     return help;
 }
 
@@ -131,6 +132,13 @@ void checkOutput(const Family& family, const QString& path, const ClassSetChoice
     if (!output)
         throw UsageError{QStringLiteral("-o, adı %1 ile biten bir dosya ister, '%2' değil.")
                              .arg(sheetOutputSuffixes(), quotedPath(path))};
+    if (output->painted && set.sheets > limits::kMostPaintedSheets)
+        throw UsageError{QStringLiteral("bir %1 dosyasına en çok %2 sayfalık bir set yazılır, "
+                                        "%3 değil; seti birkaç dosyaya bölünüz ya da metin "
+                                        "olarak yazınız.")
+                             .arg(output->suffix.toUpper())
+                             .arg(limits::kMostPaintedSheets)
+                             .arg(set.sheets)};
     if (output->onePage && (set.sheets > 1 || set.answerKey))
         throw UsageError{
             QStringLiteral("bir PNG dosyasına tek sayfa sığar; birkaç sayfayı ya da cevap "

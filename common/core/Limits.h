@@ -33,6 +33,12 @@ inline constexpr int kMostSheets = 100'000;
 // not together; ten million text lines take some ten seconds.
 inline constexpr int64_t kMostExercisesInRun = 10'000'000;
 
+// Sheets of one class set painted into a PDF: a page takes some
+// milliseconds to lay out and paint (a clock sheet with its drawn key the
+// most), so ten thousand, some three hundred classes' worth, finish within
+// half a minute.
+inline constexpr int kMostPaintedSheets = 10'000;
+
 // Sheets of one class set from a window's "Sınıf seti…": its pages wait in
 // memory for "Bak" and "Yazdır", a few hundred kilobytes each.
 inline constexpr int kMostSheetsInWindow = 500;
