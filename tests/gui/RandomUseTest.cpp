@@ -77,6 +77,7 @@ class RandomUse {
     qint64 events = 0;
     qint64 longestStall = 0;
     std::set<QString> windowsUsed;
+    QString stalledAction;  // the last action begun before the longest stall
 
     void run(const std::vector<QWidget*>& windows, qint64 milliseconds) {
         windows_ = windows;
@@ -85,7 +86,11 @@ class RandomUse {
         QElapsedTimer sinceTick;
         sinceTick.start();
         QObject::connect(&watchdog, &QTimer::timeout, [&] {
-            longestStall = std::max(longestStall, sinceTick.restart());
+            const qint64 stall = sinceTick.restart();
+            if (stall > longestStall) {
+                longestStall = stall;
+                stalledAction = lastAction_;
+            }
         });
         watchdog.start(50);
         deadline_.setRemainingTime(milliseconds);
@@ -126,6 +131,7 @@ class RandomUse {
         }
         QWidget* window = windows_[static_cast<size_t>(below(static_cast<int>(windows_.size())))];
         if (!window->isVisible()) {
+            lastAction_ = nameOf(window) + QStringLiteral(": show");
             window->show();
             return;
         }
@@ -134,6 +140,7 @@ class RandomUse {
 
     void answerModal(QWidget* modal) {
         windowsUsed.insert(nameOf(modal));
+        lastAction_ = nameOf(modal) + QStringLiteral(": answered");
         if (qobject_cast<QAbstractPrintDialog*>(modal)) {
             modal->close();  // never a real print job
             return;
@@ -195,13 +202,18 @@ class RandomUse {
 
     void clickButton(QWidget* window) {
         const QList<QAbstractButton*> buttons = usable<QAbstractButton>(window);
-        if (!buttons.isEmpty()) pick(buttons)->click();
+        if (buttons.isEmpty()) return;
+        QAbstractButton* button = pick(buttons);
+        lastAction_ = nameOf(window) + QStringLiteral(": click ") + button->objectName() +
+                      QStringLiteral(" \"") + button->text() + u'"';
+        button->click();
     }
 
     void clickAnywhere(QWidget* window) {
         const QPoint at(below(window->width()), below(window->height()));
         QWidget* target = window->childAt(at);
         if (!target) target = window;
+        lastAction_ = nameOf(window) + QStringLiteral(": click on ") + nameOf(target);
         const QPointF local = target->mapFrom(window, at);
         const QPointF global = window->mapToGlobal(at);
         QPointer<QWidget> alive(target);
@@ -223,6 +235,8 @@ class RandomUse {
             if (!w->isReadOnly()) fields << w;
         if (fields.isEmpty()) return;
         QWidget* field = pick(fields);
+        lastAction_ = nameOf(window) + QStringLiteral(": type %1 characters into ").arg(text.size()) +
+                      field->objectName();
         if (auto* line = qobject_cast<QLineEdit*>(field)) {
             // As typed: through the validator, signalling textEdited.
             line->setFocus();
@@ -240,6 +254,8 @@ class RandomUse {
             QComboBox* combo = pick(combos);
             if (combo->count() == 0) return;
             const int index = below(combo->count());
+            lastAction_ = nameOf(window) + QStringLiteral(": choose \"") + combo->itemText(index) +
+                          QStringLiteral("\" in ") + combo->objectName();
             QPointer<QComboBox> alive(combo);
             combo->setCurrentIndex(index);
             if (alive) emit combo->activated(index);
@@ -261,6 +277,7 @@ class RandomUse {
                                                     : QString();
         QWidget* target = QApplication::focusWidget();
         if (!target || target->window() != window) target = window;
+        lastAction_ = nameOf(window) + QStringLiteral(": key %1 on ").arg(key, 0, 16) + nameOf(target);
         QPointer<QWidget> alive(target);
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QApplication::sendEvent(target, &press);
@@ -273,6 +290,7 @@ class RandomUse {
     QString folder_;
     QString classList_;
     std::vector<QWidget*> windows_;
+    QString lastAction_;
     QDeadlineTimer deadline_;
     std::function<void()> done_;
 };
@@ -316,9 +334,10 @@ TEST(RandomUse, EveryWindowAndDialogHoldsUp) {
         for (const auto& family : started.windows().families)
             windows.push_back(family.second);
         use.run(windows, seconds * 1000);
-        std::printf("random use: %lld events, %zu windows and dialogs, longest stall %lld ms\n",
+        std::printf("random use: %lld events, %zu windows and dialogs, longest stall %lld ms "
+                    "after: %s\n",
                     static_cast<long long>(use.events), use.windowsUsed.size(),
-                    static_cast<long long>(use.longestStall));
+                    static_cast<long long>(use.longestStall), qPrintable(use.stalledAction));
         for (const QWidget* window : windows)
             EXPECT_TRUE(use.windowsUsed.count(nameOf(window))) << nameOf(window).toStdString();
     }
