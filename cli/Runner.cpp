@@ -1,5 +1,8 @@
 #include "cli/Runner.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QFileInfo>
 
 #include "cli/CliSupport.h"
@@ -68,14 +71,15 @@ QString sharedOptionsHelp(bool textSheets, bool halfPageSheets, const QString& h
                 "Sınıf setleri:\n"
                 "  --sheets N          birbiri ardından N sayfa hazırlar, her birinde yeni\n"
                 "                      alıştırmalar (aynı --time ve N aynı sayfaları verir;\n"
-                "                      en çok %1)\n"
+                "                      en çok %1, bir PDF dosyasına en çok %2)\n"
                 "  --names DOSYA       sınıf listesindeki her öğrenciye bir sayfa: her satırında\n"
                 "                      bir ad olan bir metin dosyası (UTF-8 ya da Windows-1254);\n"
                 "                      ad \"Adı Soyadı:\" yazısının yanına, sığmazsa küçültülerek\n"
                 "                      ve gerekirse \"…\" ile kısaltılarak yazılır\n"
                 "  --answer-key        sayfalardan sonra her sayfanın cevaplarını öğretmen\n"
                 "                      için ekler\n")
-                .arg(limits::kMostSheets);
+                .arg(limits::kMostSheets)
+                .arg(limits::kMostPaintedSheets);
     return help;
 }
 
@@ -135,11 +139,47 @@ void checkOutput(const Family& family, const QString& path, const ClassSetChoice
     const SheetOutput* output = sheetOutputFor(path);
     if (!output)
         throw UsageError{QStringLiteral("-o, adı %1 ile biten bir dosya ister, '%2' değil.")
-                             .arg(sheetOutputSuffixes(), path)};
+                             .arg(sheetOutputSuffixes(), quotedPath(path))};
+    if (output->painted && set.sheets > limits::kMostPaintedSheets)
+        throw UsageError{QStringLiteral("bir %1 dosyasına en çok %2 sayfalık bir set yazılır, "
+                                        "%3 değil; seti birkaç dosyaya bölünüz ya da metin "
+                                        "olarak yazınız.")
+                             .arg(output->suffix.toUpper())
+                             .arg(limits::kMostPaintedSheets)
+                             .arg(set.sheets)};
     if (output->onePage && (set.sheets > 1 || set.answerKey))
         throw UsageError{
             QStringLiteral("bir PNG dosyasına tek sayfa sığar; birkaç sayfayı ya da cevap "
                            "anahtarını bir .pdf dosyasına yazınız.")};
+}
+
+// The class list given to --names is not where the sheets go: the list
+// would be lost under them.
+void refuseOutputOverInput(const QString& output, const QString& names) {
+    if (names.isEmpty() || output.isEmpty() || output == QLatin1String("-")) return;
+    struct stat in {};
+    struct stat out {};
+    if (::stat(QFile::encodeName(names).constData(), &in) != 0 ||
+        ::stat(QFile::encodeName(output).constData(), &out) != 0)
+        return;
+    if (in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+        throw UsageError{QStringLiteral("-o \"%1\" sınıf listesinin kendisi; sayfalar listenin "
+                                        "üzerine yazılmaz, başka bir dosya adı veriniz.")
+                             .arg(quotedPath(output))};
+}
+
+// Sheets times exercises: each factor may be at its largest alone, not both.
+void refuseTooManyExercises(SheetSource& source, int sheets) {
+    const qint64 total = source.exercisesPerSheet() * qint64(sheets);
+    if (total > limits::kMostExercisesInRun)
+        throw UsageError{QStringLiteral("%1 sayfanın her birinde %2 alıştırma, toplam %3 "
+                                        "alıştırma eder; bir çalışmada en çok %4 alıştırma "
+                                        "hazırlanır. --sheets ya da alıştırma sayısını "
+                                        "azaltınız.")
+                             .arg(sheets)
+                             .arg(source.exercisesPerSheet())
+                             .arg(total)
+                             .arg(limits::kMostExercisesInRun)};
 }
 
 }  // namespace
@@ -212,6 +252,7 @@ int runCommand(const Family& family, const QStringList& arguments, bool checkOnl
             QStringLiteral("--two-up iki yarım sayfayı bir A4 sayfaya dizer; "
                            "--page a5 ister")};
     if (!output.isEmpty()) checkOutput(family, output, set);
+    refuseOutputOverInput(output, optionText(parser, QStringLiteral("names")));
 
     RandomDraw random;
     seedRandomDraw(parser, random);
@@ -229,7 +270,10 @@ int runCommand(const Family& family, const QStringList& arguments, bool checkOnl
         writers.add(std::make_unique<ListingWriter>(std::make_unique<StandardOutputTarget>(),
                                                     TextEncoding::Utf8, set));
     Progress progress(set.sheets);
-    runSheetSet(*source, random, set, writers, [&progress](int k) { progress.sheetDone(k); });
+    runSheetSet(*source, random, set, writers, [&](int k) {
+        if (k == 1) refuseTooManyExercises(*source, set.sheets);
+        progress.sheetDone(k);
+    });
     return kSuccess;
 }
 

@@ -2,6 +2,7 @@
 
 #include "column_worksheets/core/ColumnAnswers.h"
 #include "column_worksheets/core/RoomyColumnPages.h"
+#include "common/core/Errors.h"
 #include "common/core/Json.h"
 
 namespace zarvik {
@@ -69,7 +70,8 @@ void ColumnSheetSource::prepareNext(RandomDraw& random) {
     }
     if (!kind_ && ++prepared_ == 1 && messages_)
         messages_->showMessage(QStringLiteral("\"%1\" / \"%2\" için alıştırma yok; sayfa boş.")
-                                   .arg(choices_.operation, choices_.property));
+                                   .arg(quotedValue(choices_.operation),
+                                        quotedValue(choices_.property)));
 }
 
 Page ColumnSheetSource::sheetPage() {

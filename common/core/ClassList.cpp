@@ -4,10 +4,12 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 
 #include "common/core/Cp1254.h"
@@ -41,10 +43,23 @@ QString decode(const QByteArray& bytes, const QString& shownName) {
     if (const auto utf16 = utf16Encoding(bytes)) {
         QStringDecoder decoder(*utf16);
         QString text = decoder.decode(bytes);
-        if (decoder.hasError())
+        // A half character at the end, a surrogate without its pair or
+        // bytes the decoder replaced: the file was cut or garbled.
+        qsizetype broken = bytes.size() % 2 != 0 ? text.size() : -1;
+        for (qsizetype i = 0; i < text.size() && broken < 0; ++i) {
+            const QChar c = text.at(i);
+            if (c == QChar::ReplacementCharacter ||
+                (c.isHighSurrogate() && (i + 1 == text.size() || !text.at(i + 1).isLowSurrogate())) ||
+                (c.isLowSurrogate() && (i == 0 || !text.at(i - 1).isHighSurrogate())))
+                broken = i;
+        }
+        if (decoder.hasError() && broken < 0) broken = text.size();
+        if (broken >= 0)
             throw InputRefused(QStringLiteral("Sınıf listesi \"%1\" UTF-16 olarak okunamadı: "
-                                              "dosya bozuk; listeyi UTF-8 olarak kaydediniz.")
-                                   .arg(shownName));
+                                              "dosya bozuk (%2. satır); listeyi UTF-8 olarak "
+                                              "kaydediniz.")
+                                   .arg(shownName)
+                                   .arg(text.left(broken).count(u'\n') + 1));
         if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
         return text;
     }
@@ -63,6 +78,9 @@ QString decode(const QByteArray& bytes, const QString& shownName) {
 
 // Far more than any writer needs between two pieces of a list.
 constexpr int kPipeWaitMilliseconds = 3000;
+// The whole list, however it trickles in: a writer dripping a byte now and
+// then must not hold the run for as long as it likes.
+constexpr int kPipeReadMilliseconds = 10000;
 
 // A pipe or a device, read without ever blocking for good: a pipe nobody
 // writes to is given up after a short wait.
@@ -73,17 +91,28 @@ QByteArray readSpecial(const QString& path, const QString& shown) {
                             .arg(shown, systemErrorText(errno)));
     QByteArray bytes;
     char buffer[65536];
+    QDeadlineTimer whole(kPipeReadMilliseconds);
     for (;;) {
+        if (whole.hasExpired()) {
+            ::close(fd);
+            throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2 saniyede "
+                                           "sonuna gelinemedi; ona yazan program çok yavaş.")
+                                .arg(shown)
+                                .arg(kPipeReadMilliseconds / 1000));
+        }
         pollfd wait{fd, POLLIN, 0};
-        const int ready = ::poll(&wait, 1, kPipeWaitMilliseconds);
+        const int ready = ::poll(
+            &wait, 1,
+            static_cast<int>(std::min<qint64>(kPipeWaitMilliseconds, whole.remainingTime())));
         if (ready < 0 && errno == EINTR) continue;
-        if (ready == 0) {
+        if (ready == 0 && !whole.hasExpired()) {
             ::close(fd);
             throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2 saniye beklendi, "
                                            "ona yazan bir program yok.")
                                 .arg(shown)
                                 .arg(kPipeWaitMilliseconds / 1000));
         }
+        if (ready == 0) continue;
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
         if (got < 0) {
@@ -135,7 +164,7 @@ QStringList classListNames(const QString& text, const QString& shownName) {
 }
 
 QStringList readClassList(const QString& path) {
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = quotedPath(QDir::toNativeSeparators(path));
     const QFileInfo info(path);
     if (!info.exists())
         throw FileError(QStringLiteral("Sınıf listesi \"%1\" bulunamadı.").arg(shown));

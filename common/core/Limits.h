@@ -28,6 +28,17 @@ inline constexpr int32_t kMostTermsInSum = 30;
 // Its pages are streamed into the file, so memory stays flat.
 inline constexpr int kMostSheets = 100'000;
 
+// Exercises of one zarvik-cli run, all sheets together (sheets × exercises
+// a sheet): the largest sheet and the largest set are each fine alone, but
+// not together; ten million text lines take some ten seconds.
+inline constexpr int64_t kMostExercisesInRun = 10'000'000;
+
+// Sheets of one class set painted into a PDF: a page takes some
+// milliseconds to lay out and paint (a clock sheet with its drawn key the
+// most), so ten thousand, some three hundred classes' worth, finish within
+// half a minute.
+inline constexpr int kMostPaintedSheets = 10'000;
+
 // Sheets of one class set from a window's "Sınıf seti…": its pages wait in
 // memory for "Bak" and "Yazdır", a few hundred kilobytes each.
 inline constexpr int kMostSheetsInWindow = 500;

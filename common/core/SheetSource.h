@@ -58,6 +58,8 @@ class SheetSource {
     virtual void sheetPages(const std::function<void(Page&&)>& pageDone) = 0;
     // The exercises in page order.
     virtual ExerciseList sheetExercises() = 0;
+    // How many exercises the prepared sheet holds, for the limit of a run.
+    virtual qint64 exercisesPerSheet() { return sheetExercises().size(); }
     // The key's lines: "12) 45 + 713 = 758".
     virtual QStringList sheetAnswers() { return keyLines(sheetExercises()); }
     // The key's lines lie in the sheet's own grid of this many columns, row

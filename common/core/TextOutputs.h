@@ -108,7 +108,11 @@ class JsonWriter : public SheetWriter {
 
 // A folder with each sheet in a file of its own (Zarvik-01.txt, …) and the
 // key in Cevap-Anahtari.txt. The set is prepared whole, each file in a
-// temporary file beside its place, before any old sheet is replaced.
+// temporary file, before any old sheet is replaced; a folder that does not
+// exist yet is made only then. After the set the folder's sheets and key are
+// exactly the set's: a folder holding sheets the set would not replace is
+// refused, naming them, before anything is drawn; and a folder another run
+// is writing into (a lock on the folder) is refused too.
 class SheetFolderWriter : public SheetWriter {
   public:
     SheetFolderWriter(const QString& folder, const ClassSetChoice& choice);
@@ -118,15 +122,27 @@ class SheetFolderWriter : public SheetWriter {
     void addSheet(int k, SheetSource& source) override;
     void finish() override;
 
+    // The names of the set's files in its folder, the key's last.
+    static QStringList fileNames(const ClassSetChoice& choice);
+
   private:
     struct FileSink : ByteSink {
         OutputFile* file = nullptr;
         void write(const char* data, qsizetype size) override { file->write(data, size); }
     };
 
+    QString filePath(const QString& name) const;
+    std::unique_ptr<OutputFile> newFile(const QString& name) const;
+    void lockFolder();
+    void refuseOtherSheets() const;
+
     QString folder_;
     const ClassSetChoice& choice_;
-    int width_;
+    QStringList names_;
+    // Where the temporary files wait: the folder itself, or while it does
+    // not exist yet the nearest folder above it that does.
+    QString staging_;
+    int lock_ = -1;
     std::unique_ptr<OutputFile> current_;
     FileSink sink_;
     std::vector<std::unique_ptr<OutputFile>> prepared_;

@@ -24,6 +24,8 @@ namespace zarvik {
 Page twoUpPage(const Page& left, const Page& right);
 Page twoUpPage(const Page& left, const Page* right);
 
+class KeyPageStore;
+
 class ClassSetPages {
   public:
     ClassSetPages(const ClassSetChoice& choice, std::function<void(const Page&)> pageDone);
@@ -44,9 +46,7 @@ class ClassSetPages {
     std::function<void(const Page&)> pageDone_;
     std::unique_ptr<Page> waiting_;         // the left half of a two-up page
     std::unique_ptr<AnswerStore> answers_;  // the key, after every sheet
-    // Drawn key pages wait here: they are few and small (a window's set has
-    // at most a few hundred sheets).
-    std::vector<Page> keyPages_;
+    std::unique_ptr<KeyPageStore> keyPages_;  // drawn key pages, after the key's lines
 };
 
 // A set's pages as a writer of the sheet loop: the sheets with their

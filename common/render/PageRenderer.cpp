@@ -25,6 +25,7 @@
 #include <optional>
 
 #include "common/core/Errors.h"
+#include "common/core/Headroom.h"
 #include "common/core/OutputFile.h"
 #include "common/render/FontMeasure.h"
 #include "common/render/TextFit.h"
@@ -1046,11 +1047,14 @@ void paintFigure(const ExerciseFigure& figure, QPainter& painter, const QPointF&
 struct PdfWriter::State {
     explicit State(const QString& path) : file(path) {}
     OutputFile file;
-    std::optional<QPdfWriter> writer;
-    QPainter painter;
+    std::unique_ptr<QPdfWriter> writer;
+    std::unique_ptr<QPainter> painter;
     QString title;
     int pages = 0;
     bool finished = false;
+    // Memory ran out inside the PDF engine: its state is torn, and ending it
+    // would allocate again.
+    bool torn = false;
 };
 
 PdfWriter::PdfWriter(const QString& path, const QString& title)
@@ -1059,27 +1063,53 @@ PdfWriter::PdfWriter(const QString& path, const QString& title)
 }
 
 PdfWriter::~PdfWriter() {
-    // Without finish() the temporary file is dropped with the OutputFile.
-    if (state_->painter.isActive()) state_->painter.end();
+    // Without finish() the temporary file is dropped with the OutputFile;
+    // the engine is ended only to free it, writing into a file given up.
+    State& s = *state_;
+    if (!s.painter || !s.painter->isActive()) return;
+    bool ended = false;
+    if (!s.torn) {
+        try {
+            requireMemoryHeadroom();
+            s.painter->end();
+            ended = true;
+        } catch (...) {
+        }
+    }
+    if (!ended) {
+        // Left as they are: their destructors would end the engine again.
+        (void)s.painter.release();
+        (void)s.writer.release();
+    }
 }
 
 void PdfWriter::addPage(const Page& page) {
     State& s = *state_;
     if (s.finished) throw std::logic_error("PdfWriter: page added after finish()");
+    if (s.torn) throw std::bad_alloc();
+    // Memory that runs out inside Qt ends the process; asked here, it is an
+    // error like any other.
+    requireMemoryHeadroom();
     const QPageLayout layout = pageLayoutFor(page);
-    if (!s.writer) {
-        s.writer.emplace(&s.file.device());
-        s.writer->setCreator(QStringLiteral("Zarvik"));
-        s.writer->setTitle(s.title);
-        s.writer->setPageLayout(layout);
-        if (!s.painter.begin(&*s.writer))
-            throw FileError(
-                QStringLiteral("\"%1\" dosyası yazılamadı: PDF başlatılamadı.").arg(s.file.path()));
-    } else {
-        if (!s.writer->pageLayout().isEquivalentTo(layout)) s.writer->setPageLayout(layout);
-        s.writer->newPage();
+    try {
+        if (!s.writer) {
+            s.writer = std::make_unique<QPdfWriter>(&s.file.device());
+            s.writer->setCreator(QStringLiteral("Zarvik"));
+            s.writer->setTitle(s.title);
+            s.writer->setPageLayout(layout);
+            s.painter = std::make_unique<QPainter>();
+            if (!s.painter->begin(s.writer.get()))
+                throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: PDF başlatılamadı.")
+                                    .arg(s.file.path()));
+        } else {
+            if (!s.writer->pageLayout().isEquivalentTo(layout)) s.writer->setPageLayout(layout);
+            s.writer->newPage();
+        }
+        paintPage(page, *s.painter);
+    } catch (const std::bad_alloc&) {
+        s.torn = true;
+        throw;
     }
-    paintPage(page, s.painter);
     // Qt's PDF engine goes on after a failed write; the file remembers it.
     s.file.check();
     ++s.pages;
@@ -1090,7 +1120,15 @@ void PdfWriter::finish() {
     if (s.finished) return;
     if (s.pages == 0)
         throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: sayfa yok.").arg(s.file.path()));
-    const bool ended = s.painter.end();
+    if (s.torn) throw std::bad_alloc();
+    requireMemoryHeadroom();
+    bool ended = false;
+    try {
+        ended = s.painter->end();
+    } catch (const std::bad_alloc&) {
+        s.torn = true;
+        throw;
+    }
     s.file.check();
     if (!ended)
         throw FileError(
@@ -1120,6 +1158,7 @@ void writePdf(const std::vector<const Page*>& pages, const QString& path) {
 }
 
 QImage renderImage(const Page& page, int dotsPerInch) {
+    requireMemoryHeadroom();
     const double scale = dotsPerInch / kTenthsPerInch;
     QImage image(static_cast<int>(std::lround(page.paperWidth() * scale)),
                  static_cast<int>(std::lround(page.paperHeight() * scale)), QImage::Format_RGB32);

@@ -141,7 +141,7 @@ class TextFamily : public Family {
         const int kind = positional.front().toInt(&ok);
         if (!ok || !isTextKind(kind))
             throw UsageError{QStringLiteral("'%1' menüdeki türlerden biri değil (%2).")
-                                 .arg(positional.front(), codeRuns(allCodes()))};
+                                 .arg(quotedValue(positional.front()), codeRuns(allCodes()))};
         const auto text = [&](const char* name) {
             const QString option = QString::fromLatin1(name);
             return parser.isSet(option) ? parser.value(option) : QString();

@@ -75,6 +75,12 @@ ExerciseList TextSheetSource::sheetExercises() {
     return sheet_ ? textSheetExercises(*sheet_) : ExerciseList();
 }
 
+qint64 TextSheetSource::exercisesPerSheet() {
+    // Its lines are not kept when only written: the count the sheet was drawn with.
+    if (sheet_) return SheetSource::exercisesPerSheet();
+    return fields_.edit1().toInt();
+}
+
 QString TextSheetSource::sheetJsonFields() {
     return QStringLiteral("\"kind\":%1,\"title\":%2")
         .arg(kind_)
