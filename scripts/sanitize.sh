@@ -11,5 +11,5 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/scripts/lsan.supp:print_s
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 # A handler runs some five times slower here: the random-use test's bar for
 # the longest stall grows with it.
-export ZARVIK_RANDOM_USE_STALL_MS=${ZARVIK_RANDOM_USE_STALL_MS:-10000}
+export ZARVIK_RANDOM_USE_STALL_MS=${ZARVIK_RANDOM_USE_STALL_MS:-20000}
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

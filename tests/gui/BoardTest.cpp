@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -399,8 +400,10 @@ TEST(ProgramScale, LauncherMenuScalesEveryWindowForTheRun) {
         window->show();
         for (QWidget* field : window->findChildren<QWidget*>()) {
             const bool list = qobject_cast<QComboBox*>(field);
+            // An editable list's or a spin box's own line edit is named with it.
             const bool text = qobject_cast<QLineEdit*>(field) &&
-                              !qobject_cast<QComboBox*>(field->parentWidget());
+                              !qobject_cast<QComboBox*>(field->parentWidget()) &&
+                              !qobject_cast<QAbstractSpinBox*>(field->parentWidget());
             if (!list && !text) continue;
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(field);
             ASSERT_NE(a, nullptr);
