@@ -220,8 +220,7 @@ int main(int argc, char** argv) {
     if (zarvik::freeDescriptors(kDescriptorsNeeded) < kDescriptorsNeeded) {
         printErr(QStringLiteral("zarvik-cli %1: bu çalışmanın açabileceği dosya sayısı çok az "
                                 "(ulimit -n); en az %2 dosya daha açılabilmeli.\n")
-                     .arg(command)
-                     .arg(kDescriptorsNeeded));
+                     .arg(command, QString::number(kDescriptorsNeeded)));
         return kGenerationError;
     }
 

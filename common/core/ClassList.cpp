@@ -58,8 +58,7 @@ QString decode(const QByteArray& bytes, const QString& shownName) {
             throw InputRefused(QStringLiteral("Sınıf listesi \"%1\" UTF-16 olarak okunamadı: "
                                               "dosya bozuk (%2. satır); listeyi UTF-8 olarak "
                                               "kaydediniz.")
-                                   .arg(shownName)
-                                   .arg(text.left(broken).count(u'\n') + 1));
+                                   .arg(shownName, QString::number(text.left(broken).count(u'\n') + 1)));
         if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
         return text;
     }
@@ -97,8 +96,7 @@ QByteArray readSpecial(const QString& path, const QString& shown) {
             ::close(fd);
             throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2 saniyede "
                                            "sonuna gelinemedi; ona yazan program çok yavaş.")
-                                .arg(shown)
-                                .arg(kPipeReadMilliseconds / 1000));
+                                .arg(shown, QString::number(kPipeReadMilliseconds / 1000)));
         }
         pollfd wait{fd, POLLIN, 0};
         const int ready = ::poll(
@@ -109,8 +107,7 @@ QByteArray readSpecial(const QString& path, const QString& shown) {
             ::close(fd);
             throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2 saniye beklendi, "
                                            "ona yazan bir program yok.")
-                                .arg(shown)
-                                .arg(kPipeWaitMilliseconds / 1000));
+                                .arg(shown, QString::number(kPipeWaitMilliseconds / 1000)));
         }
         if (ready == 0) continue;
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -148,9 +145,8 @@ QStringList classListNames(const QString& text, const QString& shownName) {
                 throw InputRefused(
                     QStringLiteral("Sınıf listesi \"%1\": %2. satırdaki adda yazdırılamayan "
                                    "bir denetim karakteri (U+%3) var.")
-                        .arg(shownName)
-                        .arg(i + 1)
-                        .arg(c.unicode(), 4, 16, QLatin1Char('0')));
+                        .arg(shownName, QString::number(i + 1),
+                             QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))));
         }
         // A name longer than its room on the page is printed smaller, then
         // cut with "…" (PupilName), rather than refusing the whole class.

@@ -374,9 +374,8 @@ void OutputFile::open() {
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
         temporary_ = QStringLiteral("%1/.zarvik-%2-%3.tmp")
-                         .arg(folder.absoluteFilePath())
-                         .arg(::getpid())
-                         .arg(temporaryNumber.fetch_add(1));
+                         .arg(folder.absoluteFilePath(), QString::number(::getpid()),
+                              QString::number(temporaryNumber.fetch_add(1)));
         fd = ::open(QFile::encodeName(temporary_).constData(),
                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {

@@ -77,10 +77,9 @@ QString MixedSheetSource::sheetJsonFields() {
         const SheetPart& part = parts_[i];
         const PresetSection& s = preset_.sections[i];
         sections << QStringLiteral("{\"heading\":%1,\"args\":%2,\"count\":%3,\"first\":%4,\"last\":%5}")
-                        .arg(jsonString(part.heading), jsonStringArray(s.args))
-                        .arg(s.count)
-                        .arg(part.exercises.empty() ? 0 : part.exercises.front().number)
-                        .arg(part.exercises.empty() ? 0 : part.exercises.back().number);
+                        .arg(jsonString(part.heading), jsonStringArray(s.args), QString::number(s.count),
+                             QString::number(part.exercises.empty() ? 0 : part.exercises.front().number),
+                             QString::number(part.exercises.empty() ? 0 : part.exercises.back().number));
     }
     return QStringLiteral("\"title\":%1,\"paper\":%2,\"sections\":[%3],\"teacher\":%4,\"date\":%5")
         .arg(jsonString(preset_.title), jsonString(paperName(preset_.paper)),

@@ -240,9 +240,9 @@ QByteArray presetJson(const SheetPreset& preset) {
         for (const QString& arg : s.args)
             args << jsonString(arg);
         json += i == 0 ? QStringLiteral("\n") : QStringLiteral(",\n");
+        // Both at once: an argument may itself hold "%1" or "%2".
         json += QStringLiteral("    {\"args\": [%1], \"count\": %2")
-                    .arg(args.join(QStringLiteral(", ")))
-                    .arg(s.count);
+                    .arg(args.join(QStringLiteral(", ")), QString::number(s.count));
         if (!s.heading.isEmpty()) json += QStringLiteral(", \"heading\": ") + jsonString(s.heading);
         if (s.regroup) json += QStringLiteral(", \"regroup\": true");
         if (s.repeat) json += QStringLiteral(", \"repeat\": true");

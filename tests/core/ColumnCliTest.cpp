@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "ColumnTestSupport.h"
@@ -159,7 +160,10 @@ TEST(ColumnCli, OutputFileIsThePageBakShows) {
     EXPECT_TRUE(details.contains(QRegularExpression("Pages:\\s+1\\n")));
     EXPECT_TRUE(details.contains("A5")) << details.toStdString();
 
-    const QString png = dir.filePath("sheet.png");
+    // A folder whose name holds "%1" once lost the file: the marker took the
+    // temporary file's number.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("hafta %1"));
+    const QString png = dir.filePath("hafta %1/sheet.png");
     ASSERT_EQ(runCli({"column", "--page", "a4", "--op", "Toplama", "--prop",
                       "Eldeli Toplama (Basit)", "--time", "8", "-o", png})
                   .exitCode,

@@ -102,7 +102,9 @@ TEST(SheetPreset, WrittenFileReadsBackTheSame) {
     preset.paper = Paper::A5;
     preset.time = -1733788800;
     preset.sections = {{{"column", "--op", "Toplama", "--prop", "Eldesiz Toplama"}, 12, "Toplayınız.", true, false},
-                       {{"text", "603"}, 3, {}, false, true}};
+                       {{"text", "603"}, 3, {}, false, true},
+                       // Place markers in a text must not take the count's place.
+                       {{"activity", "--kind", "%0 %1 %2"}, 4, "%1", false, false}};
     EXPECT_EQ(parsePreset(presetJson(preset)), preset);
     preset.time.reset();
     EXPECT_EQ(parsePreset(presetJson(preset)), preset);
