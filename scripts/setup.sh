@@ -15,6 +15,8 @@ packages=(
   libgtest-dev googletest python3 poppler-utils cups printer-driver-cups-pdf
   # package: icons from the SVG, the completion's test, the package's checks
   librsvg2-bin bash-completion man-db appstream desktop-file-utils lintian
+  # the Debian package's build (dpkg-buildpackage with debhelper)
+  debhelper
   # fuzzing (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' runtimes
   clang libclang-rt-14-dev
 )
