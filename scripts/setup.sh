@@ -19,6 +19,8 @@ packages=(
   hunspell hunspell-tr
   # package: icons from the SVG, the completion's test, the package's checks
   librsvg2-bin bash-completion man-db appstream desktop-file-utils lintian
+  # the Debian package's build (dpkg-buildpackage with debhelper)
+  debhelper
   # fuzzing (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' runtimes
   clang libclang-rt-14-dev
 )
