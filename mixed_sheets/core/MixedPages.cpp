@@ -198,7 +198,16 @@ void buildMixedPages(const QString& title, Paper paper, const std::vector<SheetP
         for (size_t first = 0; first < figures.size(); first += columns) {
             const double h = rowHeight(first);
             // A row taller than a whole page still starts one of its own.
-            if (y + h > d.contentBottom && y > d.contentTop) newPage();
+            if (y + h > d.contentBottom && y > d.contentTop) {
+                newPage();
+                // The section goes on under its heading again, unless the
+                // row is too tall to fit under it.
+                if (y + headingHeight + kHeadingGap + h <= d.contentBottom) {
+                    pages.back().headings.emplace_back(part.heading + QStringLiteral(" (devam)"), y);
+                    pages.back().headingSections.push_back(static_cast<int>(s) + 1);
+                    y += headingHeight + kHeadingGap;
+                }
+            }
             for (size_t i = first; i < std::min(figures.size(), first + columns); ++i)
                 pages.back().figures.push_back({std::move(figures[i]), part.exercises[i].number,
                                                 static_cast<double>(i - first) * pitch, y});

@@ -1,7 +1,8 @@
 // Mixed sheets on paper, for every shipped preset on A4 and on A5: every
 // exercise whole on one page, in order, between the header and the footer,
 // none touching another or a heading, no heading left alone at a page's
-// foot, nothing near the paper's edge; several pages numbered.
+// foot, a section's heading again on each page it runs on to, nothing near
+// the paper's edge; several pages numbered.
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,32 @@ void expectSoundPages(const std::vector<Page>& pages, int exercises) {
     EXPECT_EQ(next, exercises + 1);
 }
 
+// Every exercise sits under its own section's heading on its page; on a page
+// a section runs on to, its heading is repeated with " (devam)".
+void expectHeadingOverEveryExercise(const std::vector<Page>& pages, const std::vector<int>& counts) {
+    std::vector<int> sectionOf{0};  // by exercise number
+    for (size_t s = 0; s < counts.size(); ++s)
+        sectionOf.insert(sectionOf.end(), static_cast<size_t>(counts[s]), static_cast<int>(s) + 1);
+    std::map<int, QString> firstHeading;
+    for (const Page& page : pages) {
+        SCOPED_TRACE(page.name().toStdString());
+        std::map<int, QString> headed;
+        for (const auto& [number, box] : exerciseBoxes(page)) {
+            const int section = sectionOf.at(static_cast<size_t>(number));
+            const QString name = QStringLiteral("Heading%1").arg(section);
+            ASSERT_TRUE(page.has(name)) << number;
+            EXPECT_LT(page.cell(name).top, box.top()) << number;
+            headed[section] = page.cell(name).text;
+        }
+        for (const auto& [section, text] : headed) {
+            if (firstHeading.count(section))
+                EXPECT_EQ(text, firstHeading[section] + QStringLiteral(" (devam)"));
+            else
+                firstHeading[section] = text;
+        }
+    }
+}
+
 TEST(MixedPages, ShippedPresetsOnA4AndA5) {
     const std::vector<ShippedPreset> shipped = shippedPresets();
     ASSERT_GE(shipped.size(), 4u);
@@ -96,12 +123,16 @@ TEST(MixedPages, ShippedPresetsOnA4AndA5) {
         grades.insert(file.grade);
         SheetPreset preset = readPresetFile(file.path);
         int count = 0;
-        for (const PresetSection& s : preset.sections)
+        std::vector<int> counts;
+        for (const PresetSection& s : preset.sections) {
             count += s.count;
+            counts.push_back(s.count);
+        }
         for (const Paper paper : {Paper::A4, Paper::A5}) {
             preset.paper = paper;
             const std::vector<Page> pages = pagesOf(preset, 1733788800);
             expectSoundPages(pages, count);
+            expectHeadingOverEveryExercise(pages, counts);
             EXPECT_EQ(pages.front().paper(), paper);
         }
     }
@@ -118,6 +149,7 @@ TEST(MixedPages, ALongSectionRunsOnToFurtherPages) {
     const std::vector<Page> pages = pagesOf(preset, 5);
     EXPECT_GE(pages.size(), 4u);
     expectSoundPages(pages, 80);
+    expectHeadingOverEveryExercise(pages, {30, 20, 30});
 }
 
 }  // namespace
