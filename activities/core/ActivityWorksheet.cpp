@@ -51,19 +51,27 @@ void ActivityWorksheet::prepare(const ActivityChoices& choices, RandomDraw& rand
     const ActivityKind& kind = checkedActivityKind(choices.kind);
     checkActivityValues(kind, choices.values);
     ActivitySheet sheet = kind.generate(choices.values, random);
-    Page page = makeActivityPage(kind, sheet);
-    setFooter(page, choices.teacher, choices.date);
 
     // Nothing below can fail.
     kind_ = &kind;
     sheet_ = std::move(sheet);
-    page_ = std::move(page);
+    page_.reset();
     teacher_ = choices.teacher;
     date_ = choices.date;
 }
 
+const Page& ActivityWorksheet::page() const {
+    if (!page_) {
+        if (!kind_) return page_.emplace();
+        Page page = makeActivityPage(*kind_, sheet_);
+        setFooter(page, teacher_, date_);
+        page_ = std::move(page);
+    }
+    return *page_;
+}
+
 Page ActivityWorksheet::keyPage() const {
-    if (!kind_) return page_;
+    if (!kind_) return page();
     Page key = makeActivityPage(*kind_, sheet_, true);
     setFooter(key, teacher_, date_);
     return key;

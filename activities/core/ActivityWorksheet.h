@@ -3,10 +3,12 @@
 // drawn items and their page. prepare() checks the choices and draws into a
 // fresh sheet; only when that succeeded does it replace the page, so an error
 // leaves the previous sheet exactly as it was. A class set calls prepare()
-// once per sheet and takes page() and answers() after each.
+// once per sheet and takes page() and answers() after each. The page is laid
+// out when first asked for: a mixed sheet takes only the items.
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "activities/core/ActivityKinds.h"
 #include "common/core/Page.h"
@@ -33,7 +35,7 @@ class ActivityWorksheet {
     bool prepared() const { return kind_ != nullptr; }
     const ActivityKind* kind() const { return kind_; }
     const ActivitySheet& sheet() const { return sheet_; }
-    const Page& page() const { return page_; }
+    const Page& page() const;
     // The teacher's copy: for clock faces the page with every hand drawn.
     Page keyPage() const;
     QStringList answers() const { return activityAnswerLines(sheet_); }
@@ -45,7 +47,7 @@ class ActivityWorksheet {
     ActivitySheet sheet_;
     QString teacher_;
     QString date_;
-    Page page_;
+    mutable std::optional<Page> page_;
 };
 
 // Faces the pupil draws the hands on, and pictures: the key shows them drawn,
