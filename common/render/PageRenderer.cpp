@@ -22,7 +22,9 @@
 
 #include <cmath>
 #include <list>
+#include <map>
 #include <optional>
+#include <tuple>
 
 #include "common/core/Errors.h"
 #include "common/core/Headroom.h"
@@ -330,11 +332,11 @@ void paintFrame(QPainter& painter, const Geometry& geometry, const Cell& cell) {
 // a page is slow on a PDF, while one image is stored once and referred to.
 QImage dottedLine(QSize pixels, double dot, double period) {
     static QMutex mutex;
-    static QHash<QString, QImage> images;
+    // Looked up for every writing line of a page: a key of numbers, not text.
+    static std::map<std::tuple<int, int, double, double>, QImage> images;
     QMutexLocker lock(&mutex);
-    const QString key =
-        QStringLiteral("%1x%2/%3/%4").arg(pixels.width()).arg(pixels.height()).arg(dot).arg(period);
-    if (const auto it = images.constFind(key); it != images.constEnd()) return *it;
+    const auto key = std::make_tuple(pixels.width(), pixels.height(), dot, period);
+    if (const auto it = images.find(key); it != images.end()) return it->second;
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -346,7 +348,7 @@ QImage dottedLine(QSize pixels, double dot, double period) {
         painter.drawEllipse(QPointF(x, middle), dot / 2, dot / 2);
     painter.end();
     if (images.size() > 64) images.clear();
-    images.insert(key, image);
+    images.emplace(key, image);
     return image;
 }
 
@@ -597,22 +599,17 @@ constexpr double kClockFacePad = 3 * kTenthsPerDesignUnit;
 // instead of twelve times sixty ticks and twelve numbers.
 QImage clockFaceImage(const Cell& cell, double dpi) {
     static QMutex mutex;
-    static QHash<QString, QImage> faces;
+    static std::map<std::tuple<int, int, double, QString, int, bool>, QImage> faces;
     const double rasterDpi = std::min(dpi, kMaxPictureDpi);
     const double scale = rasterDpi / kTenthsPerInch;
     // The rim's stroke reaches past the cell by half its width.
     const double pad = kClockFacePad;
     const QSize pixels(static_cast<int>(std::lround((cell.width + 2 * pad) * scale)),
                        static_cast<int>(std::lround((cell.height + 2 * pad) * scale)));
-    const QString key = QStringLiteral("%1x%2@%3 %4 %5 %6")
-                            .arg(pixels.width())
-                            .arg(pixels.height())
-                            .arg(rasterDpi)
-                            .arg(cell.font.family)
-                            .arg(cell.font.pointSize)
-                            .arg(cell.font.bold);
+    const auto key = std::make_tuple(pixels.width(), pixels.height(), rasterDpi, cell.font.family,
+                                     cell.font.pointSize, cell.font.bold);
     QMutexLocker lock(&mutex);
-    if (const auto it = faces.constFind(key); it != faces.constEnd()) return *it;
+    if (const auto it = faces.find(key); it != faces.end()) return it->second;
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     const int dotsPerMeter = static_cast<int>(std::lround(rasterDpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
@@ -630,7 +627,7 @@ QImage clockFaceImage(const Cell& cell, double dpi) {
         glyphs.draw();
     }
     if (faces.size() > 16) faces.clear();
-    faces.insert(key, image);
+    faces.emplace(key, image);
     return image;
 }
 
