@@ -203,7 +203,7 @@ void buildMixedPages(const QString& title, Paper paper, const std::vector<SheetP
                 // The section goes on under its heading again, unless the
                 // row is too tall to fit under it.
                 if (y + headingHeight + kHeadingGap + h <= d.contentBottom) {
-                    pages.back().headings.emplace_back(part.heading + QStringLiteral(" (devam)"), y);
+                    pages.back().headings.emplace_back(part.heading + QStringLiteral(" (devamı)"), y);
                     pages.back().headingSections.push_back(static_cast<int>(s) + 1);
                     y += headingHeight + kHeadingGap;
                 }

@@ -6,8 +6,8 @@
 // footer. A section's exercises run left to right, then down; a row that
 // does not fit goes to the next page whole, and a heading never stays
 // behind at the foot of a page without its first row; a section that runs on
-// to the next page repeats its heading there, followed by " (devam)". A sheet
-// of several pages numbers them ("1/2").
+// to the next page repeats its heading there, followed by " (devamı)" as the
+// key's blocks do. A sheet of several pages numbers them ("1/2").
 
 #include <QString>
 #include <functional>

@@ -89,7 +89,7 @@ void expectSoundPages(const std::vector<Page>& pages, int exercises) {
 }
 
 // Every exercise sits under its own section's heading on its page; on a page
-// a section runs on to, its heading is repeated with " (devam)".
+// a section runs on to, its heading is repeated with " (devamı)".
 void expectHeadingOverEveryExercise(const std::vector<Page>& pages, const std::vector<int>& counts) {
     std::vector<int> sectionOf{0};  // by exercise number
     for (size_t s = 0; s < counts.size(); ++s)
@@ -107,7 +107,7 @@ void expectHeadingOverEveryExercise(const std::vector<Page>& pages, const std::v
         }
         for (const auto& [section, text] : headed) {
             if (firstHeading.count(section))
-                EXPECT_EQ(text, firstHeading[section] + QStringLiteral(" (devam)"));
+                EXPECT_EQ(text, firstHeading[section] + QStringLiteral(" (devamı)"));
             else
                 firstHeading[section] = text;
         }
