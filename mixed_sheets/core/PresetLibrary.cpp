@@ -16,7 +16,7 @@ QStringList candidateFolders() {
     QStringList folders;
     if (QCoreApplication::instance())
         folders << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zarvik/presets");
-    folders << QStringLiteral(ZARVIK_INSTALLED_PRESETS) << QStringLiteral(ZARVIK_SOURCE_PRESETS);
+    folders << QStringLiteral(ZARVIK_INSTALLED_PRESETS);
     return folders;
 }
 
