@@ -4,7 +4,7 @@
 // scrolling (page by page, by the scroll bar's page step, and in random jumps
 // as a dragged thumb does), a zoom and its fitting, and the time to close.
 //
-//   preview_bench [--sheets N] [--jumps J]
+//   preview_bench [--sheets N] [--jumps J] [--hold MS]
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
 #include <QAbstractScrollArea>
@@ -70,10 +70,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addOptions({{"sheets", "Sheets in the set.", "N", "1000"},
-                       {"jumps", "Random jumps through the set.", "J", "200"}});
+                       {"jumps", "Random jumps through the set.", "J", "200"},
+                       {"hold", "Keep the dialog open this long first (for a screenshot).", "MS", "0"}});
     parser.process(app);
     const int sheets = std::max(1, parser.value("sheets").toInt());
     const int jumps = std::max(1, parser.value("jumps").toInt());
+    const int holdMs = std::max(0, parser.value("hold").toInt());
 
     QElapsedTimer timer;
     timer.start();
@@ -97,6 +99,12 @@ int main(int argc, char** argv) {
                     dialog->width(), dialog->height(), view->viewport()->width(),
                     view->viewport()->height(), view->verticalScrollBar()->maximum(),
                     view->verticalScrollBar()->pageStep(), dialog->zoomPercent());
+        if (holdMs > 0) {
+            QElapsedTimer held;
+            held.start();
+            while (held.elapsed() < holdMs)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        }
         QAction* next = dialog->findChild<QAction*>(QStringLiteral("NextPageAction"));
         byPageMs = longestTurnMs(view->viewport(), 100, [&](int) { next->trigger(); });
         QScrollBar* bar = view->verticalScrollBar();

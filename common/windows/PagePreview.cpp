@@ -3,7 +3,6 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QActionGroup>
-#include <QCache>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,9 +14,14 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
+#include <sys/mman.h>
+
 #include <climits>
+#include <cstdlib>
 #include <cmath>
 #include <exception>
+#include <list>
+#include <unordered_map>
 
 #include "common/render/PageRenderer.h"
 
@@ -31,10 +35,25 @@ constexpr double kZoomStep = 1.25;
 constexpr double kSmallestZoom = 0.1;  // of the page's true size
 constexpr double kLargestZoom = 4.0;
 // Painted pages kept for scrolling back; at least the pages in view are kept.
-constexpr qsizetype kCacheKilobytes = 256 * 1024;
+constexpr qsizetype kCacheBytes = qsizetype(256) << 20;
 // One paint of the view paints pages for at most this long, then shows the
 // rest as blank sheets and paints them in the next turns of the event loop.
 constexpr qint64 kPaintBudgetMs = 100;
+
+// An image in memory asked for in huge pages where the system has them: a
+// page at 4K is some 70 MB, and faulting it in 4 KB at a time takes longer
+// than painting it.
+QImage largeImage(QSize size) {
+    constexpr size_t kHuge = size_t(2) << 20;
+    const size_t bytes = size_t(size.width()) * size_t(size.height()) * 4;
+    if (bytes < kHuge) return QImage(size, QImage::Format_RGB32);
+    void* memory = nullptr;
+    if (posix_memalign(&memory, kHuge, (bytes + kHuge - 1) / kHuge * kHuge) != 0)
+        return QImage(size, QImage::Format_RGB32);
+    madvise(memory, bytes, MADV_HUGEPAGE);
+    return QImage(static_cast<uchar*>(memory), size.width(), size.height(), size.width() * 4,
+                  QImage::Format_RGB32, [](void* data) { std::free(data); }, memory);
+}
 
 }  // namespace
 
@@ -131,10 +150,14 @@ class PagePreviewView : public QAbstractScrollArea {
             const QRect sheet(left, static_cast<int>(kGap + qint64(i) * pitch() - top),
                               slot.width(), slot.height());
             painter.fillRect(sheet.translated(2, 2), palette().color(QPalette::Shadow));
-            const QImage* image = cache_.object(i);
+            const QImage* image = cached(i);
             // Always at least one page a paint, so the view fills however slow.
             if (!image && (i == first || spent.elapsed() < kPaintBudgetMs)) {
                 image = paintedPage(i);
+                if (!image) {
+                    painter.fillRect(sheet, Qt::white);  // no memory for it: left blank
+                    continue;
+                }
             }
             if (image) {
                 painter.drawImage(sheet, *image);
@@ -192,17 +215,19 @@ class PagePreviewView : public QAbstractScrollArea {
         const double tallest =
             (INT_MAX / 2.0) / pageCount() / std::max(1.0, pages_.front().paperHeight());
         scale = std::clamp(scale, 0.01, std::max(0.01, tallest));
+        // The point of the pages at the middle of the view stays there.
+        const int half = viewport()->height() / 2;
+        const int before = verticalScrollBar()->value();
+        const double middle = (before + half - kGap) / double(pitch());
         const int keep = current_;
         if (scale != scale_) {
             scale_ = scale;
-            cache_.clear();
+            forget();
         }
         // Room for every page in view, twice over, whatever the zoom.
         const QSize slot = slotSize();
-        const qsizetype pageKb = qsizetype(slot.width()) * slot.height() * 4 *
-                                 qsizetype(std::ceil(devicePixelRatioF() * devicePixelRatioF())) / 1024 + 1;
         const qsizetype inView = viewport()->height() / pitch() + 2;
-        cache_.setMaxCost(std::max(kCacheKilobytes, 2 * inView * pageKb));
+        budget_ = std::max(kCacheBytes, 2 * inView * imageBytes(imageSize()));
 
         const qint64 total = qint64(pageCount()) * pitch() + kGap;
         verticalScrollBar()->setRange(0, static_cast<int>(std::max<qint64>(0, total - viewport()->height())));
@@ -212,7 +237,15 @@ class PagePreviewView : public QAbstractScrollArea {
         horizontalScrollBar()->setRange(0, std::max(0, wide - viewport()->width()));
         horizontalScrollBar()->setPageStep(viewport()->width());
         horizontalScrollBar()->setSingleStep(std::max(1, viewport()->width() / 20));
-        goToPage(keep);
+        if (before == 0) {
+            verticalScrollBar()->setValue(0);
+            current_ = keep;
+        } else {
+            verticalScrollBar()->setValue(
+                static_cast<int>(std::lround(middle * pitch() + kGap - half)));
+            current_ = pageAtTop();
+        }
+        if (changed) changed();
         viewport()->update();
     }
 
@@ -222,18 +255,15 @@ class PagePreviewView : public QAbstractScrollArea {
         const Page& first = pages_.front();
         const Page& page = pages_[static_cast<size_t>(index)];
         const double ratio = devicePixelRatioF();
-        const QSize slot = slotSize();
-        auto image = std::make_unique<QImage>(static_cast<int>(std::lround(slot.width() * ratio)),
-                                              static_cast<int>(std::lround(slot.height() * ratio)),
-                                              QImage::Format_RGB32);
-        if (image->isNull()) return nullptr;
+        QImage image = freshImage(imageSize());
+        if (image.isNull()) return nullptr;
         const int dotsPerMeter =
-            static_cast<int>(std::lround(image->width() / first.paperWidth() * 10000.0));
-        image->setDotsPerMeterX(dotsPerMeter);
-        image->setDotsPerMeterY(dotsPerMeter);
-        image->fill(Qt::white);
+            static_cast<int>(std::lround(image.width() / first.paperWidth() * 10000.0));
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        image.fill(Qt::white);
         try {
-            QPainter painter(image.get());
+            QPainter painter(&image);
             const double scale = std::min(first.paperWidth() / page.paperWidth(),
                                           first.paperHeight() / page.paperHeight());
             if (scale != 1.0) painter.scale(scale, scale);
@@ -242,19 +272,68 @@ class PagePreviewView : public QAbstractScrollArea {
             return nullptr;  // painted in a paint event: nothing may escape it
         }
         ++painted_;
-        image->setDevicePixelRatio(ratio);
-        const qsizetype cost = image->sizeInBytes() / 1024 + 1;
-        QImage* kept = image.get();
-        if (!cache_.insert(index, image.release(), cost)) return nullptr;
-        return kept;
+        image.setDevicePixelRatio(ratio);
+        used_ += image.sizeInBytes();
+        kept_.push_front({index, std::move(image)});
+        where_[index] = kept_.begin();
+        return &kept_.front().image;
     }
+
+    QSize imageSize() const {
+        const QSize slot = slotSize();
+        const double ratio = devicePixelRatioF();
+        return {static_cast<int>(std::lround(slot.width() * ratio)),
+                static_cast<int>(std::lround(slot.height() * ratio))};
+    }
+
+    static qsizetype imageBytes(QSize size) { return qsizetype(size.width()) * size.height() * 4; }
+
+    const QImage* cached(int index) {
+        const auto found = where_.find(index);
+        if (found == where_.end()) return nullptr;
+        kept_.splice(kept_.begin(), kept_, found->second);  // the most recently shown first
+        return &found->second->image;
+    }
+
+    // An image for the next page: the buffer of a page given up for it where
+    // it has the size. A fresh one of a tall page at 4K costs more to fault in
+    // than the page costs to paint.
+    QImage freshImage(QSize size) {
+        QImage reused;
+        while (!kept_.empty() && used_ + imageBytes(size) > budget_) {
+            Kept& last = kept_.back();
+            used_ -= last.image.sizeInBytes();
+            if (reused.isNull() && last.image.size() == size) reused = std::move(last.image);
+            where_.erase(last.index);
+            kept_.pop_back();
+        }
+        if (!reused.isNull()) {
+            reused.setDevicePixelRatio(1);
+            return reused;
+        }
+        return largeImage(size);
+    }
+
+    void forget() {
+        kept_.clear();
+        where_.clear();
+        used_ = 0;
+    }
+
+    struct Kept {
+        int index;
+        QImage image;
+    };
 
     const std::vector<Page>& pages_;
     double scale_ = 0.2;  // screen pixels a tenth of a millimetre
     PagePreviewDialog::Zoom mode_ = PagePreviewDialog::Zoom::FitWidth;
     int current_ = 0;
     int painted_ = 0;
-    QCache<int, QImage> cache_{kCacheKilobytes};
+    std::list<Kept> kept_;  // the most recently shown first
+    std::unordered_map<int, std::list<Kept>::iterator> where_;
+    qsizetype used_ = 0;  // bytes
+    qsizetype budget_ = kCacheBytes;
     QTimer more_;
 };
 
