@@ -94,9 +94,11 @@ TEST(PagePrinting, PreviewIsLargeAndTheSaveDialogProposesTheSheetsName) {
     PagePreviewDialog::Zoom zoom = PagePreviewDialog::Zoom::Custom;
     QString proposedFolder;
     QStringList proposed, actions;
+    QString title;
     QTimer::singleShot(0, [&] {
         auto* dialog = openPreview();
         ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
         size = dialog->size();
         room = dialog->screen()->availableGeometry().size();
         zoom = dialog->zoomMode();
@@ -114,6 +116,7 @@ TEST(PagePrinting, PreviewIsLargeAndTheSaveDialogProposesTheSheetsName) {
         dialog->reject();
     });
     output.preview(nullptr, page);
+    EXPECT_EQ(title, QStringLiteral("Baskı Önizleme"));
     EXPECT_GE(size.width(), room.width() * 8 / 10);
     EXPECT_GE(size.height(), room.height() * 8 / 10);
     EXPECT_EQ(zoom, PagePreviewDialog::Zoom::FitWidth);
