@@ -102,11 +102,13 @@ void measure(const std::vector<Page>& pages, int jumps, int holdMs) {
         QAction* next = dialog->findChild<QAction*>(QStringLiteral("NextPageAction"));
         byPageMs = longestTurnMs(view->viewport(), 100, [&](int) { next->trigger(); });
         QScrollBar* bar = view->verticalScrollBar();
-        byStepMs = longestTurnMs(view->viewport(), 100, [&](int) { bar->setValue(bar->value() + bar->pageStep()); });
+        byStepMs = longestTurnMs(view->viewport(), 100,
+                                 [&](int) { bar->setValue(bar->value() + bar->pageStep()); });
         QRandomGenerator random(7);
-        jumpMs = longestTurnMs(view->viewport(), jumps, [&](int) { bar->setValue(random.bounded(bar->maximum() + 1)); });
+        jumpMs = longestTurnMs(view->viewport(), jumps,
+                               [&](int) { bar->setValue(random.bounded(bar->maximum() + 1)); });
         zoomMs = longestTurnMs(view->viewport(), 8, [&](int i) {
-            const char* names[] = {"ZoomInAction", "ZoomInAction", "ZoomOutAction",
+            const char* names[] = {"ZoomInAction",  "ZoomInAction",  "ZoomOutAction",
                                    "ZoomOutAction", "ZoomOutAction", "ZoomOutAction",
                                    "FitPageAction", "FitWidthAction"};
             dialog->findChild<QAction*>(QString::fromLatin1(names[i]))->trigger();
@@ -119,9 +121,10 @@ void measure(const std::vector<Page>& pages, int jumps, int holdMs) {
     closeMs = timer.nsecsElapsed() / 1e6;
     std::printf("preview of %zu pages: shown after %.1f ms, first page painted after %.1f ms\n",
                 pages.size(), shownMs, paintedMs);
-    std::printf("longest turn of the event loop: next page %.1f ms, page step %.1f ms, "
-                "%d random jumps %.1f ms, zoom and fitting %.1f ms\n",
-                byPageMs, byStepMs, jumps, jumpMs, zoomMs);
+    std::printf(
+        "longest turn of the event loop: next page %.1f ms, page step %.1f ms, "
+        "%d random jumps %.1f ms, zoom and fitting %.1f ms\n",
+        byPageMs, byStepMs, jumps, jumpMs, zoomMs);
     std::printf("pages painted in all: %d; closed in %.1f ms\n", painted, closeMs);
 }
 
@@ -132,9 +135,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addOptions({{"sheets", "Sheets in the set.", "N", "1000"},
-                       {"jumps", "Random jumps through the set.", "J", "200"},
-                       {"hold", "Keep the dialog open this long first (for a screenshot).", "MS", "0"}});
+    parser.addOptions(
+        {{"sheets", "Sheets in the set.", "N", "1000"},
+         {"jumps", "Random jumps through the set.", "J", "200"},
+         {"hold", "Keep the dialog open this long first (for a screenshot).", "MS", "0"}});
     parser.process(app);
     const int sheets = std::max(1, parser.value("sheets").toInt());
     const int jumps = std::max(1, parser.value("jumps").toInt());

@@ -1,5 +1,6 @@
 #include "common/windows/PagePreview.h"
 
+#include <sys/mman.h>
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QActionGroup>
@@ -14,11 +15,10 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
-#include <sys/mman.h>
 
 #include <climits>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <exception>
 #include <list>
 #include <unordered_map>
@@ -30,7 +30,7 @@ namespace zarvik {
 namespace {
 
 constexpr double kTenthsPerInch = 254.0;
-constexpr int kGap = 12;              // around the pages, in screen pixels
+constexpr int kGap = 12;  // around the pages, in screen pixels
 constexpr double kZoomStep = 1.25;
 constexpr double kSmallestZoom = 0.1;  // of the page's true size
 constexpr double kLargestZoom = 4.0;
@@ -51,8 +51,9 @@ QImage largeImage(QSize size) {
     if (posix_memalign(&memory, kHuge, (bytes + kHuge - 1) / kHuge * kHuge) != 0)
         return QImage(size, QImage::Format_RGB32);
     madvise(memory, bytes, MADV_HUGEPAGE);
-    return QImage(static_cast<uchar*>(memory), size.width(), size.height(), size.width() * 4,
-                  QImage::Format_RGB32, [](void* data) { std::free(data); }, memory);
+    return QImage(
+        static_cast<uchar*>(memory), size.width(), size.height(), size.width() * 4,
+        QImage::Format_RGB32, [](void* data) { std::free(data); }, memory);
 }
 
 }  // namespace
@@ -93,14 +94,15 @@ class PagePreviewView : public QAbstractScrollArea {
 
     void zoomBy(double factor) {
         mode_ = PagePreviewDialog::Zoom::Custom;
-        setScale(std::clamp(scale_ * factor, kSmallestZoom * trueScale(), kLargestZoom * trueScale()));
+        setScale(
+            std::clamp(scale_ * factor, kSmallestZoom * trueScale(), kLargestZoom * trueScale()));
     }
 
     void goToPage(int index) {
         if (pages_.empty()) return;
         index = std::clamp(index, 0, pageCount() - 1);
-        verticalScrollBar()->setValue(static_cast<int>(std::min<qint64>(
-            qint64(index) * pitch(), verticalScrollBar()->maximum())));
+        verticalScrollBar()->setValue(static_cast<int>(
+            std::min<qint64>(qint64(index) * pitch(), verticalScrollBar()->maximum())));
         // At the end of the column the last pages share the view: the one
         // asked for is the current one all the same.
         current_ = index;
@@ -184,7 +186,8 @@ class PagePreviewView : public QAbstractScrollArea {
     int slotLeft() const {
         const int room = viewport()->width();
         const int width = slotSize().width() + 2 * kGap;
-        return width > room ? kGap - horizontalScrollBar()->value() : (room - slotSize().width()) / 2;
+        return width > room ? kGap - horizontalScrollBar()->value()
+                            : (room - slotSize().width()) / 2;
     }
 
     int pageAtTop() const {
@@ -201,7 +204,8 @@ class PagePreviewView : public QAbstractScrollArea {
         const double width = std::max(1, viewport()->width() - 2 * kGap);
         const double height = std::max(1, viewport()->height() - 2 * kGap);
         // Fitted as if no scroll bar showed: with one the width only shrinks.
-        const double scrollBar = verticalScrollBar()->isVisible() ? 0 : verticalScrollBar()->sizeHint().width();
+        const double scrollBar =
+            verticalScrollBar()->isVisible() ? 0 : verticalScrollBar()->sizeHint().width();
         if (mode_ == PagePreviewDialog::Zoom::FitWidth)
             setScale((width - scrollBar) / first.paperWidth());
         else if (mode_ == PagePreviewDialog::Zoom::FitPage)
@@ -230,7 +234,8 @@ class PagePreviewView : public QAbstractScrollArea {
         budget_ = std::max(kCacheBytes, 2 * inView * imageBytes(imageSize()));
 
         const qint64 total = qint64(pageCount()) * pitch() + kGap;
-        verticalScrollBar()->setRange(0, static_cast<int>(std::max<qint64>(0, total - viewport()->height())));
+        verticalScrollBar()->setRange(
+            0, static_cast<int>(std::max<qint64>(0, total - viewport()->height())));
         verticalScrollBar()->setPageStep(viewport()->height());
         verticalScrollBar()->setSingleStep(std::max(1, viewport()->height() / 20));
         const int wide = slot.width() + 2 * kGap;
@@ -361,25 +366,26 @@ PagePreviewDialog::PagePreviewDialog(const std::vector<Page>& pages, QWidget* pa
         return action;
     };
     fileEnd_ = toolbar_->addSeparator();
-    print_ = add(QStringLiteral("Yazdır"), QStringLiteral("Varsayılan yazıcıda yazdır"),
-                 "PrintAction");
+    print_ =
+        add(QStringLiteral("Yazdır"), QStringLiteral("Varsayılan yazıcıda yazdır"), "PrintAction");
     print_->setVisible(false);
     connect(print_, &QAction::triggered, this, [this] {
         if (printCall_) printCall_();
     });
     toolbar_->addSeparator();
-    QAction* zoomOut = add(QStringLiteral("Uzaklaştır"), QStringLiteral("Sayfayı küçült"),
-                           "ZoomOutAction");
+    QAction* zoomOut =
+        add(QStringLiteral("Uzaklaştır"), QStringLiteral("Sayfayı küçült"), "ZoomOutAction");
     zoomOut->setShortcut(QKeySequence::ZoomOut);
     connect(zoomOut, &QAction::triggered, this, [this] { view_->zoomBy(1 / kZoomStep); });
     zoomLabel_ = new QLabel(toolbar_);
     zoomLabel_->setObjectName(QStringLiteral("ZoomLabel"));
     zoomLabel_->setToolTip(QStringLiteral("Sayfanın gerçek boyuna göre büyüklüğü"));
     zoomLabel_->setAlignment(Qt::AlignCenter);
-    zoomLabel_->setMinimumWidth(zoomLabel_->fontMetrics().horizontalAdvance(QStringLiteral("%8888")));
+    zoomLabel_->setMinimumWidth(
+        zoomLabel_->fontMetrics().horizontalAdvance(QStringLiteral("%8888")));
     toolbar_->addWidget(zoomLabel_);
-    QAction* zoomIn = add(QStringLiteral("Yakınlaştır"), QStringLiteral("Sayfayı büyüt"),
-                          "ZoomInAction");
+    QAction* zoomIn =
+        add(QStringLiteral("Yakınlaştır"), QStringLiteral("Sayfayı büyüt"), "ZoomInAction");
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     connect(zoomIn, &QAction::triggered, this, [this] { view_->zoomBy(kZoomStep); });
 
@@ -387,32 +393,32 @@ PagePreviewDialog::PagePreviewDialog(const std::vector<Page>& pages, QWidget* pa
     fitting->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     fitWidth_ = add(QStringLiteral("Sayfa genişliği"),
                     QStringLiteral("Sayfayı pencerenin genişliğine sığdır"), "FitWidthAction");
-    fitPage_ = add(QStringLiteral("Tam sayfa"), QStringLiteral("Sayfanın tamamını pencereye sığdır"),
-                   "FitPageAction");
+    fitPage_ = add(QStringLiteral("Tam sayfa"),
+                   QStringLiteral("Sayfanın tamamını pencereye sığdır"), "FitPageAction");
     for (QAction* fit : {fitWidth_, fitPage_}) {
         fit->setCheckable(true);
         fitting->addAction(fit);
     }
-    connect(fitWidth_, &QAction::triggered, this,
-            [this] { view_->setMode(Zoom::FitWidth); });
+    connect(fitWidth_, &QAction::triggered, this, [this] { view_->setMode(Zoom::FitWidth); });
     connect(fitPage_, &QAction::triggered, this, [this] { view_->setMode(Zoom::FitPage); });
 
     toolbar_->addSeparator();
-    previous_ = add(QStringLiteral("Önceki"), QStringLiteral("Önceki sayfaya git"),
-                    "PreviousPageAction");
+    previous_ =
+        add(QStringLiteral("Önceki"), QStringLiteral("Önceki sayfaya git"), "PreviousPageAction");
     connect(previous_, &QAction::triggered, this, [this] { goToPage(currentPage() - 1); });
     position_ = new QLabel(toolbar_);
     position_->setObjectName(QStringLiteral("PageLabel"));
     position_->setAlignment(Qt::AlignCenter);
-    const QString widest = QStringLiteral("Sayfa %1 / %1").arg(QString(QString::number(pageCount()).size(), u'8'));
+    const QString widest =
+        QStringLiteral("Sayfa %1 / %1").arg(QString(QString::number(pageCount()).size(), u'8'));
     position_->setMinimumWidth(position_->fontMetrics().horizontalAdvance(widest) + 8);
     toolbar_->addWidget(position_);
     next_ = add(QStringLiteral("Sonraki"), QStringLiteral("Sonraki sayfaya git"), "NextPageAction");
     connect(next_, &QAction::triggered, this, [this] { goToPage(currentPage() + 1); });
 
     toolbar_->addSeparator();
-    QAction* close = add(QStringLiteral("Kapat"), QStringLiteral("Önizlemeyi kapat (Esc)"),
-                         "CloseAction");
+    QAction* close =
+        add(QStringLiteral("Kapat"), QStringLiteral("Önizlemeyi kapat (Esc)"), "CloseAction");
     connect(close, &QAction::triggered, this, &QDialog::reject);
 
     view_->changed = [this] { showPosition(); };
@@ -448,12 +454,24 @@ void PagePreviewDialog::openLarge() {
     view_->setMode(Zoom::FitWidth);
 }
 
-int PagePreviewDialog::pageCount() const { return view_->pageCount(); }
-int PagePreviewDialog::currentPage() const { return view_->current(); }
-void PagePreviewDialog::goToPage(int index) { view_->goToPage(index); }
-PagePreviewDialog::Zoom PagePreviewDialog::zoomMode() const { return view_->mode(); }
-double PagePreviewDialog::zoomPercent() const { return view_->zoom() * 100; }
-int PagePreviewDialog::paintedPages() const { return view_->painted(); }
+int PagePreviewDialog::pageCount() const {
+    return view_->pageCount();
+}
+int PagePreviewDialog::currentPage() const {
+    return view_->current();
+}
+void PagePreviewDialog::goToPage(int index) {
+    view_->goToPage(index);
+}
+PagePreviewDialog::Zoom PagePreviewDialog::zoomMode() const {
+    return view_->mode();
+}
+double PagePreviewDialog::zoomPercent() const {
+    return view_->zoom() * 100;
+}
+int PagePreviewDialog::paintedPages() const {
+    return view_->painted();
+}
 
 void PagePreviewDialog::keyPressEvent(QKeyEvent* event) {
     // Page Up/Down belong to the view wherever the focus is.

@@ -138,7 +138,8 @@ TEST(PagePrinting, PreviewPaintsOnlyThePagesInView) {
     Page sheet = fractions::makeFractionPage();
     sheet.suggestedFileName = QStringLiteral("Kesir.pdf");
     std::vector<Page> pages(1000, sheet);
-    pages.emplace_back(QStringLiteral("Cevaplar"), sheet.paper() == Paper::A5 ? Paper::A4 : Paper::A5);
+    pages.emplace_back(QStringLiteral("Cevaplar"),
+                       sheet.paper() == Paper::A5 ? Paper::A4 : Paper::A5);
     DesktopPageOutput output;
     int painted = -1, paintedAtEnd = -1, current = -1;
     QString label, labelAtEnd;
