@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QPrintPreviewDialog>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 
 #include "common/core/AnswerKeyPages.h"

@@ -2,67 +2,27 @@
 
 #include <cups/cups.h>
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPageLayout>
-#include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
+#include <QMessageBox>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <algorithm>
 #include <string_view>
 
 #include "common/windows/ErrorBox.h"
+#include "common/windows/PagePreview.h"
 #include "common/core/Errors.h"
+#include "common/core/Names.h"
 #include "common/render/PageRenderer.h"
 
 namespace zarvik {
 
 namespace {
 
-QPageSize pageSizeOf(const Page& page) {
-    return QPageSize(page.paper() == Paper::A5 ? QPageSize::A5 : QPageSize::A4);
-}
-
-QPageLayout pageLayoutOf(const Page& page) {
-    return QPageLayout(
-        pageSizeOf(page),
-        page.paper() == Paper::A4Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-        QMarginsF(0, 0, 0, 0));
-}
-
 const char* mediaOf(const Page& page) {
     return page.paper() == Paper::A5 ? "A5" : "A4";
-}
-
-// The actions of the preview that would show the sheet otherwise than it
-// prints: its orientation buttons and its page setup (whose dialog shows a
-// Latin sample text). Found by their texts as the dialog translates them.
-void removeLayoutActions(QPrintPreviewDialog& dialog) {
-    const QStringList texts = {
-        QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
-        QCoreApplication::translate("QPrintPreviewDialog", "Landscape"),
-        QCoreApplication::translate("QPrintPreviewDialog", "Page setup")};
-    for (QToolBar* toolbar : dialog.findChildren<QToolBar*>()) {
-        const QList<QAction*> actions = toolbar->actions();
-        for (qsizetype i = 0; i < actions.size(); ++i) {
-            QAction* action = actions[i];
-            if (!texts.contains(action->text())) continue;
-            toolbar->removeAction(action);
-            action->setEnabled(false);
-            // The separator before the orientation pair goes with it.
-            if (i > 0 && actions[i - 1]->isSeparator() && i + 1 < actions.size() &&
-                texts.contains(actions[i + 1]->text()))
-                toolbar->removeAction(actions[i - 1]);
-        }
-    }
 }
 
 // In the folder the program was started from, where Zarvik.txt goes too. Qt's
@@ -73,20 +33,6 @@ QString askPdfPathWithDialog(QWidget* parent, const Page& page) {
     return QFileDialog::getSaveFileName(
         parent, QStringLiteral("PDF olarak kaydet"), QDir::current().filePath(name),
         QStringLiteral("PDF dosyaları (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
-}
-
-// Most of the screen, the page as wide as the window allows: readable at once.
-void openLarge(QPrintPreviewDialog& dialog) {
-    if (const QScreen* screen = dialog.screen()) {
-        const QRect room = screen->availableGeometry();
-        dialog.resize(room.width() * 9 / 10, room.height() * 9 / 10);
-        dialog.move(room.center() - dialog.rect().center());
-    }
-    // Through the dialog's own action, so its toolbar shows the fitting too.
-    if (auto* fitWidth = dialog.findChild<QAction*>(QStringLiteral("fitWidthAction")))
-        fitWidth->trigger();
-    else if (auto* view = dialog.findChild<QPrintPreviewWidget*>())
-        view->fitToWidth();
 }
 
 }  // namespace
@@ -118,57 +64,25 @@ void DesktopPageOutput::preview(QWidget* parent, const Page& page) {
 
 void DesktopPageOutput::previewPages(QWidget* parent, const std::vector<Page>& pages) {
     if (pages.empty()) return;
-    const Page& page = pages.front();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(pageLayoutOf(page));
-    printer.setFullPage(true);
-    printer.setCopyCount(1);
-    // Also what a print dialog proposes as the file name.
-    printer.setDocName(printJobTitle(pages));
-
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Baskı Önizleme"));
-    QObject::connect(
-        &dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&pages](QPrinter* device) {
-            QPainter painter;
-            if (!painter.begin(device)) return;
-            const Page& first = pages.front();
-            for (std::size_t i = 0; i < pages.size(); ++i) {
-                if (i > 0) device->newPage();
-                // The preview's paper is the first page's; a page
-                // of another size (an A4 key after half-page
-                // sheets) is shown scaled to it. PDF and print
-                // keep every page's own paper.
-                const Page& page = pages[i];
-                const double scale = std::min(first.paperWidth() / page.paperWidth(),
-                                              first.paperHeight() / page.paperHeight());
-                painter.save();
-                if (scale != 1.0) painter.scale(scale, scale);
-                paintPage(page, painter);
-                painter.restore();
-            }
+    PagePreviewDialog dialog(pages, parent);
+    dialog.addFileAction(
+        QStringLiteral("PDF olarak kaydet"),
+        pages.size() > 1 ? QStringLiteral("Bütün sayfaları bir PDF dosyası olarak kaydet")
+                         : QStringLiteral("Sayfayı PDF dosyası olarak kaydet"),
+        kSavePdfActionName, [this, &dialog, &pages] {
+            const QString path =
+                askPdfPath ? askPdfPath(&dialog) : askPdfPathWithDialog(&dialog, pages.front());
+            savePagesAsPdf(&dialog, pages, path);
         });
-
-    auto* save = new QAction(QStringLiteral("PDF olarak kaydet"), &dialog);
-    save->setObjectName(QString::fromLatin1(kSavePdfActionName));
-    save->setToolTip(pages.size() > 1
-                         ? QStringLiteral("Bütün sayfaları bir PDF dosyası olarak kaydet")
-                         : QStringLiteral("Sayfayı PDF dosyası olarak kaydet"));
-    QObject::connect(save, &QAction::triggered, &dialog, [this, &dialog, &pages] {
-        const QString path =
-            askPdfPath ? askPdfPath(&dialog) : askPdfPathWithDialog(&dialog, pages.front());
-        savePagesAsPdf(&dialog, pages, path);
+    dialog.setPrint([this, &dialog, &pages] {
+        runGuarded(&dialog, [&] {
+            printPages(&dialog, pages);
+            QMessageBox::information(
+                &dialog, names::kApplicationTitle.toString(),
+                QStringLiteral("Yazıcıya %1 sayfa gönderildi.").arg(pages.size()));
+        });
     });
-    // First on the toolbar, so that a narrow window never hides it.
-    if (auto* toolbar = dialog.findChild<QToolBar*>()) {
-        QAction* first = toolbar->actions().value(0);
-        toolbar->insertAction(first, save);
-        toolbar->insertSeparator(first);
-    } else {
-        dialog.addAction(save);
-    }
-    removeLayoutActions(dialog);
-    openLarge(dialog);
+    dialog.openLarge();
     dialog.exec();
 }
 

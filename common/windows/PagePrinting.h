@@ -18,8 +18,8 @@ namespace zarvik {
 
 class DesktopPageOutput : public PageOutput {
   public:
-    // Shows a QPrintPreviewDialog of the page with an extra toolbar action
-    // "PDF olarak kaydet"; returns when the dialog is closed.
+    // Shows the page in the preview (PagePreview.h), whose toolbar saves it
+    // as PDF and prints it; returns when the dialog is closed.
     void preview(QWidget* parent, const Page& page) override;
 
     // Hands one copy to the default printer's queue. Throws Error with a

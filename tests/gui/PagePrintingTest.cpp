@@ -1,4 +1,4 @@
-// The real page output: the preview's "PDF olarak kaydet", printing without a
+// The real page output: the preview and its "PDF olarak kaydet", printing without a
 // printer, and a fraction page printed through the window's Yazdır on the
 // default printer (a CUPS PDF queue in CI; skipped where there is none).
 
@@ -11,9 +11,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
+#include <QAbstractScrollArea>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -27,6 +27,7 @@
 
 #include "ModalBoxes.h"
 #include "common/core/Errors.h"
+#include "common/windows/PagePreview.h"
 #include "common/windows/PagePrinting.h"
 #include "fractions/core/FractionPage.h"
 #include "fractions/windows/Zarvikkesir.h"
@@ -42,6 +43,10 @@ QString pdfInfo(const QString& path) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+PagePreviewDialog* openPreview() {
+    return qobject_cast<PagePreviewDialog*>(QApplication::activeModalWidget());
+}
+
 TEST(PagePrinting, PreviewShowsOnePageAndSavesItAsPdf) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("kaydedilen"));
@@ -52,9 +57,9 @@ TEST(PagePrinting, PreviewShowsOnePageAndSavesItAsPdf) {
     int pages = -1;
     bool saved = false;
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        auto* dialog = openPreview();
         ASSERT_NE(dialog, nullptr);
-        if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) pages = preview->pageCount();
+        pages = dialog->pageCount();
         auto* save =
             dialog->findChild<QAction*>(QString::fromLatin1(DesktopPageOutput::kSavePdfActionName));
         if (save) {
@@ -77,22 +82,28 @@ TEST(PagePrinting, PreviewShowsOnePageAndSavesItAsPdf) {
 
 // The preview opens on most of the screen with the page as wide as it goes
 // (it once opened at 775 x 515, the page at 39 %); its save dialog proposes
-// the sheet's own name in the folder the program was started from.
+// the sheet's own name in the folder the program was started from. Saving
+// comes first on the toolbar, so that a narrow window never hides it, and
+// nothing on it lays the sheet out otherwise than it prints.
 TEST(PagePrinting, PreviewIsLargeAndTheSaveDialogProposesTheSheetsName) {
     DesktopPageOutput output;
     Page page = fractions::makeFractionPage();
     page.suggestedFileName = QStringLiteral("Kesir-Toplama.pdf");
 
     QSize size, room;
-    QPrintPreviewWidget::ZoomMode zoom = QPrintPreviewWidget::CustomZoom;
+    PagePreviewDialog::Zoom zoom = PagePreviewDialog::Zoom::Custom;
     QString proposedFolder;
-    QStringList proposed;
+    QStringList proposed, actions;
+    QString title;
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        auto* dialog = openPreview();
         ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
         size = dialog->size();
         room = dialog->screen()->availableGeometry().size();
-        if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) zoom = preview->zoomMode();
+        zoom = dialog->zoomMode();
+        for (const QAction* action : dialog->findChild<QToolBar*>()->actions())
+            if (!action->isSeparator() && action->isVisible()) actions << action->objectName();
         QTimer::singleShot(0, [&] {
             if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
                 proposedFolder = files->directory().absolutePath();
@@ -105,50 +116,55 @@ TEST(PagePrinting, PreviewIsLargeAndTheSaveDialogProposesTheSheetsName) {
         dialog->reject();
     });
     output.preview(nullptr, page);
+    EXPECT_EQ(title, QStringLiteral("Baskı Önizleme"));
     EXPECT_GE(size.width(), room.width() * 8 / 10);
     EXPECT_GE(size.height(), room.height() * 8 / 10);
-    EXPECT_EQ(zoom, QPrintPreviewWidget::FitToWidth);
+    EXPECT_EQ(zoom, PagePreviewDialog::Zoom::FitWidth);
     EXPECT_EQ(proposedFolder, QDir::current().absolutePath());
     EXPECT_EQ(proposed, QStringList{QDir::current().absoluteFilePath(u"Kesir-Toplama.pdf"_qs)});
-}
-
-// The preview shows the sheet as it prints: Qt's own preview offers
-// portrait, landscape and a page setup; ours none of them. Its document (the
-// print dialog's proposed file, the job) is named after the sheet.
-TEST(PagePrinting, PreviewHasNoLayoutOfItsOwnAndNamesTheSheet) {
-    const auto layoutActions = [](const QPrintPreviewDialog& dialog) {
-        const QStringList texts = {
-            QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
-            QCoreApplication::translate("QPrintPreviewDialog", "Landscape"),
-            QCoreApplication::translate("QPrintPreviewDialog", "Page setup")};
-        int found = 0;
-        for (const QToolBar* toolbar : dialog.findChildren<QToolBar*>())
-            for (const QAction* action : toolbar->actions())
-                found += texts.contains(action->text());
-        return found;
-    };
-    {
-        QPrinter printer;
-        const QPrintPreviewDialog plain(&printer);
-        ASSERT_EQ(layoutActions(plain), 3);  // the texts are Qt's own
-    }
-    DesktopPageOutput output;
-    Page page = fractions::makeFractionPage();
-    page.suggestedFileName = QStringLiteral("Kesir-Toplama.pdf");
-    int found = -1;
-    QString document;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        found = layoutActions(*dialog);
-        document = dialog->printer()->docName();
-        dialog->reject();
-    });
-    output.preview(nullptr, page);
-    EXPECT_EQ(found, 0);
-    EXPECT_EQ(document, QStringLiteral("Kesir-Toplama"));
+    ASSERT_FALSE(actions.isEmpty());
+    EXPECT_EQ(actions.front(), QString::fromLatin1(DesktopPageOutput::kSavePdfActionName));
+    EXPECT_TRUE(actions.contains(u"PrintAction"_qs)) << actions.join(u' ').toStdString();
     EXPECT_EQ(printJobTitle({page}), QStringLiteral("Kesir-Toplama"));
     EXPECT_EQ(printJobTitle({fractions::makeFractionPage()}), QStringLiteral("Zarvik"));
+}
+
+// A class set of a thousand pages opens at once: only the pages in view are
+// painted (the old preview painted every page at the printer's resolution
+// before it showed, seconds of a frozen program), and the last page is one
+// step away. A page of another paper, an A4 key after half-page sheets, is
+// shown on the first page's paper.
+TEST(PagePrinting, PreviewPaintsOnlyThePagesInView) {
+    Page sheet = fractions::makeFractionPage();
+    sheet.suggestedFileName = QStringLiteral("Kesir.pdf");
+    std::vector<Page> pages(1000, sheet);
+    pages.emplace_back(QStringLiteral("Cevaplar"),
+                       sheet.paper() == Paper::A5 ? Paper::A4 : Paper::A5);
+    DesktopPageOutput output;
+    int painted = -1, paintedAtEnd = -1, current = -1;
+    QString label, labelAtEnd;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = openPreview();
+        ASSERT_NE(dialog, nullptr);
+        auto* view = dialog->findChild<QAbstractScrollArea*>(u"PreviewPages"_qs);
+        view->viewport()->grab();
+        painted = dialog->paintedPages();
+        label = dialog->findChild<QLabel*>(u"PageLabel"_qs)->text();
+        QKeyEvent endKey(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+        QApplication::sendEvent(view, &endKey);
+        view->viewport()->grab();
+        paintedAtEnd = dialog->paintedPages();
+        current = dialog->currentPage();
+        labelAtEnd = dialog->findChild<QLabel*>(u"PageLabel"_qs)->text();
+        dialog->reject();
+    });
+    output.previewPages(nullptr, pages);
+    EXPECT_GE(painted, 1);
+    EXPECT_LE(painted, 3);
+    EXPECT_LE(paintedAtEnd - painted, 3);
+    EXPECT_EQ(label, QStringLiteral("Sayfa 1 / 1001"));
+    EXPECT_EQ(current, 1000);
+    EXPECT_EQ(labelAtEnd, QStringLiteral("Sayfa 1001 / 1001"));
 }
 
 TEST(PagePrinting, NoReachablePrinterIsReportedInTurkish) {
