@@ -7,12 +7,17 @@ packages=(
   # build
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev libcups2-dev
+  # build: the answers' QR codes on the pages
+  libqrencode-dev
   # run: Turkish translation of Qt's buttons, fonts for the printed pages, xdg-open for Zarvik.txt
   # (Andika prints the designs' "Comic Sans MS": Comic Neue lacks ğ, Ğ and İ)
   qt6-translations-l10n qt6-qpa-plugins fonts-liberation2 fonts-sil-andika fonts-comic-neue
   fonts-dejavu-core libcups2 xdg-utils
   # tests: GoogleTest, PDF text extraction, a virtual PDF printer
   libgtest-dev googletest python3 poppler-utils cups printer-driver-cups-pdf
+  # tests: the web pages in a real browser (driven by Node.js, scripts/setup-npm.sh),
+  # and the QR codes read back from the pages
+  chromium zbar-tools
   # package: icons from the SVG, the completion's test, the package's checks
   librsvg2-bin bash-completion man-db appstream desktop-file-utils lintian
   # fuzzing (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' runtimes

@@ -16,7 +16,9 @@ namespace zarvik {
 // A4Landscape carries two A5 sheets side by side (twoUpPage).
 enum class Paper { A4, A5, A4Landscape };
 // CutLine: a thin dashed vertical line through the middle of its cell.
-enum class CellKind { RichText, Label, Line, Image, CutLine, Clock };
+// QrCode: the cell's text as a QR code filling the cell (its quiet zone is
+// the room kept around the cell).
+enum class CellKind { RichText, Label, Line, Image, CutLine, Clock, QrCode };
 enum class Align { Left, Center, Right };
 
 inline constexpr double kTenthsPerDesignUnit = 254.0 / 96.0;

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "common/core/AnswerCode.h"
 #include "common/core/ByteSink.h"
 #include "common/core/Exercise.h"
 #include "common/core/Page.h"
@@ -23,6 +24,8 @@ struct ClassSetChoice {
     QStringList names;  // one per sheet, or empty
     bool answerKey = false;
     bool twoUp = false;  // A5 sheets two to an A4 landscape page
+    // With the key: each sheet's answers as a QR code, on the sheet or the key.
+    AnswerCodePlace answerCode = AnswerCodePlace::None;
 
     // More than the single sheet "Yeni Hazırla" makes.
     bool isSet() const { return sheets > 1 || !names.isEmpty() || answerKey; }
@@ -54,6 +57,9 @@ class SheetSource {
     virtual void sheetPages(const std::function<void(Page&&)>& pageDone) = 0;
     // The exercises in page order.
     virtual ExerciseList sheetExercises() = 0;
+    // What the sheet asks, as a heading over its exercises on a screen
+    // ("Aşağıdaki sayıları yuvarlayınız."); empty where the sheet has none.
+    virtual QString sheetTitle() { return {}; }
     // The key's lines: "12) 45 + 713 = 758".
     virtual QStringList sheetAnswers() { return keyLines(sheetExercises()); }
     // The key's lines lie in the sheet's own grid of this many columns, row

@@ -29,9 +29,11 @@ class ClassSetPages {
 
     // Sheet k (1-based), its pages and its answers; the pupil's name is put
     // on every page here. keyPage: the sheet's own key page, for a family
-    // that draws its key.
+    // that draws its key. answerCodes: the texts of the sheet's answer codes
+    // (AnswerCode.h), for the sheet's last page or the key as the choice says.
     void addSheet(int k, std::vector<Page> pages, const QStringList& answers,
-                  int answerGridColumns = 0, const Page* keyPage = nullptr);
+                  int answerGridColumns = 0, const Page* keyPage = nullptr,
+                  const QStringList& answerCodes = {});
     // The last two-up page and the answer key.
     void finish();
 
@@ -45,6 +47,7 @@ class ClassSetPages {
     // Drawn key pages wait here: they are few and small (a window's set has
     // at most a few hundred sheets).
     std::vector<Page> keyPages_;
+    std::unique_ptr<AnswerStore> codes_;  // the key's answer codes, by pupil
 };
 
 // A set's pages as a writer of the sheet loop: the sheets with their
@@ -52,7 +55,9 @@ class ClassSetPages {
 class PagesWriter : public SheetWriter {
   public:
     PagesWriter(const ClassSetChoice& choice, std::function<void(const Page&)> pageDone);
-    SheetNeeds needs() const override { return {true, false, choice_.answerKey, false}; }
+    SheetNeeds needs() const override {
+        return {true, choice_.answerCode != AnswerCodePlace::None, choice_.answerKey, false};
+    }
     void addSheet(int k, SheetSource& source) override;
     void finish() override { pages_.finish(); }
 

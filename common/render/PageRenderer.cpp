@@ -27,6 +27,7 @@
 #include "common/core/Errors.h"
 #include "common/core/OutputFile.h"
 #include "common/render/FontMeasure.h"
+#include "common/render/QrCode.h"
 #include "common/render/TextFit.h"
 
 // The pictures are compiled into zarvik_render; naming the initialiser here
@@ -670,6 +671,7 @@ class InkReach {
                     break;
                 case CellKind::Clock:
                 case CellKind::CutLine:
+                case CellKind::QrCode:
                     include(box);
                     break;
                 case CellKind::RichText:
@@ -803,6 +805,13 @@ double areaScale(const Page& page, const std::vector<const Cell*>& cells) {
 
 }  // namespace
 
+QRectF pageInkReach(const Page& page) {
+    const FittedCells fitted = fittedCells(page);
+    const double edge = kUnprintableEdge + 3;
+    const QRectF safe(edge, edge, page.paperWidth() - 2 * edge, page.paperHeight() - 2 * edge);
+    return InkReach().of(page, fitted.cells, safe);
+}
+
 double printableAreaScale(const Page& page) {
     std::vector<const Cell*> cells;
     cells.reserve(page.cells().size());
@@ -848,6 +857,9 @@ void paintCells(const std::vector<const Cell*>& cells, QPainter& painter,
                 break;
             case CellKind::Clock:
                 paintClock(painter, geometry, cell, dpi);
+                break;
+            case CellKind::QrCode:
+                paintQrCode(painter, geometry.rect(cell), cell.text);
                 break;
             case CellKind::Label:
                 break;

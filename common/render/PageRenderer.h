@@ -30,6 +30,7 @@
 
 class QPainter;
 class QPointF;
+class QRectF;
 class QColor;
 
 namespace zarvik {
@@ -47,6 +48,9 @@ QString resolvedFontFamily(const QString& designFamily);
 // page that keeps clear. Measured on the fitted page, independent of the
 // output device, so preview, printer, PDF and PNG shrink alike.
 double printableAreaScale(const Page& page);
+// Where the page's ink reaches once its texts are fitted, in tenths of a
+// millimetre from the sheet's top-left corner; null for a blank page.
+QRectF pageInkReach(const Page& page);
 constexpr double kUnprintableEdge = 50;  // tenths of a millimetre
 
 // Paints the whole sheet (band at its margins), its texts fitted first

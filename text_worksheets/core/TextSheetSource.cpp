@@ -75,6 +75,10 @@ ExerciseList TextSheetSource::sheetExercises() {
     return sheet_ ? textSheetExercises(*sheet_) : ExerciseList();
 }
 
+QString TextSheetSource::sheetTitle() {
+    return textSheetTitle(kind_);
+}
+
 QString TextSheetSource::sheetJsonFields() {
     return QStringLiteral("\"kind\":%1,\"title\":%2")
         .arg(kind_)
