@@ -36,3 +36,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# Node.js and npm for the browser test (scripts/setup-npm.sh), from Debian
+# unless a node and npm are installed already (another packaging of Node.js
+# brings npm itself and conflicts with Debian's).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends nodejs npm
+fi

@@ -17,9 +17,9 @@ enum class AnswerCodePlace {
     Key,          // on the answer key, one per pupil
 };
 
-// The most bytes of text one code holds: a code of this much is about
-// 30 mm wide at a size phones read from paper.
-inline constexpr qsizetype kMostAnswerCodeBytes = 600;
+// The most bytes of text one code holds: a code of this much (error
+// correction M) is about 26 mm wide at a size phones read from paper.
+inline constexpr qsizetype kMostAnswerCodeBytes = 400;
 
 // "1) 297 2) 48 …" in parts of at most mostBytes bytes (UTF-8), each starting
 // at an answer; an answer longer than that is a part by itself.

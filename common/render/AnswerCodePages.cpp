@@ -124,6 +124,17 @@ void addAnswerCodes(Page& page, const QStringList& texts) {
                           paperHeight - kEdge - side - page.marginTop, side));
         right -= side + quiet;
     }
+    // What the codes are, for the parent who finds them, left of them.
+    Cell caption;
+    caption.name = QStringLiteral("AnswerCodeCaption");
+    caption.width = std::max(0.0, right - kEdge);
+    caption.height = 80;
+    caption.left = kEdge - page.marginLeft;
+    caption.top = paperHeight - kEdge - height / 2 - caption.height / 2 - page.marginTop;
+    caption.align = Align::Right;
+    caption.font = {QStringLiteral("Arial"), 8, false, false};
+    caption.text = QStringLiteral("Cevaplar: telefonun kamerasıyla\nQR kodunu okutunuz.");
+    page.add(caption);
 }
 
 AnswerCodePages::AnswerCodePages(std::function<void(const Page&)> pageDone)

@@ -222,7 +222,9 @@ QByteArray sheetHtml(const HtmlSheet& sheet) {
     for (const Exercise& exercise : sheet.exercises) {
         AnswerForm form = answerForm(exercise);
         const bool figure = answeredOnFigure(exercise);
-        body += QStringLiteral("<section class=\"ex%1\"><span class=\"no\">%2)</span>")
+        // The mark beside the number; in a narrow figure's box, below it.
+        body += QStringLiteral("<section class=\"ex%1\"><div class=\"top\"><span class=\"no\">"
+                               "%2)</span><span class=\"mark\" aria-live=\"polite\"></span></div>")
                     .arg(figure ? QStringLiteral(" fig") : QString())
                     .arg(exercise.number);
         if (figure)
@@ -230,7 +232,7 @@ QByteArray sheetHtml(const HtmlSheet& sheet) {
                                fieldLabel(exercise.number, 0, 1));
         else
             body += lineHtml(exercise, form, index);
-        body += QStringLiteral("<span class=\"mark\" aria-live=\"polite\"></span></section>\n");
+        body += QStringLiteral("</section>\n");
         forms.push_back(std::move(form));
         ++index;
     }
@@ -291,17 +293,19 @@ QString htmlSheetFileName(int k, int width, const QString& pupil) {
     return name + QStringLiteral(".html");
 }
 
-HtmlFolderWriter::HtmlFolderWriter(const QString& folder, const ClassSetChoice& choice)
+HtmlSheetFolder::HtmlSheetFolder(const QString& folder, const ClassSetChoice& choice)
     : folder_(folder),
       choice_(choice),
       width_(std::max(2, static_cast<int>(QString::number(choice.sheets).size()))) {
     if (!QDir().mkpath(folder))
         throw FileError(QStringLiteral("\"%1\" klasörü oluşturulamadı.").arg(folder));
+    // A pupil named so does not take the key's place.
+    if (choice.answerKey) used_ << QStringLiteral("Cevap-Anahtari.html");
 }
 
-HtmlFolderWriter::~HtmlFolderWriter() = default;
+HtmlSheetFolder::~HtmlSheetFolder() = default;
 
-QString HtmlFolderWriter::fileName(int k) {
+QString HtmlSheetFolder::fileName(int k) {
     QString name = htmlSheetFileName(k, width_, choice_.pupil(k));
     // Two pupils of one name, or names that differ only in Turkish letters.
     const QString stem = name.chopped(5);
@@ -311,16 +315,20 @@ QString HtmlFolderWriter::fileName(int k) {
     return name;
 }
 
-void HtmlFolderWriter::addSheet(int k, SheetSource& source) {
+void HtmlSheetFolder::add(int k, const HtmlSheet& sheet, const QStringList& keyLines) {
     auto file = std::make_unique<OutputFile>(QDir(folder_).filePath(fileName(k)));
-    file->write(sheetHtml(htmlSheetOf(source, choice_.pupil(k))));
+    file->write(sheetHtml(sheet));
     file->prepare();
     prepared_.push_back(std::move(file));
-    if (choice_.answerKey)
-        answers_.add({answerBlockHeading(k, choice_.pupil(k)), source.sheetAnswers()});
+    if (choice_.answerKey) answers_.add({answerBlockHeading(k, sheet.pupil), keyLines});
 }
 
-void HtmlFolderWriter::finish() {
+void HtmlFolderWriter::addSheet(int k, SheetSource& source) {
+    folder_.add(k, htmlSheetOf(source, choice_.pupil(k)),
+                choice_.answerKey ? source.sheetAnswers() : QStringList());
+}
+
+void HtmlSheetFolder::finish() {
     if (choice_.answerKey) {
         QString page = QStringLiteral(
             "<!DOCTYPE html>\n<html lang=\"tr\">\n<head>\n<meta charset=\"utf-8\">\n"

@@ -49,13 +49,13 @@ class HtmlFileWriter : public SheetWriter {
 // number ("Odev-01.html"), and, with the key, the teacher's key as
 // "Cevap-Anahtari.html". The set is prepared whole, each file in a temporary
 // file beside its place, before any old page is replaced.
-class HtmlFolderWriter : public SheetWriter {
+class HtmlSheetFolder {
   public:
-    HtmlFolderWriter(const QString& folder, const ClassSetChoice& choice);
-    ~HtmlFolderWriter() override;
-    SheetNeeds needs() const override { return {false, true, choice_.answerKey, false}; }
-    void addSheet(int k, SheetSource& source) override;
-    void finish() override;
+    HtmlSheetFolder(const QString& folder, const ClassSetChoice& choice);
+    ~HtmlSheetFolder();
+    // Sheet k (1-based) and its key's lines (used with the key only).
+    void add(int k, const HtmlSheet& sheet, const QStringList& keyLines);
+    void finish();
 
   private:
     QString fileName(int k);
@@ -66,6 +66,20 @@ class HtmlFolderWriter : public SheetWriter {
     QStringList used_;
     std::vector<std::unique_ptr<OutputFile>> prepared_;
     AnswerStore answers_;
+};
+
+// The folder as a writer of the sheet loop (zarvik-cli's -o DIR/ --html).
+class HtmlFolderWriter : public SheetWriter {
+  public:
+    HtmlFolderWriter(const QString& folder, const ClassSetChoice& choice)
+        : choice_(choice), folder_(folder, choice) {}
+    SheetNeeds needs() const override { return {false, true, choice_.answerKey, false}; }
+    void addSheet(int k, SheetSource& source) override;
+    void finish() override { folder_.finish(); }
+
+  private:
+    const ClassSetChoice& choice_;
+    HtmlSheetFolder folder_;
 };
 
 // The page of a sheet set's folder for sheet k and its pupil, without the folder.

@@ -12,10 +12,16 @@ namespace zarvik {
 
 QrMatrix qrMatrix(const QString& text) {
     const QByteArray bytes = text.toUtf8();
-    const std::unique_ptr<QRcode, void (*)(QRcode*)> code(
-        QRcode_encodeData(static_cast<int>(bytes.size()),
-                          reinterpret_cast<const unsigned char*>(bytes.constData()), 0, QR_ECLEVEL_M),
-        QRcode_free);
+    const std::unique_ptr<QRinput, void (*)(QRinput*)> input(QRinput_new2(0, QR_ECLEVEL_M),
+                                                             QRinput_free);
+    // Marked as UTF-8 (ECI 26): a reader left to guess the bytes' encoding
+    // sometimes takes "ü" for another alphabet's letters.
+    constexpr unsigned kUtf8Eci = 26;
+    std::unique_ptr<QRcode, void (*)(QRcode*)> code(nullptr, QRcode_free);
+    if (input && QRinput_appendECIheader(input.get(), kUtf8Eci) == 0 &&
+        QRinput_append(input.get(), QR_MODE_8, static_cast<int>(bytes.size()),
+                       reinterpret_cast<const unsigned char*>(bytes.constData())) == 0)
+        code.reset(QRcode_encodeInput(input.get()));
     if (!code)
         throw Error(QStringLiteral("Cevaplar bir QR koduna sığmadı (%1 bayt).").arg(bytes.size()));
     QrMatrix matrix;

@@ -4,6 +4,7 @@
 // printed (tests count prints without a printer).
 
 #include <QDate>
+#include <QString>
 #include <functional>
 #include <vector>
 
@@ -26,6 +27,11 @@ class PageOutput {
     // The defaults hand a single page to the calls above.
     virtual void previewPages(QWidget* parent, const std::vector<Page>& pages);
     virtual void printPages(QWidget* parent, const std::vector<Page>& pages);
+
+    // Writes the previewed sheet as a web page to the path, for the
+    // preview's "HTML olarak kaydet"; unset where the preview shows no single
+    // sheet (a class set). Throws as the writing does.
+    std::function<void(const QString& path)> saveSheetHtml;
 };
 
 inline void PageOutput::previewPages(QWidget* parent, const std::vector<Page>& pages) {

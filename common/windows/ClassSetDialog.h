@@ -1,9 +1,11 @@
 #pragma once
 // "Sınıf seti…": a class set from a worksheet window. The teacher picks a
-// number of sheets or a class list, the answer key and, for half-page
-// sheets, two sheets to an A4 page; "Hazırla" draws the set as successive
-// presses of the window's "Yeni Hazırla" would, "Bak" previews every page and
-// "Yazdır" prints them as one job. The same dialog serves every window.
+// number of sheets or a class list, the answer key (with the answers as QR
+// codes on the sheets or the key) and, for half-page sheets, two sheets to
+// an A4 page; "Hazırla" draws the set as successive presses of the window's
+// "Yeni Hazırla" would, "Bak" previews every page, "Yazdır" prints them as
+// one job and "HTML olarak kaydet…" writes a web page for each pupil into a
+// folder. The same dialog serves every window.
 
 #include <QDialog>
 #include <QStringList>
@@ -12,6 +14,7 @@
 #include "common/core/SheetSource.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -30,8 +33,11 @@ class ClassSetDialog : public QDialog {
     std::function<bool(const ClassSetChoice&)> prepare;
     std::function<void()> look;
     std::function<void()> print;
+    std::function<void(const QString& folder)> saveHtml;
     // Asks for the class list file; an empty answer cancels. Tests replace it.
     std::function<QString(QWidget* parent)> askClassListPath;
+    // Asks for the folder of the web pages; an empty answer cancels.
+    std::function<QString(QWidget* parent)> askHtmlFolder;
 
     ClassSetChoice choice() const;
     // Reads the class list; a refused list shows the Turkish message and
@@ -47,10 +53,12 @@ class ClassSetDialog : public QDialog {
     QPushButton* listButton_;
     QLabel* listLabel_;
     QCheckBox* answerKey_;
+    QComboBox* answerCode_;
     QCheckBox* twoUp_ = nullptr;
     QPushButton* prepareButton_;
     QPushButton* lookButton_;
     QPushButton* printButton_;
+    QPushButton* htmlButton_;
     QStringList names_;
 };
 

@@ -58,6 +58,15 @@ QString askPdfPathWithDialog(QWidget* parent, const Page& page) {
         QStringLiteral("PDF dosyaları (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
 }
 
+QString askHtmlPathWithDialog(QWidget* parent, const Page& page) {
+    QString name =
+        page.suggestedFileName.isEmpty() ? QStringLiteral("Zarvik.pdf") : page.suggestedFileName;
+    name = QFileInfo(name).completeBaseName() + QStringLiteral(".html");
+    return QFileDialog::getSaveFileName(
+        parent, QStringLiteral("HTML olarak kaydet"), QDir::current().filePath(name),
+        QStringLiteral("Web sayfaları (*.html)"), nullptr, QFileDialog::DontUseNativeDialog);
+}
+
 // Most of the screen, the page as wide as the window allows: readable at once.
 void openLarge(QPrintPreviewDialog& dialog) {
     if (const QScreen* screen = dialog.screen()) {
@@ -135,13 +144,30 @@ void DesktopPageOutput::previewPages(QWidget* parent, const std::vector<Page>& p
             askPdfPath ? askPdfPath(&dialog) : askPdfPathWithDialog(&dialog, pages.front());
         savePagesAsPdf(&dialog, pages, path);
     });
+    // The sheet as a web page for a phone, where the window can give it.
+    QAction* saveHtml = nullptr;
+    if (saveSheetHtml) {
+        saveHtml = new QAction(QStringLiteral("HTML olarak kaydet"), &dialog);
+        saveHtml->setObjectName(QString::fromLatin1(kSaveHtmlActionName));
+        saveHtml->setToolTip(QStringLiteral(
+            "Sayfayı telefonda açılan ve cevaplarını denetleyen bir web sayfası olarak kaydet"));
+        QObject::connect(saveHtml, &QAction::triggered, &dialog, [this, &dialog, &pages] {
+            QString path =
+                askHtmlPath ? askHtmlPath(&dialog) : askHtmlPathWithDialog(&dialog, pages.front());
+            if (path.isEmpty()) return;
+            if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".html");
+            runGuarded(&dialog, [&] { saveSheetHtml(path); });
+        });
+    }
     // First on the toolbar, so that a narrow window never hides it.
     if (auto* toolbar = dialog.findChild<QToolBar*>()) {
         QAction* first = toolbar->actions().value(0);
         toolbar->insertAction(first, save);
+        if (saveHtml) toolbar->insertAction(first, saveHtml);
         toolbar->insertSeparator(first);
     } else {
         dialog.addAction(save);
+        if (saveHtml) dialog.addAction(saveHtml);
     }
     openLarge(dialog);
     dialog.exec();

@@ -1,7 +1,8 @@
 #pragma once
 // The windows' real page output: a modal print preview that can also save
-// the sheet as PDF (a teacher without a printer still gets the sheet), and
-// printing on the default printer at once, one copy, without a dialog.
+// the sheet as PDF (a teacher without a printer still gets the sheet) or as a
+// web page that checks its answers on a phone, and printing on the default
+// printer at once, one copy, without a dialog.
 
 #include <QString>
 #include <functional>
@@ -30,9 +31,12 @@ class DesktopPageOutput : public PageOutput {
 
     // Asks where to save the PDF; an empty answer cancels. Tests replace it.
     std::function<QString(QWidget* parent)> askPdfPath;
+    // The same for the web page of "HTML olarak kaydet".
+    std::function<QString(QWidget* parent)> askHtmlPath;
 
-    // The object name of the preview's save-as-PDF action.
+    // The object names of the preview's save-as-PDF and save-as-HTML actions.
     static constexpr const char* kSavePdfActionName = "SavePdfAction";
+    static constexpr const char* kSaveHtmlActionName = "SaveHtmlAction";
 };
 
 // The saved PDF of the preview: writes the page and reports a failure in the

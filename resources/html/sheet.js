@@ -131,8 +131,8 @@
   function clearMark(section) {
     section.classList.remove('right', 'wrong');
     section.querySelector('.mark').textContent = '';
-    section.querySelectorAll('.ok,.no').forEach(function (field) {
-      field.classList.remove('ok', 'no');
+    section.querySelectorAll('.ok,.bad').forEach(function (field) {
+      field.classList.remove('ok', 'bad');
       field.removeAttribute('aria-invalid');
     });
   }
@@ -147,7 +147,7 @@
         all = all && ok;
         var shown = input.type === 'hidden' ? input.parentNode : input;
         shown.classList.toggle('ok', ok);
-        shown.classList.toggle('no', !ok);
+        shown.classList.toggle('bad', !ok);
         shown.setAttribute('aria-invalid', ok ? 'false' : 'true');
       });
       var section = exercises[e];

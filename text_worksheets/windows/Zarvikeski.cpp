@@ -424,6 +424,11 @@ std::unique_ptr<zarvik::SheetSource> TFormZarvikEski::makeSheetSource() {
                                                      EditTarih->text());
 }
 
+zarvik::HtmlSheet TFormZarvikEski::shownSheet() {
+    if (!sheet_) return {};
+    return {zarvik::textSheetTitle(sheet_->kind), {}, zarvik::textSheetExercises(*sheet_)};
+}
+
 QString TFormZarvikEski::missingPagesReason() const {
     return tooLongForPages(zarvik::limits::kMostPrintedSetExercises);
 }
