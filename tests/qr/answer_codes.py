@@ -43,11 +43,15 @@ def expected_codes(cli, args, sheets):
 
 def decoded_pages(pdf, folder, crop_bottom_mm=None):
     """The codes zbarimg reads on each page of the PDF, in page order."""
-    args = ["pdftoppm", "-r", "300", "-gray", "-png"]
+    # 200 dpi: a module of the smallest code is three pixels, which zbarimg
+    # reads, in half the time of 300 dpi.
+    dpi = 200
+    args = ["pdftoppm", "-r", str(dpi), "-gray", "-png"]
     if crop_bottom_mm:
         # The codes' strip only: quicker to render and to search.
-        height = round(crop_bottom_mm / 25.4 * 300)
-        args += ["-y", str(round(297 / 25.4 * 300) - height), "-H", str(height), "-W", "2480"]
+        height = round(crop_bottom_mm / 25.4 * dpi)
+        args += ["-y", str(round(297 / 25.4 * dpi) - height), "-H", str(height),
+                 "-W", str(round(210 / 25.4 * dpi))]
     subprocess.run(args + [str(pdf), str(folder / "page")], check=True)
     images = sorted(folder.glob("page-*.png"), key=lambda p: int(p.stem.split("-")[-1]))
     # One image a run, in text: zbarimg's XML mangles the bytes of UTF-8
