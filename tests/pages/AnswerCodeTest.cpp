@@ -63,8 +63,15 @@ TEST(AnswerCodes, FooterCodesKeepTheirSizeAndTheDesignKeepsClearOfThem) {
         design.marginLeft = page.marginLeft;
         design.marginTop = page.marginTop;
         double codesTop = page.paperHeight();
+        double codesLeft = page.paperWidth();
+        double captionRight = 0;
         int codes = 0;
         for (const Cell& cell : page.cells()) {
+            // The codes' caption stands beside them, left of the first.
+            if (cell.name == QLatin1String("AnswerCodeCaption")) {
+                captionRight = page.marginLeft + cell.left + cell.width;
+                continue;
+            }
             if (cell.kind != CellKind::QrCode) {
                 design.add(cell);
                 continue;
@@ -77,7 +84,9 @@ TEST(AnswerCodes, FooterCodesKeepTheirSizeAndTheDesignKeepsClearOfThem) {
             EXPECT_LE(box.right(), page.paperWidth() - kUnprintableEdge);
             EXPECT_LE(box.bottom(), page.paperHeight() - kUnprintableEdge);
             codesTop = std::min(codesTop, box.top());
+            codesLeft = std::min(codesLeft, box.left());
         }
+        EXPECT_LE(captionRight, codesLeft);
         EXPECT_EQ(codes, texts.size());
         // Nothing prints on the codes, and the page is not shrunk again
         // (which would make them smaller) when it is painted.
