@@ -1,16 +1,21 @@
 #include "app/Zarvikana.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "common/windows/ErrorBox.h"
 #include "common/windows/FamilyWindows.h"
 #include "common/windows/Look.h"
 #include "common/core/Names.h"
 #include "common/windows/WindowControls.h"
+#include "common/windows/WindowScale.h"
 
 using zarvik::runGuarded;
 
@@ -113,9 +118,12 @@ const char* const kTabOrder[] = {"ButtonEski", "ButtonYeni",   "ButtonHakkinda",
 }  // namespace
 
 void TFormZarvikAna::buildControls() {
-    Panel1 = zarvik::makeBannerPanel(this, "Panel1", {8, 8, 201, 25},
+    // The design's client area under the menu, so none of its controls moves.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    Panel1 = zarvik::makeBannerPanel(client, "Panel1", {8, 8, 201, 25},
                                      zarvik::names::kPublisherSiteName.toString());
-    Bevel1 = new QFrame(this);
+    Bevel1 = new QFrame(client);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(112, 72, 97, 89);
@@ -128,21 +136,22 @@ void TFormZarvikAna::buildControls() {
             geometry = {placed % 2 == 0 ? 8 : 112, kRowsTop + kRowPitch * (placed / 2), 97, 25};
             ++placed;
         }
-        auto* button = zarvik::makeButtonWidget(this, family.button.name, geometry,
+        auto* button = zarvik::makeButtonWidget(client, family.button.name, geometry,
                                                 family.button.caption);
         const QString name = QString::fromLatin1(family.button.name);
         connect(button, &QPushButton::clicked, this, [this, name] { familyButtonClick(name); });
         buttons.push_back(button);
     }
     const int extraRows = (placed + 1) / 2;
-    setFixedSize(kLauncherSize.width(), kLauncherSize.height() + kRowPitch * extraRows);
+    client->setFixedSize(kLauncherSize.width(), kLauncherSize.height() + kRowPitch * extraRows);
 
-    ButtonHakkinda = zarvik::makeButton(this, "ButtonHakkinda", {8, 168, 97, 25},
-                                        QStringLiteral("Hakkında"), &TFormZarvikAna::ButtonHakkindaClick);
-    Tikla = zarvik::makeButton(this, "Tikla", {112, 168, 97, 25}, QStringLiteral("Tıkla!"),
-                               &TFormZarvikAna::TiklaClick);
+    ButtonHakkinda = zarvik::makeButtonWidget(client, "ButtonHakkinda", {8, 168, 97, 25},
+                                              QStringLiteral("Hakkında"));
+    connect(ButtonHakkinda, &QPushButton::clicked, this, &TFormZarvikAna::ButtonHakkindaClick);
+    Tikla = zarvik::makeButtonWidget(client, "Tikla", {112, 168, 97, 25}, QStringLiteral("Tıkla!"));
+    connect(Tikla, &QPushButton::clicked, this, &TFormZarvikAna::TiklaClick);
 
-    Panel2 = zarvik::makePanel(this, "Panel2", {8, 200 + kRowPitch * extraRows, 201, 17});
+    Panel2 = zarvik::makePanel(client, "Panel2", {8, 200 + kRowPitch * extraRows, 201, 17});
     Panel2->setText(QStringLiteral("Son yayın tarihi: 10/05/2008"));
 
     std::vector<QWidget*> order;
@@ -152,6 +161,48 @@ void TFormZarvikAna::buildControls() {
         if (std::find(order.begin(), order.end(), button) == order.end()) order.push_back(button);
     for (size_t i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(client);
+    buildMenu();
+}
+
+// "Görünüm": the program's own scale, for a board whose desktop does not
+// scale its windows. Kept for the run.
+void TFormZarvikAna::buildMenu() {
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    bar->setNativeMenuBar(false);
+    layout()->setMenuBar(bar);
+    // Fixed from the start, as the design's windows are, not only once shown.
+    layout()->activate();
+    QMenu* view = bar->addMenu(QStringLiteral("&Görünüm"));
+    view->setObjectName(QStringLiteral("MenuGorunum"));
+    view->addSection(QStringLiteral("Pencerelerin büyüklüğü"));
+    auto* group = new QActionGroup(view);
+    const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    for (const double factor : zarvik::programScales()) {
+        // Turkish writes the sign first: "%150".
+        QAction* action = view->addAction(QStringLiteral("%") + turkish.toString(factor * 100, 'g', 4));
+        action->setObjectName(QStringLiteral("Olcek%1").arg(std::lround(factor * 100)));
+        action->setCheckable(true);
+        action->setChecked(factor == zarvik::programScale());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, factor] { scaleClick(factor); });
+    }
+}
+
+void TFormZarvikAna::scaleClick(double factor) {
+    runGuarded(this, [&] {
+        std::vector<QWidget*> all{this};
+        for (const auto& [button, window] : windows_.families)
+            all.push_back(window);
+        zarvik::setProgramScale(factor, all);
+        zarvik::centreOnScreen(*this);
+    });
 }
 
 void TFormZarvikAna::FormCreate() {

@@ -1,7 +1,8 @@
 #pragma once
 // The launcher: a button for every family window (FamilyWindows.h), the
 // about and popularity messages, the publisher's banner and the release
-// date. It is the main window: closing it ends the program.
+// date; its menu offers the program's own scale for a board whose desktop
+// does not scale. It is the main window: closing it ends the program.
 
 #include <QDate>
 #include <QWidget>
@@ -48,6 +49,8 @@ class TFormZarvikAna : public QWidget {
     void familyButtonClick(const QString& buttonName);
     void ButtonHakkindaClick();
     void TiklaClick();
+    // "Görünüm" › "%150": every window of the run drawn at that scale.
+    void scaleClick(double factor);
 
   signals:
     // The main window was closed: the program ends.
@@ -58,6 +61,7 @@ class TFormZarvikAna : public QWidget {
 
   private:
     void buildControls();
+    void buildMenu();
     void FormCreate();
 
     zarvik::AppContext& context_;

@@ -20,10 +20,12 @@ void seedRandomDraw(const QCommandLineParser& parser, RandomDraw& random) {
     }
     const QString text = parser.value(QStringLiteral("time"));
     bool ok = false;
+    // Spaces around a number are refused here as in every other field.
     const qlonglong seconds = text.toLongLong(&ok);
-    if (!ok)
+    if (!ok || text != text.trimmed())
         throw UsageError{
-            QStringLiteral("--time saniye olarak bir tam sayı ister, '%1' değil.").arg(text)};
+            QStringLiteral("--time saniye olarak bir tam sayı ister, '%1' değil.")
+                .arg(quotedValue(text))};
     random.seed(static_cast<int64_t>(seconds));
 }
 
@@ -41,15 +43,22 @@ ClassSetChoice readClassSet(const QCommandLineParser& parser) {
     set.answerKey = parser.isSet(QStringLiteral("answer-key"));
     if (parser.isSet(QStringLiteral("sheets"))) {
         bool ok = false;
-        set.sheets = parser.value(QStringLiteral("sheets")).toInt(&ok);
-        if (!ok || set.sheets < 1 || set.sheets > limits::kMostSheets)
+        const QString sheets = parser.value(QStringLiteral("sheets"));
+        set.sheets = sheets.toInt(&ok);
+        if (!ok || sheets != sheets.trimmed() || set.sheets < 1 ||
+            set.sheets > limits::kMostSheets)
             throw UsageError{QStringLiteral("--sheets 1 ile %1 arası bir sayfa sayısı ister, "
                                             "'%2' değil.")
                                  .arg(limits::kMostSheets)
-                                 .arg(parser.value(QStringLiteral("sheets")))};
+                                 .arg(quotedValue(parser.value(QStringLiteral("sheets"))))};
     }
     if (parser.isSet(QStringLiteral("names"))) {
         set.names = readClassList(parser.value(QStringLiteral("names")));
+        if (set.names.size() > limits::kMostSheets)
+            throw UsageError{QStringLiteral("--names: sınıf listesinde %1 ad var; bir sette en "
+                                            "çok %2 sayfa olabilir.")
+                                 .arg(set.names.size())
+                                 .arg(limits::kMostSheets)};
         if (parser.isSet(QStringLiteral("sheets")) && set.sheets != set.names.size())
             throw UsageError{QStringLiteral("--sheets %1, sınıf listesindeki %2 adla uyuşmuyor; "
                                             "--sheets yazmayınız.")

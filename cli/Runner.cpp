@@ -1,5 +1,8 @@
 #include "cli/Runner.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QFileInfo>
 
 #include "cli/CliSupport.h"
@@ -45,7 +48,7 @@ QString outputsHelp() {
 
 }  // namespace
 
-QString sharedOptionsHelp(bool textSheets, bool halfPageSheets) {
+QString sharedOptionsHelp(bool textSheets, bool halfPageSheets, const QString& halfPages) {
     QString help = QStringLiteral(
                        "  -o, --output DOSYA  DOSYA'ya yazar; biçimini adının uzantısı seçer:\n") +
                    outputsHelp();
@@ -62,19 +65,20 @@ QString sharedOptionsHelp(bool textSheets, bool halfPageSheets) {
         "                      çeker; aynı T aynı sayfaları verir (yazılmazsa şimdi)\n");
     if (halfPageSheets)
         help += QStringLiteral(
-            "  --two-up            (column --page a5) iki sayfayı aralarında kesik bir\n"
-            "                      çizgiyle bir A4 yatay sayfaya yan yana dizer: bir setin\n"
-            "                      iki öğrencisi ya da bir sayfa iki kez\n");
+                    "  --two-up            (%1) iki sayfayı aralarında kesik bir\n"
+                    "                      çizgiyle bir A4 yatay sayfaya yan yana dizer: bir setin\n"
+                    "                      iki öğrencisi ya da bir sayfa iki kez\n")
+                    .arg(halfPages.isEmpty() ? QStringLiteral("column --page a5") : halfPages);
     help += QStringLiteral(
                 "\n"
                 "Sınıf setleri:\n"
                 "  --sheets N          birbiri ardından N sayfa hazırlar, her birinde yeni\n"
                 "                      alıştırmalar (aynı --time ve N aynı sayfaları verir;\n"
-                "                      en çok %1)\n"
+                "                      en çok %1, bir PDF dosyasına en çok %2)\n"
                 "  --names DOSYA       sınıf listesindeki her öğrenciye bir sayfa: her satırında\n"
-                "                      bir ad olan bir metin dosyası (UTF-8 ya da Windows-1254,\n"
-                "                      bir ad en çok %2 karakter); ad \"Adı Soyadı:\" yazısının\n"
-                "                      yanına yazılır\n"
+                "                      bir ad olan bir metin dosyası (UTF-8 ya da Windows-1254);\n"
+                "                      ad \"Adı Soyadı:\" yazısının yanına, sığmazsa küçültülerek\n"
+                "                      ve gerekirse \"…\" ile kısaltılarak yazılır\n"
                 "  --answer-key        sayfalardan sonra her sayfanın cevaplarını öğretmen\n"
                 "                      için ekler\n"
                 "  --answer-qr YER     (--answer-key ve .pdf ile) her sayfanın cevaplarını\n"
@@ -86,7 +90,7 @@ QString sharedOptionsHelp(bool textSheets, bool halfPageSheets) {
                 "                      (öğrencinin adıyla: KLASÖR/Ayse-Yilmaz.html; sınıf\n"
                 "                      listesi yoksa KLASÖR/Odev-01.html, ...)\n")
                 .arg(limits::kMostSheets)
-                .arg(limits::kLongestName);
+                .arg(limits::kMostPaintedSheets);
     return help;
 }
 
@@ -100,7 +104,8 @@ QString commandHelp(const Family& family) {
     return QStringLiteral("Kullanımı: zarvik-cli %1 %2 [ORTAK SEÇENEKLER]\n\n")
                .arg(family.command(), family.synopsis()) +
            family.help() + QStringLiteral("\nOrtak seçenekler:\n") +
-           sharedOptionsHelp(family.sheetsAreText(), family.hasHalfPageSheets()) +
+           sharedOptionsHelp(family.sheetsAreText(), family.hasHalfPageSheets(),
+                             family.halfPageSheetsNote()) +
            QStringLiteral("\n") + exitStatusHelp();
 }
 
@@ -123,16 +128,24 @@ bool htmlFolder(const QString& path, bool html) {
     return html && QFileInfo(path).suffix().compare(u"html", Qt::CaseInsensitive) != 0;
 }
 
-// Where -o sends the sheets; nullptr when no file is named.
+// Where -o sends the sheets; nullptr when no file is named. A text file of
+// text sheets gets their key in a file of its own (keyPath), so the file
+// handed to pupils never holds the answers.
 std::unique_ptr<SheetWriter> fileWriter(const Family& family, const QString& path,
-                                        const ClassSetChoice& set, bool html) {
+                                        const QString& keyPath, const ClassSetChoice& set,
+                                        bool html) {
     if (htmlFolder(path, html)) return std::make_unique<HtmlFolderWriter>(path, set);
     if (family.sheetsAreText()) {
-        if (path == QLatin1String("-") || (!sheetOutputFor(path) && QFileInfo(path).suffix().isEmpty() &&
-                                           !isFolderPath(path)))
+        if (path == QLatin1String("-"))
             return std::make_unique<ListingWriter>(std::make_unique<FileTarget>(path),
                                                    TextEncoding::Cp1254CrLf, set);
         if (isFolderPath(path)) return std::make_unique<SheetFolderWriter>(path, set);
+        const SheetOutput* output = sheetOutputFor(path);
+        if ((!output && QFileInfo(path).suffix().isEmpty()) ||
+            (output && output->suffix == QLatin1String("txt")))
+            return std::make_unique<ListingWriter>(
+                std::make_unique<FileTarget>(path), TextEncoding::Cp1254CrLf, set,
+                set.answerKey ? std::make_unique<FileTarget>(keyPath) : nullptr);
     }
     return sheetOutputFor(path)->make(path, set);
 }
@@ -156,9 +169,45 @@ void checkOutput(const Family& family, const QString& path, const ClassSetChoice
     const SheetOutput* output = sheetOutputFor(path);
     if (!output)
         throw UsageError{QStringLiteral("-o, adı %1 ile biten bir dosya ister, '%2' değil.")
-                             .arg(sheetOutputSuffixes(), path)};
+                             .arg(sheetOutputSuffixes(), quotedPath(path))};
+    if (output->painted && set.sheets > limits::kMostPaintedSheets)
+        throw UsageError{QStringLiteral("bir %1 dosyasına en çok %2 sayfalık bir set yazılır, "
+                                        "%3 değil; seti birkaç dosyaya bölünüz ya da metin "
+                                        "olarak yazınız.")
+                             .arg(output->suffix.toUpper())
+                             .arg(limits::kMostPaintedSheets)
+                             .arg(set.sheets)};
     if (output->onePage && (set.sheets > 1 || set.answerKey))
         throw UsageError{output->setRefusal};
+}
+
+// The class list given to --names is not where the sheets go: the list
+// would be lost under them.
+void refuseOutputOverInput(const QString& output, const QString& names) {
+    if (names.isEmpty() || output.isEmpty() || output == QLatin1String("-")) return;
+    struct stat in {};
+    struct stat out {};
+    if (::stat(QFile::encodeName(names).constData(), &in) != 0 ||
+        ::stat(QFile::encodeName(output).constData(), &out) != 0)
+        return;
+    if (in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+        throw UsageError{QStringLiteral("-o \"%1\" sınıf listesinin kendisi; sayfalar listenin "
+                                        "üzerine yazılmaz, başka bir dosya adı veriniz.")
+                             .arg(quotedPath(output))};
+}
+
+// Sheets times exercises: each factor may be at its largest alone, not both.
+void refuseTooManyExercises(SheetSource& source, int sheets) {
+    const qint64 total = source.exercisesPerSheet() * qint64(sheets);
+    if (total > limits::kMostExercisesInRun)
+        throw UsageError{QStringLiteral("%1 sayfanın her birinde %2 alıştırma, toplam %3 "
+                                        "alıştırma eder; bir çalışmada en çok %4 alıştırma "
+                                        "hazırlanır. --sheets ya da alıştırma sayısını "
+                                        "azaltınız.")
+                             .arg(sheets)
+                             .arg(source.exercisesPerSheet())
+                             .arg(total)
+                             .arg(limits::kMostExercisesInRun)};
 }
 
 }  // namespace
@@ -247,20 +296,28 @@ int runCommand(const Family& family, const QStringList& arguments, bool checkOnl
             QStringLiteral("--two-up iki yarım sayfayı bir A4 sayfaya dizer; "
                            "--page a5 ister")};
     if (!output.isEmpty()) checkOutput(family, output, set, html);
+    refuseOutputOverInput(output, optionText(parser, QStringLiteral("names")));
 
     RandomDraw random;
     seedRandomDraw(parser, random);
     if (checkOnly) return kSuccess;
 
     SheetWriters writers;
-    if (!output.isEmpty()) writers.add(fileWriter(family, output, set, html));
+    // Zarvik.txt's key goes beside it as the window writes it, -o FILE's
+    // into FILE-Cevap-Anahtari.
+    const QString keyPath = parser.isSet(QStringLiteral("o")) ? answerKeyPath(output)
+                                                              : kAnswerKeyFileName.toString();
+    if (!output.isEmpty()) writers.add(fileWriter(family, output, keyPath, set, html));
     if (json)
         writers.add(std::make_unique<JsonWriter>(std::make_unique<StandardOutputTarget>(), set));
     else if (output.isEmpty())
         writers.add(std::make_unique<ListingWriter>(std::make_unique<StandardOutputTarget>(),
                                                     TextEncoding::Utf8, set));
     Progress progress(set.sheets);
-    runSheetSet(*source, random, set, writers, [&progress](int k) { progress.sheetDone(k); });
+    runSheetSet(*source, random, set, writers, [&](int k) {
+        if (k == 1) refuseTooManyExercises(*source, set.sheets);
+        progress.sheetDone(k);
+    });
     return kSuccess;
 }
 

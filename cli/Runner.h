@@ -15,7 +15,8 @@ namespace zarvik::cli {
 QString programHelp();
 // A command's --help, and its parts the manual page shows too.
 QString commandHelp(const Family& family);
-QString sharedOptionsHelp(bool textSheets, bool halfPageSheets);
+// halfPages: which sheets are A5, in --two-up's line (empty: the column pages).
+QString sharedOptionsHelp(bool textSheets, bool halfPageSheets, const QString& halfPages = {});
 QString exitStatusHelp();
 // The options every command takes (--two-up only where it applies).
 QStringList sharedOptionNames(const Family& family);

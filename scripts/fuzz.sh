@@ -10,11 +10,12 @@ seconds=${1:-30}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  # One target for every family of the registry, then the class list and the CLI.
+  # One target for every family of the registry, then the class list, the
+  # mixed sheets' presets and the CLI.
   for command in $(sed -n 's/^ *F([a-z_]*, *\([a-z_]*\)).*/\1/p' "$here/common/core/FamilyList.h"); do
     targets+=("${command}_fuzzer")
   done
-  targets+=(classlist_fuzzer cli_fuzzer)
+  targets+=(classlist_fuzzer preset_fuzzer cli_fuzzer)
 fi
 build=${ZARVIK_FUZZ_BUILD:-$here/build-fuzz}
 launcher=()

@@ -61,6 +61,10 @@ done
     --answers 3 --time 1700000000 -o x.pdf 2>/dev/null)
 [ "$(head -c 5 "$scratch/x.pdf")" = "%PDF-" ] || { say "zarvik-cli column wrote no PDF" >&2; exit 1; }
 say "zarvik-cli column wrote a PDF of $(stat -c %s "$scratch/x.pdf") bytes"
+# The shipped mixed-sheet presets are found where the package puts them.
+ls /usr/share/zarvik/presets/*.zarvik >/dev/null || { say "no presets in /usr/share/zarvik/presets" >&2; exit 1; }
+(cd "$scratch" && /usr/bin/zarvik-cli sheet 3-sinif-12-hafta -o sheet.pdf 2>/dev/null)
+[ "$(head -c 5 "$scratch/sheet.pdf")" = "%PDF-" ] || { say "zarvik-cli sheet wrote no PDF" >&2; exit 1; }
 
 # Still running after a second (no crash at start-up), then stopped.
 (cd "$scratch" && QT_QPA_PLATFORM=offscreen exec /usr/bin/zarvik >/dev/null 2>&1) &

@@ -24,12 +24,13 @@ sleep 1
 launcher=$(xdotool search --onlyvisible --name '^Zarvik 2\.05$' | head -1)
 import -frame -window "$launcher" "$here/docs/launcher.png"
 
-xdotool mousemove --window "$launcher" 56 52 click 1  # "Yan Yana!"
+# "Yan Yana!", the first button of the tab order, has the focus.
+xdotool windowactivate --sync "$launcher" key space
 sleep 1
 text=$(xdotool search --onlyvisible --name 'example\.org|^Zarvik 2\.02$' | head -1)
-menu=$(( $(xdotool getwindowgeometry --shell "$text" | sed -n 's/^HEIGHT=//p') - 356 - 88 ))
+menu=$(( $(xdotool getwindowgeometry --shell "$text" | sed -n 's/^HEIGHT=//p') - 356 - 119 ))
 # İşlemler > Toplama > İkiden fazla sayı ile toplama, then the three fields
-# (the window is 356 pixels high under its menu, plus the 88 of its print row).
+# (the window is 356 pixels high under its menu, plus the 119 of its print rows).
 xdotool mousemove --window "$text" 30 $((menu / 2)) click 1
 sleep 0.3
 xdotool key Down Right Down Down Down Down Return

@@ -18,6 +18,10 @@ packages=(
   # tests: the web pages in a real browser (driven by Node.js, scripts/setup-npm.sh),
   # and the QR codes read back from the pages
   chromium zbar-tools
+  # tests: the board on a real X screen (BoardScreen.*)
+  xvfb xauth
+  # tests: the Turkish dictionary that checks every word of the generated word problems
+  hunspell hunspell-tr
   # package: icons from the SVG, the completion's test, the package's checks
   librsvg2-bin bash-completion man-db appstream desktop-file-utils lintian
   # fuzzing (scripts/fuzz.sh): clang with libFuzzer and the sanitizers' runtimes

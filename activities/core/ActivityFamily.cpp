@@ -40,11 +40,12 @@ ActivityValues chosenValues(const ActivityKind& kind, const QStringList& pairs) 
         }
         if (equals < 0)
             throw UsageError{
-                QStringLiteral("--opt \"AD=DEĞER\" biçiminde verilmeli, '%1' değil.").arg(pair)};
+                QStringLiteral("--opt \"AD=DEĞER\" biçiminde verilmeli, '%1' değil.")
+                    .arg(quotedValue(pair))};
         if (found < 0)
             throw UsageError{QStringLiteral("\"%1\" etkinliğinde \"%2\" diye bir seçenek yok. "
                                             "Seçenekler: %3.")
-                                 .arg(kind.name, name,
+                                 .arg(kind.name, quotedValue(name),
                                       captions.isEmpty() ? QStringLiteral("yok")
                                                          : captions.join(QStringLiteral(", ")))};
         values[found] = pair.mid(equals + 1);

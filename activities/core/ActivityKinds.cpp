@@ -4,6 +4,7 @@
 #include <array>
 
 #include "activities/core/ActivityTime.h"
+#include "activities/core/PictureActivities.h"
 #include "common/core/Errors.h"
 
 namespace zarvik {
@@ -201,9 +202,10 @@ ActivitySheet rhythmicCounting(const ActivityValues& values, RandomDraw& random)
 
 // ---- place value ----
 
-constexpr std::array<QStringView, 9> kPlaceUnits = {u"birlik",    u"onluk",       u"yüzlük",
-                                                    u"binlik",    u"onbinlik",    u"yüzbinlik",
-                                                    u"milyonluk", u"onmilyonluk", u"yüzmilyonluk"};
+// Written apart as school books write them: "on binlik", "yüz milyonluk".
+constexpr std::array<QStringView, 9> kPlaceUnits = {
+    u"birlik",  u"onluk",     u"yüzlük",       u"binlik",       u"on binlik",
+    u"yüz binlik", u"milyonluk", u"on milyonluk", u"yüz milyonluk"};
 
 // digits[0] is the ones digit.
 std::vector<int> drawDigits(int count, RandomDraw& random) {
@@ -277,17 +279,14 @@ const QStringList kLargestAmounts = {QStringLiteral("10 TL"), QStringLiteral("20
                                      QStringLiteral("50 TL"), QStringLiteral("100 TL"),
                                      QStringLiteral("1000 TL")};
 
-// "3 TL 50 kr", "3 TL" or "50 kr".
+// As school books write money, one style for the whole page: "3 lira 50
+// kuruş", "3 lira" or "50 kuruş", never "0 lira" or "0 kuruş".
 QString amount(int kurus) {
     const int lira = kurus / 100;
     const int rest = kurus % 100;
-    if (rest == 0) return QStringLiteral("%1 TL").arg(lira);
-    if (lira == 0) return QStringLiteral("%1 kr").arg(rest);
-    return QStringLiteral("%1 TL %2 kr").arg(lira).arg(rest);
-}
-
-QString liraAndKurus(int kurus) {
-    return QStringLiteral("%1 TL %2 kr").arg(kurus / 100).arg(kurus % 100);
+    if (rest == 0) return QStringLiteral("%1 lira").arg(lira);
+    if (lira == 0) return QStringLiteral("%1 kuruş").arg(rest);
+    return QStringLiteral("%1 lira %2 kuruş").arg(lira).arg(rest);
 }
 
 // Amounts go in steps of 5 kuruş, the smallest coin in use.
@@ -296,33 +295,35 @@ int fives(RandomDraw& random, int lo, int hi) {
 }
 
 ActivitySheet money(const ActivityValues& values, RandomDraw& random) {
+    if (values.value(1) == pictureOptions::moneyShows()[1]) return moneyPictures(values[0], random);
     const int largest = optionNumber(values[0]) * 100;
-    const QString lirasBlank = blank() + QStringLiteral(" TL ") + blank() + QStringLiteral(" kr");
+    const QString lirasBlank =
+        blank() + QStringLiteral(" lira ") + blank() + QStringLiteral(" kuruş");
     ActivitySheet sheet{QStringLiteral("Paralarımızla ilgili işlemleri yapınız."), {}};
     for (int i = 0; i < 4; ++i) {
         const int sum = fives(random, 10, largest);
         const int a = fives(random, 5, sum - 5);
         sheet.items.push_back({amount(a) + QStringLiteral(" + ") + amount(sum - a) +
                                    QStringLiteral(" = ") + lirasBlank,
-                               liraAndKurus(sum)});
+                               amount(sum)});
     }
     for (int i = 0; i < 4; ++i) {
         const int a = fives(random, 10, largest);
         const int b = fives(random, 5, a - 5);
         sheet.items.push_back(
             {amount(a) + u' ' + kMinus + u' ' + amount(b) + QStringLiteral(" = ") + lirasBlank,
-             liraAndKurus(a - b)});
+             amount(a - b)});
     }
     // Conversions stay within what a pupil counts out: at most 20 TL in kuruş.
     const int convertible = std::min(largest, 2000);
     for (int i = 0; i < 4; ++i) {
         const int kurus = fives(random, 105, convertible);
         sheet.items.push_back(
-            {QStringLiteral("%1 kuruş = ").arg(kurus) + lirasBlank, liraAndKurus(kurus)});
+            {QStringLiteral("%1 kuruş = ").arg(kurus) + lirasBlank, amount(kurus)});
     }
     for (int i = 0; i < 4; ++i) {
         const int lira = between(random, 1, convertible / 100);
-        sheet.items.push_back({QStringLiteral("%1 TL = %2 kuruş").arg(lira).arg(blank()),
+        sheet.items.push_back({QStringLiteral("%1 lira = %2 kuruş").arg(lira).arg(blank()),
                                QStringLiteral("%1 kuruş").arg(lira * 100)});
     }
     return sheet;
@@ -375,10 +376,69 @@ const std::vector<ActivityKind>& activityKinds() {
          false,
          placeValues},
         {QStringLiteral("Paralarımız"),
-         {{QStringLiteral("En büyük tutar"), kLargestAmounts, QStringLiteral("20 TL")}},
+         {{QStringLiteral("En büyük tutar"), kLargestAmounts, QStringLiteral("20 TL")},
+          {QStringLiteral("Gösterim"), pictureOptions::moneyShows(), pictureOptions::moneyShows()[0]}},
          ActivityLayout::OneColumn,
          false,
          money},
+        {QStringLiteral("Kesir Modelleri"),
+         {{QStringLiteral("Sınıf"), pictureOptions::grades234(), QStringLiteral("3. sınıf")},
+          {QStringLiteral("Soru"), pictureOptions::fractionTasks(),
+           pictureOptions::fractionTasks()[0]},
+          {QStringLiteral("Kesirler"), pictureOptions::fractionKinds(),
+           pictureOptions::fractionKinds()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         fractionModels},
+        {QStringLiteral("Sayı Doğrusu"),
+         {{QStringLiteral("Aralık"), pictureOptions::numberLineSteps(), QStringLiteral("1'er")},
+          {QStringLiteral("Soru"), pictureOptions::numberLineTasks(),
+           pictureOptions::numberLineTasks()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         numberLines},
+        {QStringLiteral("Çetele ve Sıklık"),
+         {{QStringLiteral("Konu"), pictureOptions::dataTopics(), QStringLiteral("Karışık")},
+          {QStringLiteral("Sınıf"), pictureOptions::tallyGrades(), QStringLiteral("2. sınıf")},
+          {QStringLiteral("Soru"), pictureOptions::tallyTasks(), pictureOptions::tallyTasks()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         tallyTables},
+        {QStringLiteral("Şekil Grafiği"),
+         {{QStringLiteral("Bir şekil"), pictureOptions::pictographKeys(), QStringLiteral("1")},
+          {QStringLiteral("Soru"), pictureOptions::graphTasks(), pictureOptions::graphTasks()[0]},
+          {QStringLiteral("Konu"), pictureOptions::dataTopics(), QStringLiteral("Karışık")}},
+         ActivityLayout::Pictures,
+         false,
+         pictographs},
+        {QStringLiteral("Sütun Grafiği"),
+         {{QStringLiteral("Ölçek"), pictureOptions::barScales(), QStringLiteral("1")},
+          {QStringLiteral("Soru"), pictureOptions::graphTasks(), pictureOptions::graphTasks()[0]},
+          {QStringLiteral("Konu"), pictureOptions::dataTopics(), QStringLiteral("Karışık")}},
+         ActivityLayout::Pictures,
+         false,
+         barGraphs},
+        {QStringLiteral("Çevre ve Alan"),
+         {{QStringLiteral("Soru"), pictureOptions::gridTasks(), pictureOptions::gridTasks()[0]},
+          {QStringLiteral("Şekiller"), pictureOptions::gridShapes(),
+           pictureOptions::gridShapes()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         perimeterAndArea},
+        {QStringLiteral("Cetvel"),
+         {{QStringLiteral("Ölçü"), pictureOptions::rulerUnits(), pictureOptions::rulerUnits()[0]},
+          {QStringLiteral("Başlangıç"), pictureOptions::rulerStarts(),
+           pictureOptions::rulerStarts()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         rulers},
+        {QStringLiteral("Geometrik Şekiller"),
+         {{QStringLiteral("Soru"), pictureOptions::shapeTasks(), pictureOptions::shapeTasks()[0]},
+          {QStringLiteral("Şekiller"), pictureOptions::shapeSets(),
+           pictureOptions::shapeSets()[0]}},
+         ActivityLayout::Pictures,
+         false,
+         planeShapes},
     };
     return kinds;
 }
@@ -414,6 +474,7 @@ ExerciseList activityExercises(const ActivitySheet& sheet, bool handsOnPage) {
         } else {
             e.shape = item.shape;
             e.values = item.values;
+            e.picture = item.picture;
         }
         exercises.push_back(std::move(e));
     }

@@ -37,6 +37,9 @@ struct ActivityItem {
     // numbers with blanks, a missing number in an operation.
     ExerciseShape shape = ExerciseShape::Line;
     ExerciseValues values;
+    // Picture items: the item's cells from its top-left corner, after its
+    // number, as the page places them; cells named "Answer…" are the key's.
+    std::vector<Cell> picture;
 };
 
 inline constexpr QStringView kActivityBlank = u"___";
@@ -45,6 +48,7 @@ enum class ActivityLayout {
     ClockFaces,  // 12 faces in three columns; the item's text under its face
     TwoColumns,  // short items in two columns
     OneColumn,   // long items across the page
+    Pictures,    // items with pictures, in rows as wide as they are
 };
 
 struct ActivitySheet {

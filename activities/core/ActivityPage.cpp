@@ -1,6 +1,9 @@
 #include "activities/core/ActivityPage.h"
 
+#include <algorithm>
+
 #include "activities/core/ActivityTime.h"
+#include "common/core/ExerciseFigure.h"
 #include "common/core/PageCells.h"
 
 namespace zarvik {
@@ -103,7 +106,78 @@ void addTextItems(Page& page, const ActivityKind& kind, const ActivitySheet& she
     }
 }
 
+// Picture items in rows, each row as many as fit across: the same widths
+// share the band's columns, so that rows line up; the rows spread down the
+// page. The key shows the answer cells, the pupil's page leaves them out.
+void addPictureItems(Page& page, const ActivitySheet& sheet, bool key) {
+    constexpr double kNumberRoom = 110;
+    constexpr double kLeast = 40;  // between rows and between items of a row
+    struct Row {
+        size_t first = 0, end = 0;
+        double height = 0;
+    };
+    std::vector<double> widths, heights;
+    for (const ActivityItem& item : sheet.items) {
+        double width = 0, height = kLabelHeight;
+        for (const Cell& cell : item.picture) {
+            width = std::max(width, cell.left + cell.width);
+            height = std::max(height, cell.top + cell.height);
+        }
+        widths.push_back(kNumberRoom + width);
+        heights.push_back(height);
+    }
+    std::vector<Row> rows;
+    double across = 0;
+    for (size_t i = 0; i < sheet.items.size(); ++i) {
+        if (rows.empty() || across + widths[i] > kBandWidth) {
+            rows.push_back({i, i, 0});
+            across = 0;
+        }
+        across += widths[i] + kLeast;
+        rows.back().end = i + 1;
+        rows.back().height = std::max(rows.back().height, heights[i]);
+    }
+    double total = 0;
+    for (const Row& row : rows)
+        total += row.height;
+    const double gap = std::clamp((kItemsBottom - kItemsTop - total) / static_cast<double>(rows.size()),
+                                  kLeast, 250.0);
+    double top = kItemsTop + gap / 2;
+    for (const Row& row : rows) {
+        const size_t count = row.end - row.first;
+        const double column = kBandWidth / static_cast<double>(count);
+        double used = 0;
+        bool columns = true;
+        for (size_t i = row.first; i < row.end; ++i) {
+            used += widths[i];
+            columns = columns && widths[i] <= column;
+        }
+        const double spread = (kBandWidth - used) / static_cast<double>(count);
+        double left = 0;
+        for (size_t i = row.first; i < row.end; ++i) {
+            const double x = columns ? column * static_cast<double>(i - row.first) : left;
+            left += widths[i] + spread;
+            page.add(labelCell(box(itemName("Number", i), x, top, kNumberRoom, kLabelHeight),
+                               arial(14, true), QStringLiteral("%1)").arg(i + 1)));
+            const QString prefix = itemName("Item", i) + u'.';
+            for (Cell cell : sheet.items[i].picture) {
+                if (!key && isAnswerCell(cell)) continue;
+                cell.name = prefix + cell.name;
+                cell.left += x + kNumberRoom;
+                cell.top += top;
+                page.add(std::move(cell));
+            }
+        }
+        top += row.height + gap;
+    }
+}
+
 }  // namespace
+
+bool hasPictures(const ActivitySheet& sheet) {
+    return std::any_of(sheet.items.begin(), sheet.items.end(),
+                       [](const ActivityItem& item) { return !item.picture.empty(); });
+}
 
 QString printedItemText(const QString& text) {
     QString printed = text;
@@ -134,6 +208,8 @@ Page makeActivityPage(const ActivityKind& kind, const ActivitySheet& sheet, bool
 
     if (kind.layout == ActivityLayout::ClockFaces)
         addClockFaces(page, kind, sheet, key);
+    else if (hasPictures(sheet))
+        addPictureItems(page, sheet, key);
     else
         addTextItems(page, kind, sheet);
 

@@ -18,6 +18,10 @@ inline constexpr QStringView kActivityDateLabel = u"DateLabel";
 // drawn on every face and the answers under them.
 Page makeActivityPage(const ActivityKind& kind, const ActivitySheet& sheet, bool key = false);
 
+// Whether the sheet's items are pictures (ActivityItem::picture), laid out
+// in rows with their answers drawn on the key.
+bool hasPictures(const ActivitySheet& sheet);
+
 // The item's text as it goes to paper: each blank a line long enough to write on.
 QString printedItemText(const QString& text);
 

@@ -27,7 +27,7 @@ const ActivityKind& checkedActivityKind(const QString& name) {
     for (const ActivityKind& kind : activityKinds())
         names << kind.name;
     throw InputRefused(QStringLiteral("\"%1\" diye bir etkinlik yok. Etkinlikler: %2.")
-                           .arg(name, quotedList(names)));
+                           .arg(quotedValue(name), quotedList(names)));
 }
 
 void checkActivityValues(const ActivityKind& kind, const ActivityValues& values) {
@@ -40,7 +40,7 @@ void checkActivityValues(const ActivityKind& kind, const ActivityValues& values)
         const ActivityOption& option = kind.options[i];
         if (!option.items.contains(values[static_cast<qsizetype>(i)]))
             throw InputRefused(QStringLiteral("\"%1\" için \"%2\" seçilemez. Seçilebilenler: %3.")
-                                   .arg(option.caption, values[static_cast<qsizetype>(i)],
+                                   .arg(option.caption, quotedValue(values[static_cast<qsizetype>(i)]),
                                         quotedList(option.items)));
     }
 }
@@ -71,7 +71,9 @@ Page ActivityWorksheet::keyPage() const {
 
 bool drawsKey(const ActivityWorksheet& worksheet) {
     const ActivityKind* kind = worksheet.kind();
-    return kind && kind->layout == ActivityLayout::ClockFaces && !kind->handsOnPage;
+    // Pictures: the key writes or draws each answer in its place.
+    return kind && ((kind->layout == ActivityLayout::ClockFaces && !kind->handsOnPage) ||
+                    hasPictures(worksheet.sheet()));
 }
 
 QString ActivityWorksheet::teacherCaption() const {

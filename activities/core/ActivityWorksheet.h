@@ -48,7 +48,8 @@ class ActivityWorksheet {
     Page page_;
 };
 
-// Faces the pupil draws the hands on: the key shows them drawn, page by page.
+// Faces the pupil draws the hands on, and pictures: the key shows them drawn,
+// page by page.
 bool drawsKey(const ActivityWorksheet& worksheet);
 
 // The checks of prepare(), for zarvik-cli to report before drawing: throws

@@ -114,15 +114,22 @@ void TFormZarvikEtkinlik::ButtonHazirlaClick() {
 }
 
 void TFormZarvikEtkinlik::ButtonBakClick() {
-    zarvik::runGuarded(
-        this, [&] { pageOutput().preview(this, zarvik::fitPageTexts(worksheet_.page())); });
+    zarvik::runGuarded(this, [&] { previewSheet({zarvik::fitPageTexts(worksheet_.page())}); });
 }
 
 void TFormZarvikEtkinlik::ButtonYazdirClick() {
-    zarvik::runGuarded(this,
-                       [&] { pageOutput().print(this, zarvik::fitPageTexts(worksheet_.page())); });
+    zarvik::runGuarded(this, [&] { printSheet({zarvik::fitPageTexts(worksheet_.page())}); });
+}
+
+QStringList TFormZarvikEtkinlik::sheetNameParts() const {
+    return {ComboBoxEtkinlik->currentText()};
 }
 
 std::unique_ptr<zarvik::SheetSource> TFormZarvikEtkinlik::makeSheetSource() {
     return std::make_unique<zarvik::ActivitySheetSource>(worksheet_, choices());
+}
+
+zarvik::ExerciseList TFormZarvikEtkinlik::currentExercises() const {
+    const zarvik::ActivityKind* kind = worksheet_.kind();
+    return zarvik::activityExercises(worksheet_.sheet(), kind && kind->handsOnPage);
 }

@@ -30,6 +30,8 @@ class TFormZarvikEtkinlik : public zarvik::PrintedWorksheetWindow {
     void ButtonBakClick() override;
     void ButtonYazdirClick() override;
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
+    zarvik::ExerciseList currentExercises() const override;
+    QStringList sheetNameParts() const override;
 
     zarvik::ActivityWorksheet worksheet_;
     QComboBox* ComboBoxEtkinlik = nullptr;

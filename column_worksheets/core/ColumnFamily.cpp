@@ -69,7 +69,8 @@ class ColumnFamily : public Family {
         return QStringLiteral("alt alta işlemler sayfası (A5 ya da A4)");
     }
     QString synopsis() const override {
-        return QStringLiteral("--page a5|a4 --op İŞLEM --prop ÖZELLİK [--answers LİSTE]");
+        return QStringLiteral(
+            "--page a5|a4 --op İŞLEM --prop ÖZELLİK [--answers LİSTE] [--more-room]");
     }
     QString help() const override {
         return QStringLiteral(
@@ -86,6 +87,12 @@ class ColumnFamily : public Family {
                    "                     İptal'dir: sorunun varsayılanı); evet/hayır sorusu y,\n"
                    "                     yes, e, evet ya da n, no, h, hayır alır. Listenin\n"
                    "                     sonundan sonraki sorular iptal edilir ya da Hayır alır.\n"
+                   "  --more-room        \"Daha az işlem, daha çok yer\": aynı işlemler, her\n"
+                   "                     birinin altında çözüm için 8 mm'lik satırlar bırakılarak\n"
+                   "                     (toplama ve çıkarmada bir, çarpmada alttaki sayının\n"
+                   "                     basamak sayısından bir fazla, bölmede bölünenin basamak\n"
+                   "                     sayısı kadar) gerektiği kadar sayfaya yayılır; rakamlar\n"
+                   "                     el yazısı kadar geniş basılır\n"
                    "\n") +
                propertiesHelp() +
                QStringLiteral("\n-o ve --json yazılmazsa işlemler satır satır yazılır.\n");
@@ -108,6 +115,7 @@ class ColumnFamily : public Family {
             {{QStringLiteral("prop")}, QStringLiteral("ÖZELLİK"), QStringLiteral("Özellik."),
              properties},
             {{QStringLiteral("answers")}, QStringLiteral("LİSTE"), QStringLiteral("Cevaplar."), {}},
+            {{QStringLiteral("more-room")}, {}, QStringLiteral("Daha az işlem, daha çok yer."), {}},
         };
     }
     bool hasHalfPageSheets() const override { return true; }
@@ -137,7 +145,8 @@ class ColumnFamily : public Family {
                 throw UsageError{
                     QStringLiteral("--%1 yazılmamış.").arg(QString::fromLatin1(required))};
         ColumnChoices choices{parser.value(QStringLiteral("op")),
-                              parser.value(QStringLiteral("prop")), footer.teacher, footer.date};
+                              parser.value(QStringLiteral("prop")), footer.teacher, footer.date,
+                              parser.isSet(QStringLiteral("more-room"))};
         // The same answers for every sheet of a set: the questions are asked once.
         ScriptedQuestions script =
             parser.isSet(QStringLiteral("answers"))

@@ -43,8 +43,6 @@ PictureBox ribbon(const ImagePlace& place, QStringView picture, const PictureSiz
 
 // White space kept between a number and the operator or frame next to it.
 constexpr int kGap = 1;
-// Numbers of a page share one size, never smaller than this.
-constexpr int kSmallestPoints = 6;
 // "+" is the widest of the operators + - x.
 const QString kWidestOperator = QStringLiteral("+");
 
@@ -52,7 +50,7 @@ void fitInto(Cell& cell, int roomDesignUnits, const QString& beside = QString())
     cell.fit.group = 1;
     cell.fit.room = fromDesignUnits(roomDesignUnits);
     cell.fit.beside = beside;
-    cell.fit.smallest = kSmallestPoints;
+    cell.fit.smallest = kSmallestGridPoints;
 }
 
 Page emptyPage(const QString& name, const ColumnWindowDesign& design,

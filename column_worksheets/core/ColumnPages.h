@@ -13,6 +13,8 @@
 namespace zarvik {
 
 inline constexpr int kGridSlotCount = 50;
+// Numbers of a page share one size, never smaller than this.
+inline constexpr int kSmallestGridPoints = 6;
 
 // Cell names of grid slot k (1..50) and division slot k.
 QString gridFirstBoxName(int slot);

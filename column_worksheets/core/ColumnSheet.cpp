@@ -88,8 +88,14 @@ constexpr double kBarGap = 18;          // number to bar
 constexpr double kUnderlineBeyond = 8;  // underline past the longest number
 constexpr double kBarAbove = 15;        // bar above the digits
 constexpr double kFrameGap = 25;        // between neighbouring frames
-constexpr double kStripGap = 25;        // between the frames and the header or footer
+constexpr double kStripGap = 30;        // between the frames and the header or footer
 constexpr int kSmallestDivisionPoints = 10;
+
+// A pupil writes about 4 mm a character on lines 8 mm apart: below an
+// answer line (a sum's, or a quotient's under the divisor) 8 mm stay white
+// where the rows allow it, and the problems keep 3 mm from the ribbons.
+constexpr double kWritingLine = 80;
+constexpr double kClearOfRibbon = 30;
 
 size_t entryIndex(int entry) {
     if (entry < 1 || entry > ProblemTexts::kCount)
@@ -209,7 +215,47 @@ Page ColumnSheet::printedGridPage() const {
         const double middle = answerLine.top + answerLine.height / 2;
         if (middle < lowest) answerLine.top += lowest - middle;
     }
+    spaceGridRows(page);
     return page;
+}
+
+void ColumnSheet::spaceGridRows(Page& page) const {
+    const SlotNames& names = slotNames();
+    const PageFrameDesign& frame = design_->gridPage;
+    constexpr int kRows = kGridSlotCount / 5;
+    // Per row: its top (the upper number's) and how far below it the answer
+    // line lies.
+    std::array<double, kRows> tops{};
+    double lineBelowTop = 0;
+    for (int row = 0; row < kRows; ++row) {
+        const auto i = static_cast<size_t>(row * 5 + 1);
+        tops[static_cast<size_t>(row)] = page.cell(names.gridFirst[i]).top;
+        for (int slot = row * 5 + 1; slot <= row * 5 + 5; ++slot) {
+            const Cell& line = page.cell(names.gridLine[static_cast<size_t>(slot)]);
+            lineBelowTop = std::max(lineBelowTop, line.top + line.height / 2 -
+                                                      tops[static_cast<size_t>(row)]);
+        }
+    }
+    // The digits' ink starts this far below a number's top, at the smallest
+    // size fitting may give them (smaller digits sit higher).
+    const CellFont& font = page.cell(names.gridFirst[1]).font;
+    const FaceMetrics small = textMeasure().metrics(font, kSmallestGridPoints);
+    const double inkBelowTop = small.ascent - small.digitHeight;
+    const double highest =
+        pictureInkBottom(page.cell(frame.headerRibbon.name)) + kClearOfRibbon - inkBelowTop;
+    const double lowest = pictureInkTop(page.cell(frame.footerRibbon.name)) - kWritingLine - lineBelowTop;
+    const double first = std::max(tops.front(), highest);
+    const double last = std::min(tops.back(), lowest);
+    const double pitch = (last - first) / (kRows - 1);
+    for (int row = 0; row < kRows; ++row) {
+        const double by = first + pitch * row - tops[static_cast<size_t>(row)];
+        for (int slot = row * 5 + 1; slot <= row * 5 + 5; ++slot) {
+            const auto i = static_cast<size_t>(slot);
+            for (const QString* name : {&names.gridFirst[i], &names.gridSecond[i],
+                                        &names.gridOperator[i], &names.gridLine[i]})
+                page.cell(*name).top += by;
+        }
+    }
 }
 
 Page ColumnSheet::printedDivisionPage() const {
@@ -233,8 +279,8 @@ Page ColumnSheet::printedDivisionPage() const {
 
     const Cell& header = page.cell(design_->divisionPage.headerRibbon.name);
     const Cell& footer = page.cell(design_->divisionPage.footerRibbon.name);
-    const double areaTop = header.top + header.height + kStripGap;
-    const double areaHeight = footer.top - kStripGap - areaTop;
+    const double areaTop = pictureInkBottom(header) + kStripGap;
+    const double areaHeight = pictureInkTop(footer) - kStripGap - areaTop;
     const CellFont& numberFont = page.cell(names.dividend[1]).font;
     std::vector<DigitFace> faces(
         static_cast<size_t>(std::max(division.fontPoints, kSmallestDivisionPoints)) + 1);
@@ -276,8 +322,14 @@ Page ColumnSheet::printedDivisionPage() const {
     const int rows = (slotCount + columns - 1) / columns;
     const double rowPitch = areaHeight / rows;
     const double width = frameWidth(points);
+    // The quotient gets a writing line's height below the underline where
+    // the rows leave it room, and at least a printed line's.
+    const double quotientRoom =
+        std::clamp(rowPitch - kFrameGap - (frameHeight(points) - face.lineSpacing),
+                   face.lineSpacing, std::max(face.lineSpacing, kWritingLine));
+    const double barHeight = frameHeight(points) - face.lineSpacing + quotientRoom;
     // Frames share the spare height of a row above and below.
-    const double rowSpare = (rowPitch - frameHeight(points)) / 2;
+    const double rowSpare = (rowPitch - barHeight) / 2;
     for (int slot = 1; slot <= slotCount; ++slot) {
         const auto i = static_cast<size_t>(slot);
         const int row = (slot - 1) / columns;
@@ -312,7 +364,7 @@ Page ColumnSheet::printedDivisionPage() const {
         barCell.name = QStringLiteral("DivisionBar%1").arg(slot);
         barCell.left = bar;
         barCell.top = barTop;
-        barCell.height = frameHeight(points);
+        barCell.height = barHeight;
         barCell.frame.left = true;
         page.add(barCell);
 

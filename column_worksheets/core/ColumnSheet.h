@@ -120,6 +120,10 @@ class ColumnSheet {
     int slotCountFor(const QString& operation) const;
 
   private:
+    // The printed grid rows, evenly spaced: the first clear of the header
+    // ribbon, the last answer line a writing line above the footer ribbon.
+    void spaceGridRows(Page& page) const;
+
     const ColumnWindowDesign* design_;
     Page gridPage_;
     Page divisionPage_;

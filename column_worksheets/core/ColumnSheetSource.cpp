@@ -1,6 +1,8 @@
 #include "column_worksheets/core/ColumnSheetSource.h"
 
 #include "column_worksheets/core/ColumnAnswers.h"
+#include "column_worksheets/core/RoomyColumnPages.h"
+#include "common/core/Errors.h"
 #include "common/core/Json.h"
 
 namespace zarvik {
@@ -68,15 +70,22 @@ void ColumnSheetSource::prepareNext(RandomDraw& random) {
     }
     if (!kind_ && ++prepared_ == 1 && messages_)
         messages_->showMessage(QStringLiteral("\"%1\" / \"%2\" için alıştırma yok; sayfa boş.")
-                                   .arg(choices_.operation, choices_.property));
+                                   .arg(quotedValue(choices_.operation),
+                                        quotedValue(choices_.property)));
 }
 
 Page ColumnSheetSource::sheetPage() {
     return sheet_.transferForOperation(choices_.operation);
 }
 
+std::vector<Page> ColumnSheetSource::printedPages() {
+    if (choices_.moreRoom) return roomyColumnPages(sheet_, choices_.operation);
+    return {sheetPage()};
+}
+
 void ColumnSheetSource::sheetPages(const std::function<void(Page&&)>& pageDone) {
-    pageDone(sheetPage());
+    for (Page& page : printedPages())
+        pageDone(std::move(page));
 }
 
 ExerciseList ColumnSheetSource::sheetExercises() {

@@ -19,6 +19,9 @@ struct ColumnChoices {
     QString property;   // ComboBox2
     QString teacher;
     QString date;
+    // "Daha az işlem, daha çok yer": the same problems with room to work
+    // them, over several pages (RoomyColumnPages).
+    bool moreRoom = false;
 };
 
 class ColumnSheetSource : public SheetSource {
@@ -45,6 +48,9 @@ class ColumnSheetSource : public SheetSource {
     QString sheetListing() override;
 
     Page sheetPage();
+    // The pages "Bak" and "Yazdır" show: the sheet's page, or with more room
+    // its problems over as many pages as they take.
+    std::vector<Page> printedPages();
     // The kind the last sheet was prepared with; nullptr for no generator.
     const ColumnKind* kind() const { return kind_; }
 

@@ -1,8 +1,10 @@
 #include "column_worksheets/windows/ColumnWorksheetWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 
+#include "column_worksheets/core/ColumnAnswers.h"
 #include "column_worksheets/core/ColumnGenerators.h"
 #include "column_worksheets/core/ColumnSheetSource.h"
 #include "column_worksheets/windows/DialogQuestions.h"
@@ -63,6 +65,23 @@ void ColumnWorksheetWindow::buildControls() {
 
     setTabOrders({ComboBox1, ComboBox2, ButtonHazirla, ButtonBak, ButtonYazdir, Edit1, Edit2});
     addClassSetButton();
+
+    // Below everything, so no control of the design moves; the window grows
+    // by its row. It changes only how the same problems go on paper.
+    constexpr int kRow = 24;
+    const QSize size = this->size();
+    setFixedSize(size.width(), size.height() + kRow);
+    CheckBoxYer = makeCheckBox(this, "CheckBoxYer", {8, size.height() - 4, 190, 21});
+    CheckBoxYer->setText(QStringLiteral("Daha az işlem, daha çok yer"));
+    CheckBoxYer->setToolTip(
+        QStringLiteral("Aynı işlemler, her birinin altında çözüm için yer bırakılarak "
+                       "birkaç sayfaya yayılır."));
+    setTabOrder(ButtonSinifSeti, CheckBoxYer);
+}
+
+ColumnChoices ColumnWorksheetWindow::choices() const {
+    return {ComboBox1->currentText(), ComboBox2->currentText(), teacherName(), dateText(),
+            CheckBoxYer->isChecked()};
 }
 
 void ColumnWorksheetWindow::ComboBox1Change() {
@@ -87,29 +106,32 @@ void ColumnWorksheetWindow::ButtonHazirlaClick() {
 
 void ColumnWorksheetWindow::ButtonBakClick() {
     runGuarded(this, [&] {
-        zarvik::Page page = sheet_.transferForOperation(ComboBox1->currentText());
-        page.suggestedFileName = zarvik::pdfFileName(
-            {ComboBox1->currentText(),
-             page.paper() == zarvik::Paper::A5 ? QStringLiteral("A5") : QStringLiteral("A4")});
-        pageOutput().preview(this, page);
+        ColumnSheetSource shown(sheet_, choices(), ScriptedQuestions());
+        previewSheet(shown.printedPages());
     });
 }
 
 void ColumnWorksheetWindow::ButtonYazdirClick() {
     runGuarded(this, [&] {
-        pageOutput().print(this, sheet_.transferForOperation(ComboBox1->currentText()));
+        ColumnSheetSource printed(sheet_, choices(), ScriptedQuestions());
+        printSheet(printed.printedPages());
     });
+}
+
+QStringList ColumnWorksheetWindow::sheetNameParts() const {
+    return {ComboBox1->currentText(),
+            sheet_.design().paper == Paper::A5 ? QStringLiteral("A5") : QStringLiteral("A4")};
 }
 
 std::unique_ptr<SheetSource> ColumnWorksheetWindow::makeSheetSource() {
     // The dialogs ask once, for the first sheet; the others replay the answers.
-    return std::make_unique<ColumnSheetSource>(
-        sheet_,
-        ColumnChoices{ComboBox1->currentText(), ComboBox2->currentText(), teacherName(),
-                      dateText()},
-        *questions_);
+    return std::make_unique<ColumnSheetSource>(sheet_, choices(), *questions_);
 }
 
 bool ColumnWorksheetWindow::halfPageSheets() const {
     return sheet_.design().paper == Paper::A5;
+}
+
+ExerciseList ColumnWorksheetWindow::currentExercises() const {
+    return columnExercises(sheet_.problems());
 }

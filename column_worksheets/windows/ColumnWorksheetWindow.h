@@ -12,9 +12,11 @@
 
 #include "column_worksheets/core/ColumnDesign.h"
 #include "column_worksheets/core/ColumnSheet.h"
+#include "column_worksheets/core/ColumnSheetSource.h"
 #include "common/windows/PrintedWorksheetWindow.h"
 #include "common/core/Questions.h"
 
+class QCheckBox;
 class QComboBox;
 
 class ColumnWorksheetWindow : public zarvik::PrintedWorksheetWindow {
@@ -32,9 +34,12 @@ class ColumnWorksheetWindow : public zarvik::PrintedWorksheetWindow {
   protected:
     QComboBox* ComboBox1 = nullptr;
     QComboBox* ComboBox2 = nullptr;
+    // "Daha az işlem, daha çok yer", below "Sınıf seti…".
+    QCheckBox* CheckBoxYer = nullptr;
 
   private:
     void buildControls();
+    zarvik::ColumnChoices choices() const;
 
     void ComboBox1Change();
     void ComboBox2Change();
@@ -43,6 +48,8 @@ class ColumnWorksheetWindow : public zarvik::PrintedWorksheetWindow {
     void ButtonYazdirClick() override;
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
     bool halfPageSheets() const override;
+    zarvik::ExerciseList currentExercises() const override;
+    QStringList sheetNameParts() const override;
 
     zarvik::ColumnSheet sheet_;
     std::unique_ptr<zarvik::Questions> dialogQuestions_;

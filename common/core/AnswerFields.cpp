@@ -182,6 +182,15 @@ AnswerForm answerForm(const Exercise& exercise) {
             return {{}, {{AnswerCheck::Fraction, {exercise.answer}}}};
         case ExerciseShape::Column:
         case ExerciseShape::LongDivision:
+        case ExerciseShape::FractionModel:
+        case ExerciseShape::NumberLine:
+        case ExerciseShape::Tally:
+        case ExerciseShape::Graph:
+        case ExerciseShape::Grid:
+        case ExerciseShape::Ruler:
+        case ExerciseShape::Shapes:
+        case ExerciseShape::Money:
+        case ExerciseShape::Problem:
             break;
     }
     return {{}, {fieldFor(exercise.answer, exercise)}};

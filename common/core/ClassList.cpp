@@ -1,20 +1,19 @@
 #include "common/core/ClassList.h"
 
-#include "common/core/Limits.h"
-
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 #include <optional>
 
 #include "common/core/Cp1254.h"
 #include "common/core/Errors.h"
-#include "common/core/Limits.h"
 #include "common/core/OutputFile.h"
 
 namespace zarvik {
@@ -44,10 +43,22 @@ QString decode(const QByteArray& bytes, const QString& shownName) {
     if (const auto utf16 = utf16Encoding(bytes)) {
         QStringDecoder decoder(*utf16);
         QString text = decoder.decode(bytes);
-        if (decoder.hasError())
+        // A half character at the end, a surrogate without its pair or
+        // bytes the decoder replaced: the file was cut or garbled.
+        qsizetype broken = bytes.size() % 2 != 0 ? text.size() : -1;
+        for (qsizetype i = 0; i < text.size() && broken < 0; ++i) {
+            const QChar c = text.at(i);
+            if (c == QChar::ReplacementCharacter ||
+                (c.isHighSurrogate() && (i + 1 == text.size() || !text.at(i + 1).isLowSurrogate())) ||
+                (c.isLowSurrogate() && (i == 0 || !text.at(i - 1).isHighSurrogate())))
+                broken = i;
+        }
+        if (decoder.hasError() && broken < 0) broken = text.size();
+        if (broken >= 0)
             throw InputRefused(QStringLiteral("Sınıf listesi \"%1\" UTF-16 olarak okunamadı: "
-                                              "dosya bozuk; listeyi UTF-8 olarak kaydediniz.")
-                                   .arg(shownName));
+                                              "dosya bozuk (%2. satır); listeyi UTF-8 olarak "
+                                              "kaydediniz.")
+                                   .arg(shownName, QString::number(text.left(broken).count(u'\n') + 1)));
         if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
         return text;
     }
@@ -66,6 +77,9 @@ QString decode(const QByteArray& bytes, const QString& shownName) {
 
 // Far more than any writer needs between two pieces of a list.
 constexpr int kPipeWaitMilliseconds = 3000;
+// The whole list, however it trickles in: a writer dripping a byte now and
+// then must not hold the run for as long as it likes.
+constexpr int kPipeReadMilliseconds = 10000;
 
 // A pipe or a device, read without ever blocking for good: a pipe nobody
 // writes to is given up after a short wait.
@@ -76,17 +90,26 @@ QByteArray readSpecial(const QString& path, const QString& shown) {
                             .arg(shown, systemErrorText(errno)));
     QByteArray bytes;
     char buffer[65536];
+    QDeadlineTimer whole(kPipeReadMilliseconds);
     for (;;) {
+        if (whole.hasExpired()) {
+            ::close(fd);
+            throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2 saniyede "
+                                           "sonuna gelinemedi; ona yazan program çok yavaş.")
+                                .arg(shown, QString::number(kPipeReadMilliseconds / 1000)));
+        }
         pollfd wait{fd, POLLIN, 0};
-        const int ready = ::poll(&wait, 1, kPipeWaitMilliseconds);
+        const int ready = ::poll(
+            &wait, 1,
+            static_cast<int>(std::min<qint64>(kPipeWaitMilliseconds, whole.remainingTime())));
         if (ready < 0 && errno == EINTR) continue;
-        if (ready == 0) {
+        if (ready == 0 && !whole.hasExpired()) {
             ::close(fd);
             throw FileError(QStringLiteral("Sınıf listesi \"%1\" okunamadı: %2 saniye beklendi, "
                                            "ona yazan bir program yok.")
-                                .arg(shown)
-                                .arg(kPipeWaitMilliseconds / 1000));
+                                .arg(shown, QString::number(kPipeWaitMilliseconds / 1000)));
         }
+        if (ready == 0) continue;
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
         if (got < 0) {
@@ -106,7 +129,10 @@ QByteArray readSpecial(const QString& path, const QString& shown) {
 }  // namespace
 
 QStringList parseClassList(const QByteArray& bytes, const QString& shownName) {
-    const QString text = decode(bytes, shownName);
+    return classListNames(decode(bytes, shownName), shownName);
+}
+
+QStringList classListNames(const QString& text, const QString& shownName) {
     QStringList names;
     const QStringList lines = text.split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -119,20 +145,11 @@ QStringList parseClassList(const QByteArray& bytes, const QString& shownName) {
                 throw InputRefused(
                     QStringLiteral("Sınıf listesi \"%1\": %2. satırdaki adda yazdırılamayan "
                                    "bir denetim karakteri (U+%3) var.")
-                        .arg(shownName)
-                        .arg(i + 1)
-                        .arg(c.unicode(), 4, 16, QLatin1Char('0')));
+                        .arg(shownName, QString::number(i + 1),
+                             QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))));
         }
-        // Characters, not UTF-16 units: a letter outside the BMP is one.
-        const qsizetype length = name.toUcs4().size();
-        if (length > limits::kLongestName)
-            throw InputRefused(
-                QStringLiteral("Sınıf listesi \"%1\": %2. satırdaki ad %3 karakter; sayfadaki "
-                               "\"Adı Soyadı:\" alanına en çok %4 karakterlik bir ad sığar.")
-                    .arg(shownName)
-                    .arg(i + 1)
-                    .arg(length)
-                    .arg(limits::kLongestName));
+        // A name longer than its room on the page is printed smaller, then
+        // cut with "…" (PupilName), rather than refusing the whole class.
         names << name;
     }
     if (names.isEmpty())
@@ -143,7 +160,7 @@ QStringList parseClassList(const QByteArray& bytes, const QString& shownName) {
 }
 
 QStringList readClassList(const QString& path) {
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = quotedPath(QDir::toNativeSeparators(path));
     const QFileInfo info(path);
     if (!info.exists())
         throw FileError(QStringLiteral("Sınıf listesi \"%1\" bulunamadı.").arg(shown));

@@ -1,8 +1,9 @@
 #pragma once
 // A class list for one worksheet per pupil: a text file with one pupil name a
 // line, in UTF-8 or Windows-1254. Blank lines and spaces around a name are
-// ignored. A list that cannot be used is refused as a whole, with a Turkish
-// message saying why, before any sheet is prepared.
+// ignored. A list that cannot be used (empty, or a name with a control
+// character) is refused as a whole, with a Turkish message naming the line,
+// before any sheet is prepared; a long name is fitted to its page instead.
 
 #include <QString>
 #include <QStringList>
@@ -10,10 +11,11 @@
 namespace zarvik {
 
 // Throws FileError (missing, unreadable, too big) or InputRefused (empty list,
-// a name too long, control characters).
+// control characters).
 QStringList readClassList(const QString& path);
 
-// The same rules on text already read (tests, other callers).
+// The same rules on a file's bytes already read, and on text typed or pasted.
 QStringList parseClassList(const QByteArray& bytes, const QString& shownName);
+QStringList classListNames(const QString& text, const QString& shownName);
 
 }  // namespace zarvik

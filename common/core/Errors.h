@@ -11,14 +11,37 @@
 
 namespace zarvik {
 
-// A value as a message quotes it: at most 40 characters, then "…", so a huge
-// field does not make a huge message.
-inline QString quotedValue(const QString& value) {
-    constexpr qsizetype kLongest = 40;
-    if (value.size() <= kLongest) return value;
-    qsizetype cut = kLongest;
-    if (value.at(cut - 1).isHighSurrogate()) --cut;
-    return value.left(cut) + QChar(0x2026);
+// A value as a message quotes it: at most longest characters, then "…", so
+// a huge field does not make a huge message; control characters (escape
+// sequences a terminal would obey, line breaks, direction overrides) are
+// shown as harmless signs: "␛", "␊", "<U+202E>".
+inline QString quotedValue(const QString& value, qsizetype longest = 40) {
+    QString shown;
+    qsizetype i = 0;
+    for (; i < value.size() && shown.size() < longest; ++i) {
+        const QChar c = value.at(i);
+        const char16_t code = c.unicode();
+        if (code < 0x20)
+            shown += QChar(0x2400 + code);
+        else if (code == 0x7F)
+            shown += QChar(0x2421);
+        else if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+                 c.category() == QChar::Separator_Line ||
+                 c.category() == QChar::Separator_Paragraph)
+            shown += QStringLiteral("<U+%1>").arg(code, 4, 16, QLatin1Char('0')).toUpper();
+        else
+            shown += c;
+    }
+    if (i < value.size()) {
+        if (shown.back().isHighSurrogate()) shown.chop(1);
+        shown += QChar(0x2026);
+    }
+    return shown;
+}
+
+// A file's path in a message: longer than a value, just as harmless.
+inline QString quotedPath(const QString& path) {
+    return quotedValue(path, 200);
 }
 
 class Error : public std::runtime_error {

@@ -45,6 +45,24 @@ QString shapeName(ExerciseShape shape) {
             return QStringLiteral("clock");
         case ExerciseShape::Sequence:
             return QStringLiteral("sequence");
+        case ExerciseShape::FractionModel:
+            return QStringLiteral("fraction-model");
+        case ExerciseShape::NumberLine:
+            return QStringLiteral("number-line");
+        case ExerciseShape::Tally:
+            return QStringLiteral("tally");
+        case ExerciseShape::Graph:
+            return QStringLiteral("graph");
+        case ExerciseShape::Grid:
+            return QStringLiteral("grid");
+        case ExerciseShape::Ruler:
+            return QStringLiteral("ruler");
+        case ExerciseShape::Shapes:
+            return QStringLiteral("shapes");
+        case ExerciseShape::Money:
+            return QStringLiteral("money");
+        case ExerciseShape::Problem:
+            return QStringLiteral("problem");
     }
     return {};
 }

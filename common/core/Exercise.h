@@ -22,9 +22,21 @@ enum class ExerciseShape {
     Fractions,     // two fractions or mixed numbers and an operator
     Clock,         // a clock face to read, or to draw the hands on
     Sequence,      // numbers in a row, some left blank
+    // Pictures, with their data in the values and their cells in `picture`:
+    FractionModel,  // shapes or sets divided into equal parts, some shaded
+    NumberLine,     // a number line with marks, some labelled
+    Tally,          // data counted into a tally and frequency table
+    Graph,          // a pictograph or a bar graph
+    Grid,           // a shape on a centimetre grid
+    Ruler,          // an object on a centimetre ruler
+    Shapes,         // plane shapes to name or count
+    Money,          // coins and notes
+    Problem,        // a word problem: its text, boxes to work in, an answer line with its unit
 };
 
-// "line", "column", "division", "fractions", "clock", "sequence".
+// "line", "column", "division", "fractions", "clock", "sequence",
+// "fraction-model", "number-line", "tally", "graph", "grid", "ruler",
+// "shapes", "money", "problem".
 QString shapeName(ExerciseShape shape);
 
 // One named number, text, list of numbers or yes/no of an exercise.
@@ -43,7 +55,8 @@ struct Exercise {
     ExerciseValues values;
     // A picture its family draws itself (cells from the picture's top-left
     // corner, tenths of a millimetre); when given, outputs draw it instead of
-    // a figure of the shape (ExerciseFigure.h).
+    // a figure of the shape (ExerciseFigure.h). Cells named "Answer…" show
+    // the answer (a shaded part, a drawn bar): only where the answer is shown.
     std::vector<Cell> picture;
 
     // The value of that name; nullptr when the exercise has none.

@@ -310,8 +310,21 @@ void sequence(Builder& b, const Exercise& e, double x) {
 void line(Builder& b, const Exercise& e, double x) {
     static const QRegularExpression blankMark(QStringLiteral("_{3,}|\\.{4,}"));
     QString text = spacedArithmetic(e.text);
-    const qsizetype blanks = text.count(blankMark);
-    const QStringList parts = e.answer.split(QStringLiteral(", "));
+    // "17 - 9 =": the answer goes after the equals sign, as the text pages print it.
+    if (text.endsWith(u'=') && !text.contains(blankMark)) text += QStringLiteral(" ___");
+    // Counted one after another: QString::count would count "......" many times over.
+    qsizetype blanks = 0;
+    for (auto it = blankMark.globalMatch(text); it.hasNext(); it.next())
+        ++blanks;
+    QStringList parts = e.answer.split(QStringLiteral(", "));
+    if (blanks > 1 && parts.size() != blanks) {
+        // "3 TL 35 kr" for "___ TL ___ kr": a number of the answer in each blank.
+        static const QRegularExpression number(QStringLiteral("\\d+(?:,\\d+)?"));
+        QStringList numbers;
+        for (auto it = number.globalMatch(e.answer); it.hasNext();)
+            numbers << it.next().captured();
+        if (numbers.size() == blanks) parts = numbers;
+    }
     const bool inlineBlanks = blanks > 0 && (blanks == 1 || blanks == parts.size());
     if (inlineBlanks) {
         // Each blank as wide as its answer's handwriting, in underscores.
@@ -355,6 +368,180 @@ void line(Builder& b, const Exercise& e, double x) {
     b.writingRoom(x, top, e.answer.size(), std::min(room, cell.width));
 }
 
+// Words on lines no wider than room (a word wider than the room keeps a line
+// of its own).
+QStringList wrappedLines(const Builder& b, const QString& text, double room) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && b.width(longer) > room) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty()) lines << line;
+    return lines;
+}
+
+bool flag(const Exercise& e, QStringView name) {
+    const ExerciseValue* v = e.value(name);
+    const bool* yes = v ? std::get_if<bool>(&v->value) : nullptr;
+    return yes && *yes;
+}
+
+// The answer line of a word problem: "Cevap: ____ bilye", each blank 4 mm a
+// digit of the result's longest number and two more.
+struct AnswerRow {
+    QString caption = QStringLiteral("Cevap:");
+    QStringList parts;  // the words around the blanks
+    double blank = 0;
+    double width = 0;
+};
+
+AnswerRow answerRowOf(const Builder& b, const Exercise& e) {
+    AnswerRow row;
+    static const QRegularExpression digits(QStringLiteral("[0-9.:]+"));
+    const QString result = e.answer.mid(e.answer.lastIndexOf(QStringLiteral(" = ")) + 1);
+    qsizetype longest = 0;
+    for (auto it = digits.globalMatch(result); it.hasNext();)
+        longest = std::max(longest, it.next().capturedLength());
+    row.blank = kHandwritingAdvance * static_cast<double>(std::max<qsizetype>(5, longest + 2));
+    const QString form = textOf(e, u"answerForm");
+    row.parts = (form.isEmpty() ? QStringLiteral("___") : form).split(QStringLiteral("___"));
+    row.width = b.width(row.caption, true) + 1 + 2 * kGap;
+    for (qsizetype i = 0; i < row.parts.size(); ++i) {
+        row.parts[i] = row.parts[i].trimmed();
+        if (!row.parts[i].isEmpty()) row.width += b.width(row.parts[i]) + kGap;
+        if (i + 1 < row.parts.size()) row.width += row.blank + kGap;
+    }
+    return row;
+}
+
+// Places the row at (x, top); returns its height.
+double placeAnswerRow(Builder& b, const AnswerRow& row, const CellFont& font, double x, double top) {
+    const double h = b.lineHeight();
+    // At a board's large sizes a line of text is taller than a writing line.
+    const double height = std::max(kHandwritingLine, h + kGap);
+    const double baseline = top + height;
+    Cell label = richTextCell({QStringLiteral("ReplyCaption"), x, baseline - h,
+                               b.width(row.caption, true) + 1, h},
+                              font);
+    label.text = row.caption;
+    b.add(label);
+    double at = x + label.width + 2 * kGap;
+    for (qsizetype i = 0; i < row.parts.size(); ++i) {
+        const QString& part = row.parts[i];
+        if (!part.isEmpty()) {
+            // A comma follows its blank closely, as it follows a word.
+            if (i > 0 && part.front().isPunct()) at -= kGap;
+            b.text(QStringLiteral("ReplyWords%1").arg(i + 1), part, at, baseline - h, b.width(part) + 1);
+            at += b.width(part) + kGap;
+        }
+        if (i + 1 < row.parts.size()) {
+            b.line(QStringLiteral("ReplyBlank%1").arg(i + 1), at, baseline, row.blank, true);
+            at += row.blank + kGap;
+        }
+    }
+    return height + kGap;
+}
+
+// A word problem: its text on as many lines as it takes, boxes to work in
+// ("Verilen" and "İstenen" where the grade writes them down, and "Çözüm";
+// lines for a problem of one's own when the pupil poses one) and the answer
+// line with its unit. With "Çözüm" alone (the first grades) the box stands
+// beside the text and the answer line, which keeps a page to five or six
+// problems; otherwise the boxes are a row under the text.
+void problem(Builder& b, const Exercise& e, double x) {
+    const double room = b.style().widest - x;
+    const double h = b.lineHeight();
+
+    struct Box {
+        const char* name;
+        QString caption;
+        double share;  // of the boxes' width; the last box takes the rest
+        bool lines;
+    };
+    std::vector<Box> boxes;
+    const bool posing = flag(e, u"posing");
+    const bool beside = !posing && !flag(e, u"givenAndAsked");
+    if (posing) {
+        boxes = {{"Problem", QStringLiteral("Probleminiz"), 0.62, true},
+                 {"Solution", QStringLiteral("Çözüm"), 1, false}};
+    } else if (!beside) {
+        boxes = {{"Given", QStringLiteral("Verilen"), 0.34, true},
+                 {"Asked", QStringLiteral("İstenen"), 0.26, true},
+                 {"Solution", QStringLiteral("Çözüm"), 1, false}};
+    } else {
+        boxes = {{"Solution", QStringLiteral("Çözüm"), 1, false}};
+    }
+    constexpr double kBoxGap = 30;
+    // Beside the text the box takes 42 % of the room.
+    const double textRoom = beside ? (room - kBoxGap) * 0.58 : room;
+    const QStringList lines = wrappedLines(b, e.text, textRoom);
+    // A height, not a reference to the cell: adding cells moves them.
+    const double textHeight = h * static_cast<double>(lines.size());
+    b.text(QStringLiteral("Text"), lines.join(u'\n'), x, 0, textRoom).height = textHeight;
+
+    CellFont labelFont = kFont;
+    labelFont.pointSize = std::max(9, b.style().points - 3);
+    labelFont.bold = true;
+    const double labelHeight = textMeasure().metrics(labelFont, labelFont.pointSize).lineSpacing;
+    // Three lines of 8 mm hold a sum worked in columns; four a problem of one's own.
+    const int rows = posing ? 4 : 3;
+    const double boxHeight = kGap + labelHeight + kHandwritingLine * rows + kGap;
+    const double boxesTop = beside ? 0 : textHeight + 2 * kGap;
+    const double boxesLeft = beside ? x + textRoom + kBoxGap : x;
+    const double boxesWidth = beside ? x + room - boxesLeft : room;
+    double left = boxesLeft;
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        const Box& box = boxes[i];
+        const double width =
+            i + 1 == boxes.size()
+                ? boxesLeft + boxesWidth - left
+                : (boxesWidth - kBoxGap * static_cast<double>(boxes.size() - 1)) * box.share;
+        const QString name = QString::fromLatin1(box.name);
+        Cell frame;
+        frame.name = name + QStringLiteral("Box");
+        frame.left = left;
+        frame.top = boxesTop;
+        frame.width = width;
+        frame.height = boxHeight;
+        frame.frame = Frame{true, true, true, true};
+        b.add(frame);
+        Cell label = richTextCell({name + QStringLiteral("Label"), left + kGap, boxesTop + kGap,
+                                   width - 2 * kGap, labelHeight},
+                                  labelFont);
+        label.text = box.caption + u':';
+        b.add(label);
+        const double linesTop = boxesTop + kGap + labelHeight;
+        if (box.lines)
+            for (int r = 1; r <= rows; ++r)
+                b.line(name + QStringLiteral("Writing%1").arg(r), left + kGap,
+                       linesTop + kHandwritingLine * r - kGap, width - 2 * kGap, true);
+        if (b.style().answer && name == u"Solution") {
+            const QStringList answer = wrappedLines(b, e.answer, width - 2 * kGap);
+            Cell& cell = b.text(QStringLiteral("Answer"), answer.join(u'\n'), left + kGap,
+                                linesTop, width - 2 * kGap);
+            cell.height = std::min(h * static_cast<double>(answer.size()),
+                                   boxesTop + boxHeight - linesTop);
+        }
+        left += width + kBoxGap;
+    }
+    b.room(boxesLeft, boxesTop, boxesWidth, boxHeight);
+
+    CellFont answerFont = labelFont;
+    answerFont.pointSize = b.style().points;
+    const AnswerRow row = answerRowOf(b, e);
+    // Beside the box while it fits under the text, else under everything.
+    const double answerTop = !beside                       ? boxesTop + boxHeight + kGap
+                             : row.width <= textRoom ? textHeight
+                                                     : std::max(textHeight, boxHeight) + kGap;
+    placeAnswerRow(b, row, answerFont, x, answerTop);
+}
+
 }  // namespace
 
 QString spacedArithmetic(const QString& text) {
@@ -375,6 +562,7 @@ ExerciseFigure exerciseFigure(const Exercise& exercise, const FigureStyle& style
     const double x = b.number(exercise.number);
     if (!exercise.picture.empty()) {
         for (Cell cell : exercise.picture) {
+            if (!style.answer && isAnswerCell(cell)) continue;
             cell.left += x;
             b.add(std::move(cell));
         }
@@ -397,7 +585,19 @@ ExerciseFigure exerciseFigure(const Exercise& exercise, const FigureStyle& style
             sequence(b, exercise, x);
             break;
         case ExerciseShape::Line:
+        // A picture kind without its picture: its text.
+        case ExerciseShape::FractionModel:
+        case ExerciseShape::NumberLine:
+        case ExerciseShape::Tally:
+        case ExerciseShape::Graph:
+        case ExerciseShape::Grid:
+        case ExerciseShape::Ruler:
+        case ExerciseShape::Shapes:
+        case ExerciseShape::Money:
             line(b, exercise, x);
+            break;
+        case ExerciseShape::Problem:
+            problem(b, exercise, x);
             break;
     }
     return b.finish();

@@ -31,19 +31,19 @@ QString turkishParseError(const QCommandLineParser& parser) {
     if (!parser.unknownOptionNames().isEmpty()) {
         const QString name = parser.unknownOptionNames().constFirst();
         return QStringLiteral("'%1%2' diye bir seçenek yok.")
-            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+            .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), quotedValue(name));
     }
     static const QRegularExpression missingValue(QStringLiteral("^Missing value after '(.*)'\\.$"));
     const QRegularExpressionMatch missing = missingValue.match(parser.errorText());
     if (missing.hasMatch())
         return QStringLiteral("'%1' seçeneğinden sonra bir değer yazınız.")
-            .arg(missing.captured(1));
+            .arg(quotedValue(missing.captured(1)));
     static const QRegularExpression extraValue(
         QStringLiteral("^Unexpected value after '(.*)'\\.$"));
     const QRegularExpressionMatch extra = extraValue.match(parser.errorText());
     if (extra.hasMatch())
-        return QStringLiteral("'%1' seçeneği değer almaz.").arg(extra.captured(1));
-    return parser.errorText();
+        return QStringLiteral("'%1' seçeneği değer almaz.").arg(quotedValue(extra.captured(1)));
+    return quotedValue(parser.errorText(), 200);
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ void parseCommandLine(QCommandLineParser& parser, const QStringList& arguments) 
 void refuseStrayArguments(const QCommandLineParser& parser, const Family& family) {
     if (family.positional().isEmpty() && !parser.positionalArguments().isEmpty())
         throw UsageError{QStringLiteral("'%1' fazladan yazılmış.")
-                             .arg(parser.positionalArguments().constFirst())};
+                             .arg(quotedValue(parser.positionalArguments().constFirst()))};
 }
 
 std::unique_ptr<SheetSource> sheetSourceOf(const QStringList& commandLine,

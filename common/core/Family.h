@@ -72,6 +72,9 @@ class Family {
     virtual bool sheetsAreText() const { return false; }
     // Some of its sheets are A5 (--two-up applies).
     virtual bool hasHalfPageSheets() const { return false; }
+    // Which of its sheets are A5, for --two-up's help; empty: the column
+    // family's words.
+    virtual QString halfPageSheetsNote() const { return {}; }
 
     // Reads and checks the family's own options from the parsed command line
     // (UsageError for a missing or unknown value) and gives the source of its

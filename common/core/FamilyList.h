@@ -9,4 +9,6 @@
     F(fractions, fraction)           \
     F(column_worksheets, column)     \
     F(text_worksheets, text)         \
-    F(activities, activity)
+    F(activities, activity)          \
+    F(word_problems, problems)       \
+    F(mixed_sheets, sheet)

@@ -28,13 +28,25 @@ inline constexpr int32_t kMostTermsInSum = 30;
 // Its pages are streamed into the file, so memory stays flat.
 inline constexpr int kMostSheets = 100'000;
 
+// Exercises of one zarvik-cli run, all sheets together (sheets × exercises
+// a sheet): the largest sheet and the largest set are each fine alone, but
+// not together; ten million text lines take some ten seconds.
+inline constexpr int64_t kMostExercisesInRun = 10'000'000;
+
+// Sheets of one class set painted into a PDF: a page takes some
+// milliseconds to lay out and paint (a clock sheet with its drawn key the
+// most), so ten thousand, some three hundred classes' worth, finish within
+// half a minute.
+inline constexpr int kMostPaintedSheets = 10'000;
+
 // Sheets of one class set from a window's "Sınıf seti…": its pages wait in
 // memory for "Bak" and "Yazdır", a few hundred kilobytes each.
 inline constexpr int kMostSheetsInWindow = 500;
 
-// The longest pupil name of a class list: what the "Adı Soyadı:" field of
-// every page holds.
-inline constexpr int kLongestName = 30;
+// Word problems on one sheet (--count, "Problem sayısı"): the window offers
+// up to 20; a hundred fill some 25 pages, and more would only repeat the
+// stories.
+inline constexpr int kMostProblems = 100;
 
 // Exercises of one text worksheet that the text window also lays out on
 // pages for "Bak" and "Yazdır"; more go to Zarvik.txt only, since their
@@ -44,5 +56,21 @@ inline constexpr int kMostPrintedExercises = 20'000;
 // Exercises of a text class set whose pages the window keeps for "Bak" and
 // "Yazdır" (sheets × exercises).
 inline constexpr int64_t kMostPrintedSetExercises = 100'000;
+
+// A mixed sheet's preset file (.zarvik): a sheet of a dozen sections is a
+// kilobyte or two, so 64 KiB leaves room for any sheet a class uses while a
+// stray or hostile file is refused before it is read into memory.
+inline constexpr int64_t kMostPresetBytes = 64 * 1024;
+
+// Sections of one mixed sheet: each is drawn and sampled for its variety
+// before the sheet is made, so their number bounds the time a preset takes
+// to be checked.
+inline constexpr int kMostSections = 40;
+
+// Exercises of one section, and of one whole mixed sheet: a thousand is some
+// thirty A4 pages, far beyond homework, and a set of a thousand such sheets
+// still goes into one PDF in a minute or two.
+inline constexpr int kMostSectionExercises = 500;
+inline constexpr int kMostMixedSheetExercises = 1000;
 
 }  // namespace zarvik::limits

@@ -18,6 +18,9 @@ namespace zarvik {
 class OutputFile {
   public:
     explicit OutputFile(QString path);
+    // The temporary file in another folder of the same disk: the target's
+    // own folder is made only when the file takes its place.
+    OutputFile(QString path, QString temporaryFolder);
     ~OutputFile();  // without commit(): the old file stays, the temporary goes
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
@@ -36,8 +39,9 @@ class OutputFile {
     // Every byte on the disk (flushed, synced) in the temporary file, which is
     // closed; the old file is still untouched.
     void prepare();
-    // The prepared file takes the old file's place.
-    void replace();
+    // The prepared file takes the old file's place; syncFolder: the rename
+    // is put on the disk now (a set of many files syncs its folder once).
+    void replace(bool syncFolder = true);
 
     const QString& path() const { return path_; }
 
@@ -49,8 +53,10 @@ class OutputFile {
 
     QString path_;
     QString target_;     // the file replaced: path_ with links followed
+    QString temporaryFolder_;  // empty: the target's folder
     QString temporary_;  // empty when written directly
     std::unique_ptr<Device> device_;
+    int folderSlot_ = -1;  // the temporary file's folder, for removeTemporaryFilesNow
     bool prepared_ = false;
     bool committed_ = false;
 };
@@ -60,6 +66,21 @@ class OutputFile {
 // the temporary files go and the old files stay.
 void requestOutputInterrupt(int signal);
 int outputInterruptSignal();  // 0 until then
+
+// For a second signal or a crash, where the stack cannot unwind: removes
+// every temporary file this process has beside its targets. Safe in a signal
+// handler (no allocation, no locks).
+void removeTemporaryFilesNow();
+
+// A standard stream found closed at start is given a placeholder (so that no
+// file opened later takes its number); a path leading to that placeholder
+// ("/dev/stdout") names the closed stream and is refused as it is.
+void markClosedStandardStream(int fd);
+// "standart çıktı" and its kin when fd's file is such a placeholder; empty otherwise.
+QString closedStandardStreamName(int fd);
+
+// Puts the renames in path's folder on the disk.
+void syncFolderOf(const QString& path);
 
 // The Turkish words for a system error number, as the file messages use them.
 QString systemErrorText(int error);

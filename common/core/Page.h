@@ -8,7 +8,9 @@
 // (1/96 inch) are converted with kTenthsPerDesignUnit.
 
 #include <QHash>
+#include <QPointF>
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace zarvik {
@@ -18,7 +20,8 @@ enum class Paper { A4, A5, A4Landscape };
 // CutLine: a thin dashed vertical line through the middle of its cell.
 // QrCode: the cell's text as a QR code filling the cell (its quiet zone is
 // the room kept around the cell).
-enum class CellKind { RichText, Label, Line, Image, CutLine, Clock, QrCode };
+// Drawing: line art of the program's own (Cell::drawing).
+enum class CellKind { RichText, Label, Line, Image, CutLine, Clock, Drawing, QrCode };
 enum class Align { Left, Center, Right };
 
 inline constexpr double kTenthsPerDesignUnit = 254.0 / 96.0;
@@ -57,6 +60,31 @@ struct TextFit {
     bool cut = false;
 };
 
+// One part of a drawing, in tenths of a millimetre from its cell's top-left
+// corner. A closed part (polygon, ellipse, sector) is one piece of the
+// picture: a part of a divided shape, a bar, a coin's rim.
+struct DrawingPart {
+    enum class Kind { Lines, Polyline, Polygon, Ellipse, Sector };
+    Kind kind = Kind::Polygon;
+    // Lines: pairs of end points. Polyline, Polygon: the corners. Ellipse,
+    // Sector: the top-left and bottom-right corners of the circle's box.
+    std::vector<QPointF> points;
+    // Sectors: degrees clockwise from 12 o'clock.
+    double start = 0;
+    double span = 0;
+    double pen = 3;  // the outline's width; 0: none
+    int fill = -1;   // grey from 0 (black) to 255 (white); -1: not filled
+};
+
+struct Drawing {
+    std::vector<DrawingPart> parts;
+    // A picture repeated on a page (a coin, a pictograph's face) is painted
+    // once per size into an image kept under this key, as the clock faces
+    // are; empty: painted as lines every time (rulers and grids, which must
+    // measure true).
+    QString cacheKey;
+};
+
 struct Cell {
     QString name;
     CellKind kind = CellKind::RichText;
@@ -88,6 +116,9 @@ struct Cell {
         int hour = 12;
         int minute = 0;
     } clock;
+    // Drawing cells: shared, as pages are copied whole and a picture is
+    // often repeated.
+    std::shared_ptr<const Drawing> drawing;
 };
 
 class Page {

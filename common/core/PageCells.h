@@ -31,6 +31,17 @@ Cell lineCell(const CellBox& box, int penWidth);
 Cell imageCell(const CellBox& box, const QString& picture, double pictureWidth,
                double pictureHeight);
 
+// Where a picture cell's ink ends: its picture is drawn centred at its own
+// size, which may be taller than its cell.
+inline double pictureInkTop(const Cell& image) {
+    const double top = image.top + (image.height - image.pictureHeight) / 2;
+    return top < image.top ? top : image.top;
+}
+inline double pictureInkBottom(const Cell& image) {
+    const double bottom = image.top + (image.height + image.pictureHeight) / 2;
+    return bottom > image.top + image.height ? bottom : image.top + image.height;
+}
+
 struct PictureBox {
     CellBox box;
     QString picture;

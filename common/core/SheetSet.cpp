@@ -32,6 +32,7 @@ void SheetWriters::finish() {
 void runSheetSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,
                  SheetWriter& writer, const std::function<void(int k)>& sheetDone) {
     source.setNeeds(writer.needs());
+    source.setPupilNames(choice.names);
     for (int k = 1; k <= choice.sheets; ++k) {
         writer.beforeSheet(k, source);
         source.prepareNext(random);

@@ -48,6 +48,10 @@ class SheetSource {
     virtual ~SheetSource() = default;
 
     virtual void setNeeds(const SheetNeeds&) {}
+    // The class list of the set, one name per sheet in order (empty without
+    // one), told before the first sheet: a family whose exercises name
+    // people can use the pupils' own names.
+    virtual void setPupilNames(const QStringList&) {}
     // Prepares the next sheet from the shared draw exactly as another press
     // of "Yeni Hazırla" would. Throws Error as the family's preparation does.
     virtual void prepareNext(RandomDraw& random) = 0;
@@ -60,6 +64,8 @@ class SheetSource {
     // What the sheet asks, as a heading over its exercises on a screen
     // ("Aşağıdaki sayıları yuvarlayınız."); empty where the sheet has none.
     virtual QString sheetTitle() { return {}; }
+    // How many exercises the prepared sheet holds, for the limit of a run.
+    virtual qint64 exercisesPerSheet() { return sheetExercises().size(); }
     // The key's lines: "12) 45 + 713 = 758".
     virtual QStringList sheetAnswers() { return keyLines(sheetExercises()); }
     // The key's lines lie in the sheet's own grid of this many columns, row

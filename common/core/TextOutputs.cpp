@@ -1,7 +1,12 @@
 #include "common/core/TextOutputs.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -47,7 +52,7 @@ void refuseNamesOutsideCp1254(const QStringList& names) {
         if (fromCp1254(toCp1254(name)) != name)
             throw InputRefused(QStringLiteral("\"%1\" adında metin dosyasına (Windows-1254) "
                                               "yazılamayan bir harf var.")
-                                   .arg(name));
+                                   .arg(quotedValue(name)));
     }
 }
 
@@ -67,8 +72,11 @@ void writeCp1254Line(OutputFile& file, const QString& line) {
 }  // namespace
 
 ListingWriter::ListingWriter(std::unique_ptr<TextTarget> target, TextEncoding encoding,
-                             const ClassSetChoice& choice)
-    : target_(std::move(target)), encoding_(encoding), choice_(choice) {
+                             const ClassSetChoice& choice, std::unique_ptr<TextTarget> keyTarget)
+    : target_(std::move(target)),
+      keyTarget_(std::move(keyTarget)),
+      encoding_(encoding),
+      choice_(choice) {
     if (encoding == TextEncoding::Cp1254CrLf) refuseNamesOutsideCp1254(choice.names);
 }
 
@@ -88,6 +96,7 @@ void ListingWriter::writeLine(const QString& line) {
 void ListingWriter::beforeSheet(int k, SheetSource& source) {
     // A file that cannot be written is reported before anything is drawn.
     target_->open();
+    if (keyTarget_ && choice_.answerKey) keyTarget_->open();
     if (k > 1) writeLine(QStringLiteral("----"));
     if (!choice_.pupil(k).isEmpty()) writeLine(choice_.pupil(k));
     if (source.isText()) source.setTextSink(target_.get());
@@ -103,6 +112,26 @@ void ListingWriter::addSheet(int k, SheetSource& source) {
 }
 
 void ListingWriter::finish() {
+    if (choice_.answerKey && keyTarget_) {
+        // Both files are made ready before either replaces its old one.
+        keyTarget_->open();
+        const auto line = [&](const QString& text) {
+            const QByteArray bytes = encoded(text + u'\n', encoding_);
+            keyTarget_->write(bytes.constData(), bytes.size());
+        };
+        line(QStringLiteral("CEVAP ANAHTARI"));
+        answers_.forEach([&](const AnswerBlock& block) {
+            line(QString());
+            line(block.heading);
+            for (const QString& answer : block.lines)
+                line(answer);
+        });
+        keyTarget_->prepare();
+        target_->prepare();
+        target_->finish();
+        keyTarget_->finish();
+        return;
+    }
     if (choice_.answerKey) {
         writeLine(QStringLiteral("----"));
         writeLine(QStringLiteral("CEVAP ANAHTARI"));
@@ -118,6 +147,16 @@ void ListingWriter::finish() {
         });
     }
     target_->finish();
+}
+
+QString answerKeyPath(const QString& sheetsPath) {
+    const QFileInfo sheets(sheetsPath);
+    const QString suffix = sheets.suffix();
+    const QString name = sheets.completeBaseName() + QStringLiteral("-Cevap-Anahtari") +
+                         (suffix.isEmpty() ? QString() : u'.' + suffix);
+    return sheets.path() == QLatin1String(".") && !sheetsPath.startsWith(QLatin1String("./"))
+               ? name
+               : QDir(sheets.path()).filePath(name);
 }
 
 JsonWriter::JsonWriter(std::unique_ptr<TextTarget> target, const ClassSetChoice& choice)
@@ -152,24 +191,97 @@ bool isFolderPath(const QString& path) {
     return path.endsWith(u'/') || QFileInfo(path).isDir();
 }
 
-SheetFolderWriter::SheetFolderWriter(const QString& folder, const ClassSetChoice& choice)
-    : folder_(folder),
-      choice_(choice),
-      width_(std::max(2, static_cast<int>(QString::number(choice.sheets).size()))) {
-    refuseNamesOutsideCp1254(choice.names);
-    if (!QDir().mkpath(folder))
-        throw FileError(QStringLiteral("\"%1\" klasörü oluşturulamadı.").arg(folder));
+namespace {
+
+const QString kKeyFileName = QStringLiteral("Cevap-Anahtari.txt");
+
+[[noreturn]] void folderFailed(const QString& folder, const QString& reason) {
+    throw FileError(QStringLiteral("\"%1\" klasörüne yazılamadı: %2.")
+                        .arg(quotedPath(QDir::toNativeSeparators(folder)), reason));
 }
 
-SheetFolderWriter::~SheetFolderWriter() = default;
+}  // namespace
+
+QStringList SheetFolderWriter::fileNames(const ClassSetChoice& choice) {
+    const int width = std::max(2, static_cast<int>(QString::number(choice.sheets).size()));
+    QStringList names;
+    for (int k = 1; k <= choice.sheets; ++k)
+        names << QStringLiteral("Zarvik-%1.txt").arg(k, width, 10, QLatin1Char('0'));
+    if (choice.answerKey) names << kKeyFileName;
+    return names;
+}
+
+SheetFolderWriter::SheetFolderWriter(const QString& folder, const ClassSetChoice& choice)
+    : folder_(folder), choice_(choice), names_(fileNames(choice)) {
+    refuseNamesOutsideCp1254(choice.names);
+    // Everything is checked before anything is made: a set that fails
+    // leaves no new folder behind.
+    QFileInfo place(QFileInfo(folder).absoluteFilePath());
+    if (place.isDir()) {
+        staging_ = place.absoluteFilePath();
+        lockFolder();
+        refuseOtherSheets();
+    } else {
+        while (!place.exists() && !place.isSymLink() && !place.isRoot())
+            place = QFileInfo(place.absolutePath());
+        if (!place.isDir()) folderFailed(folder, QStringLiteral("yoldaki bir ad klasör değil"));
+        staging_ = place.absoluteFilePath();
+    }
+    if (::access(QFile::encodeName(staging_).constData(), W_OK) != 0)
+        folderFailed(folder, errno == EROFS ? systemErrorText(EROFS)
+                                            : QStringLiteral("klasöre yazma izni yok"));
+}
+
+SheetFolderWriter::~SheetFolderWriter() {
+    // The temporary files go first, then the lock.
+    current_.reset();
+    prepared_.clear();
+    if (lock_ >= 0) ::close(lock_);
+}
+
+QString SheetFolderWriter::filePath(const QString& name) const {
+    return QDir(folder_).filePath(name);
+}
+
+std::unique_ptr<OutputFile> SheetFolderWriter::newFile(const QString& name) const {
+    return std::make_unique<OutputFile>(filePath(name), staging_);
+}
+
+void SheetFolderWriter::lockFolder() {
+    if (lock_ >= 0) return;
+    lock_ = ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (lock_ < 0) folderFailed(folder_, systemErrorText(errno));
+    // Held until the set is in place: two runs never mix their sheets.
+    // A disk without locks is written unlocked.
+    if (::flock(lock_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        folderFailed(folder_, QStringLiteral("başka bir çalışma şu anda bu klasöre bir set "
+                                             "yazıyor; o bitince yeniden deneyiniz"));
+}
+
+void SheetFolderWriter::refuseOtherSheets() const {
+    static const QRegularExpression sheetName(QStringLiteral("^Zarvik-[0-9]+\\.txt$"));
+    QStringList others;
+    const QStringList present = QDir(folder_).entryList(QDir::Files | QDir::System);
+    for (const QString& name : present)
+        if ((sheetName.match(name).hasMatch() || name == kKeyFileName) && !names_.contains(name))
+            others << name;
+    if (others.isEmpty()) return;
+    constexpr qsizetype kNamed = 5;
+    QString named = others.mid(0, kNamed).join(QStringLiteral(", "));
+    if (others.size() > kNamed)
+        named += QStringLiteral(" ve %1 dosya daha").arg(others.size() - kNamed);
+    folderFailed(folder_, QStringLiteral("klasörde bu setin olmayan sayfalar var (%1); setler "
+                                         "karışmasın diye yazılmadı: onları siliniz ya da başka "
+                                         "bir klasör seçiniz")
+                              .arg(named));
+}
 
 SheetNeeds SheetFolderWriter::needs() const {
     return {false, false, choice_.answerKey, true};
 }
 
 void SheetFolderWriter::beforeSheet(int k, SheetSource& source) {
-    current_ = std::make_unique<OutputFile>(
-        QDir(folder_).filePath(QStringLiteral("Zarvik-%1.txt").arg(k, width_, 10, QLatin1Char('0'))));
+    current_ = newFile(names_[k - 1]);
     current_->device();
     if (!choice_.pupil(k).isEmpty()) writeCp1254Line(*current_, choice_.pupil(k));
     sink_.file = current_.get();
@@ -189,7 +301,7 @@ void SheetFolderWriter::addSheet(int k, SheetSource& source) {
 
 void SheetFolderWriter::finish() {
     if (choice_.answerKey) {
-        auto key = std::make_unique<OutputFile>(QDir(folder_).filePath(u"Cevap-Anahtari.txt"_qs));
+        auto key = newFile(kKeyFileName);
         writeCp1254Line(*key, QStringLiteral("CEVAP ANAHTARI"));
         answers_.forEach([&](const AnswerBlock& block) {
             writeCp1254Line(*key, QString());
@@ -200,8 +312,20 @@ void SheetFolderWriter::finish() {
         key->prepare();
         prepared_.push_back(std::move(key));
     }
+    if (lock_ < 0) {
+        // Made only now, and checked again: another run may have put a set
+        // there meanwhile.
+        if (!QDir().mkpath(folder_))
+            folderFailed(folder_, QStringLiteral("klasör oluşturulamadı"));
+        lockFolder();
+        refuseOtherSheets();
+    }
+    // Renames only, none of which an interruption stops half-way.
     for (const auto& file : prepared_)
-        file->replace();
+        file->replace(false);
+    syncFolderOf(filePath(names_.front()));
+    if (staging_ != QFileInfo(folder_).absoluteFilePath())
+        syncFolderOf(QDir(staging_).filePath(QStringLiteral(".")));
 }
 
 }  // namespace zarvik

@@ -1,6 +1,11 @@
 #include "common/render/ClassSetPages.h"
 
+#include <QDataStream>
+#include <QDir>
+#include <QTemporaryFile>
 #include <algorithm>
+
+#include "common/core/Errors.h"
 
 #include "common/render/AnswerCodePages.h"
 #include "common/render/PupilName.h"
@@ -31,13 +36,109 @@ int largestGroup(const Page& page) {
 
 }  // namespace
 
-Page twoUpPage(const Page& left, const Page& right) {
+// Drawn key pages wait in a temporary file, as the key's lines do, so a set
+// of any size keeps its memory flat. Read back by this process alone.
+class KeyPageStore {
+  public:
+    void add(const Page& page) {
+        // Pictures drawn as line art are shared, not written out: a page
+        // holding one waits in memory, in its place among the others.
+        const bool drawn = std::any_of(page.cells().begin(), page.cells().end(),
+                                       [](const Cell& c) { return c.drawing != nullptr; });
+        if (drawn) {
+            held_.push_back(std::make_unique<Page>(page));
+            return;
+        }
+        held_.push_back(nullptr);
+        if (!file_.isOpen()) {
+            if (!file_.open())
+                throw FileError(QStringLiteral("Cevap anahtarı için geçici dosya oluşturulamadı "
+                                               "(%1): %2.")
+                                    .arg(QDir::toNativeSeparators(QDir::tempPath()),
+                                         file_.errorString()));
+            stream_.setDevice(&file_);
+            stream_.setByteOrder(QDataStream::LittleEndian);
+        }
+        stream_ << page.name() << qint32(page.paper()) << page.marginTop << page.marginBottom
+                << page.marginLeft << page.marginRight << page.bandWidth << page.bandHeight
+                << page.suggestedFileName << qint64(page.cells().size());
+        for (const Cell& c : page.cells())
+            stream_ << c.name << qint32(c.kind) << c.left << c.top << c.width << c.height
+                    << c.frame.top << c.frame.bottom << c.frame.left << c.frame.right
+                    << c.font.family << qint32(c.font.pointSize) << c.font.bold
+                    << c.font.underline << qint32(c.align) << c.text << qint32(c.penWidth)
+                    << c.dotted << c.picture << c.pictureWidth << c.pictureHeight
+                    << qint32(c.fit.group) << c.fit.room << c.fit.beside << qint32(c.fit.smallest)
+                    << qint32(c.fit.smallestOnOneLine) << qint32(c.fit.largestOnTwoLines)
+                    << c.fit.cut << c.byCharacters << c.clock.hands << qint32(c.clock.hour)
+                    << qint32(c.clock.minute);
+        check();
+    }
+
+    void forEach(const std::function<void(const Page&)>& each) {
+        if (file_.isOpen() && (!file_.flush() || !file_.seek(0))) check(true);
+        for (const std::unique_ptr<Page>& held : held_) {
+            if (held) {
+                each(*held);
+                continue;
+            }
+            QString name;
+            qint32 paper = 0;
+            stream_ >> name >> paper;
+            Page page(name, static_cast<Paper>(paper));
+            qint64 cells = 0;
+            stream_ >> page.marginTop >> page.marginBottom >> page.marginLeft >>
+                page.marginRight >> page.bandWidth >> page.bandHeight >> page.suggestedFileName >>
+                cells;
+            for (qint64 j = 0; j < cells && stream_.status() == QDataStream::Ok; ++j) {
+                Cell c;
+                qint32 kind = 0, pointSize = 0, align = 0, penWidth = 0, group = 0, smallest = 0,
+                       oneLine = 0, twoLines = 0, hour = 0, minute = 0;
+                stream_ >> c.name >> kind >> c.left >> c.top >> c.width >> c.height >>
+                    c.frame.top >> c.frame.bottom >> c.frame.left >> c.frame.right >>
+                    c.font.family >> pointSize >> c.font.bold >> c.font.underline >> align >>
+                    c.text >> penWidth >> c.dotted >> c.picture >> c.pictureWidth >>
+                    c.pictureHeight >> group >> c.fit.room >> c.fit.beside >> smallest >>
+                    oneLine >> twoLines >> c.fit.cut >> c.byCharacters >> c.clock.hands >> hour >>
+                    minute;
+                c.kind = static_cast<CellKind>(kind);
+                c.font.pointSize = pointSize;
+                c.align = static_cast<Align>(align);
+                c.penWidth = penWidth;
+                c.fit.group = group;
+                c.fit.smallest = smallest;
+                c.fit.smallestOnOneLine = oneLine;
+                c.fit.largestOnTwoLines = twoLines;
+                c.clock.hour = hour;
+                c.clock.minute = minute;
+                page.add(std::move(c));
+            }
+            check();
+            each(page);
+        }
+    }
+
+  private:
+    void check(bool failed = false) {
+        if (!failed && stream_.status() == QDataStream::Ok) return;
+        throw FileError(QStringLiteral("Cevap anahtarı için geçici dosya (%1) yazılamadı: "
+                                       "diskte yer kalmamış olabilir.")
+                            .arg(QDir::toNativeSeparators(file_.fileName())));
+    }
+
+    QTemporaryFile file_;
+    QDataStream stream_;
+    std::vector<std::unique_ptr<Page>> held_;  // nullptr: the next page in the file
+};
+
+Page twoUpPage(const Page& left, const Page* right) {
     Page page(left.name() + QStringLiteral("-iki"), Paper::A4Landscape);
+    page.suggestedFileName = left.suggestedFileName;
     page.bandWidth = page.paperWidth();
     page.bandHeight = page.paperHeight();
     const double half = page.paperWidth() / 2;
     addHalf(page, left, 0, QStringLiteral("L."), 0);
-    addHalf(page, right, half, QStringLiteral("R."), largestGroup(left));
+    if (right) addHalf(page, *right, half, QStringLiteral("R."), largestGroup(left));
     Cell cut;
     cut.name = QStringLiteral("CutLine");
     cut.kind = CellKind::CutLine;
@@ -47,6 +148,10 @@ Page twoUpPage(const Page& left, const Page& right) {
     cut.height = page.paperHeight() - 100;
     page.add(cut);
     return page;
+}
+
+Page twoUpPage(const Page& left, const Page& right) {
+    return twoUpPage(left, &right);
 }
 
 ClassSetPages::ClassSetPages(const ClassSetChoice& choice,
@@ -87,17 +192,22 @@ void ClassSetPages::addSheet(int k, std::vector<Page> pages, const QStringList& 
         answers_->add({answerBlockHeading(k, pupil), answers, answerGridColumns});
         if (keyPage) {
             // Named as its block of the key is: "3. sayfa: Ali Veli".
-            keyPages_.push_back(*keyPage);
-            printPupilName(keyPages_.back(), answerBlockHeading(k, pupil));
+            Page named = *keyPage;
+            printPupilName(named, answerBlockHeading(k, pupil));
+            if (!keyPages_) keyPages_ = std::make_unique<KeyPageStore>();
+            keyPages_->add(named);
         }
     }
 }
 
 void ClassSetPages::finish() {
-    // A lone last sheet shares its page with itself: a single sheet comes out
-    // twice, an odd set's last pupil gets a spare copy.
+    // A single sheet comes out twice, two to cut apart; the last pupil of an
+    // odd set gets one sheet and a blank half, never a second copy a
+    // neighbour could take.
     if (waiting_) {
-        pageDone_(twoUpPage(*waiting_, *waiting_));
+        pageDone_(twoUpPage(*waiting_, choice_.sheets == 1 && choice_.names.isEmpty()
+                                           ? waiting_.get()
+                                           : nullptr));
         waiting_.reset();
     }
     if (!answers_) return;
@@ -105,9 +215,8 @@ void ClassSetPages::finish() {
     answers_->forEach([&](const AnswerBlock& block) { key.add(block); });
     key.finish();
     answers_.reset();
-    for (const Page& page : keyPages_)
-        pageDone_(page);
-    keyPages_.clear();
+    if (keyPages_) keyPages_->forEach(pageDone_);
+    keyPages_.reset();
     if (codes_) {
         AnswerCodePages codePages(pageDone_);
         codes_->forEach([&](const AnswerBlock& block) { codePages.add(block.heading, block.lines); });

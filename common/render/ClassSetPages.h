@@ -19,8 +19,12 @@
 namespace zarvik {
 
 // Two A5 sheets side by side on one A4 landscape page, a dashed cut line
-// between them; the sheets themselves are unchanged.
+// between them; the sheets themselves are unchanged. Without a right sheet
+// its half stays blank.
 Page twoUpPage(const Page& left, const Page& right);
+Page twoUpPage(const Page& left, const Page* right);
+
+class KeyPageStore;
 
 class ClassSetPages {
   public:
@@ -44,9 +48,7 @@ class ClassSetPages {
     std::function<void(const Page&)> pageDone_;
     std::unique_ptr<Page> waiting_;         // the left half of a two-up page
     std::unique_ptr<AnswerStore> answers_;  // the key, after every sheet
-    // Drawn key pages wait here: they are few and small (a window's set has
-    // at most a few hundred sheets).
-    std::vector<Page> keyPages_;
+    std::unique_ptr<KeyPageStore> keyPages_;  // drawn key pages, after the key's lines
     std::unique_ptr<AnswerStore> codes_;  // the key's answer codes, by pupil
 };
 

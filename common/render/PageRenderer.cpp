@@ -25,6 +25,7 @@
 #include <optional>
 
 #include "common/core/Errors.h"
+#include "common/core/Headroom.h"
 #include "common/core/OutputFile.h"
 #include "common/render/FontMeasure.h"
 #include "common/render/QrCode.h"
@@ -644,6 +645,113 @@ void paintClock(QPainter& painter, const Geometry& geometry, const Cell& cell, d
     if (cell.clock.hands) paintClockHands(painter, geometry, cell);
 }
 
+// A drawing's parts, each point at the geometry's place and scale.
+void paintDrawingParts(QPainter& painter, const Geometry& geometry, const Cell& cell) {
+    const auto at = [&](const QPointF& p) {
+        return QPointF(geometry.x(cell.left + p.x()), geometry.y(cell.top + p.y()));
+    };
+    std::vector<QPointF> points;
+    std::vector<QLineF> lines;
+    for (const DrawingPart& part : cell.drawing->parts) {
+        if (part.pen > 0)
+            painter.setPen(QPen(Qt::black, part.pen * geometry.scaleX, Qt::SolidLine,
+                                part.kind == DrawingPart::Kind::Lines ? Qt::FlatCap
+                                                                      : Qt::SquareCap,
+                                // A sharp corner (a pencil's point) ends where it is drawn.
+                                Qt::RoundJoin));
+        else
+            painter.setPen(Qt::NoPen);
+        if (part.fill >= 0)
+            painter.setBrush(QColor(part.fill, part.fill, part.fill));
+        else
+            painter.setBrush(Qt::NoBrush);
+        points.clear();
+        for (const QPointF& p : part.points)
+            points.push_back(at(p));
+        const int count = static_cast<int>(points.size());
+        switch (part.kind) {
+            case DrawingPart::Kind::Lines:
+                // All of a part's lines in one stroke: a grid is one path in a PDF.
+                lines.clear();
+                for (int i = 0; i + 1 < count; i += 2)
+                    lines.emplace_back(points[static_cast<size_t>(i)],
+                                       points[static_cast<size_t>(i) + 1]);
+                painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+                break;
+            case DrawingPart::Kind::Polyline:
+                painter.drawPolyline(points.data(), count);
+                break;
+            case DrawingPart::Kind::Polygon:
+                painter.drawPolygon(points.data(), count);
+                break;
+            case DrawingPart::Kind::Ellipse:
+                if (count >= 2) painter.drawEllipse(QRectF(points[0], points[1]));
+                break;
+            case DrawingPart::Kind::Sector:
+                // Qt counts sixteenths of a degree, anticlockwise from 3 o'clock.
+                if (count >= 2)
+                    painter.drawPie(QRectF(points[0], points[1]),
+                                    static_cast<int>(std::lround((90 - part.start) * 16)),
+                                    static_cast<int>(std::lround(-part.span * 16)));
+                break;
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+// How far a drawing's outlines reach past its cell.
+double drawingPad(const Drawing& drawing) {
+    double pen = 0;
+    for (const DrawingPart& part : drawing.parts)
+        pen = std::max(pen, part.pen);
+    return pen / 2 + 2;
+}
+
+// A drawing with a cache key, painted once per key and size into a picture:
+// a page of coins or faces then holds many uses of a few pictures.
+QImage drawingImage(const Cell& cell, double dpi) {
+    static QMutex mutex;
+    static QHash<QString, QImage> drawings;
+    const double rasterDpi = std::min(dpi, kMaxPictureDpi);
+    const double scale = rasterDpi / kTenthsPerInch;
+    const double pad = drawingPad(*cell.drawing);
+    const QSize pixels(static_cast<int>(std::lround((cell.width + 2 * pad) * scale)),
+                       static_cast<int>(std::lround((cell.height + 2 * pad) * scale)));
+    const QString key = QStringLiteral("%1 %2x%3")
+                            .arg(cell.drawing->cacheKey)
+                            .arg(pixels.width())
+                            .arg(pixels.height());
+    QMutexLocker lock(&mutex);
+    if (const auto it = drawings.constFind(key); it != drawings.constEnd()) return *it;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const Geometry geometry{(pad - cell.left) * scale, (pad - cell.top) * scale, scale, scale};
+        paintDrawingParts(painter, geometry, cell);
+    }
+    if (drawings.size() > 64) drawings.clear();
+    drawings.insert(key, image);
+    return image;
+}
+
+void paintDrawing(QPainter& painter, const Geometry& geometry, const Cell& cell, double dpi) {
+    if (!cell.drawing) return;
+    if (cell.drawing->cacheKey.isEmpty()) {
+        paintDrawingParts(painter, geometry, cell);
+        return;
+    }
+    const QImage image = drawingImage(cell, dpi);
+    const double pad = drawingPad(*cell.drawing);
+    if (!image.isNull())
+        painter.drawImage(geometry.rect(cell).adjusted(-pad * geometry.scaleX,
+                                                       -pad * geometry.scaleY,
+                                                       pad * geometry.scaleX,
+                                                       pad * geometry.scaleY),
+                          image);
+}
+
 // Where the page's ink reaches, in tenths of a millimetre from the sheet's
 // corner. Texts are first bounded generously (every letter as wide as the
 // widest) and measured only where that bound comes near an edge, so the
@@ -673,6 +781,12 @@ class InkReach {
                 case CellKind::CutLine:
                 case CellKind::QrCode:
                     include(box);
+                    break;
+                case CellKind::Drawing:
+                    if (cell.drawing) {
+                        const double pad = drawingPad(*cell.drawing);
+                        include(box.adjusted(-pad, -pad, pad, pad));
+                    }
                     break;
                 case CellKind::RichText:
                     if (cell.frame.top || cell.frame.bottom || cell.frame.left || cell.frame.right)
@@ -861,29 +975,47 @@ void paintCells(const std::vector<const Cell*>& cells, QPainter& painter,
             case CellKind::QrCode:
                 paintQrCode(painter, geometry.rect(cell), cell.text);
                 break;
+            case CellKind::Drawing:
+                paintDrawing(painter, geometry, cell, dpi);
+                break;
             case CellKind::Label:
                 break;
         }
     }
+    // Texts are laid out at the device's resolution; drawn at another scale
+    // (a figure on the board), they are laid out so and the painter scaled.
+    const double textScale = dpi / painter.device()->logicalDpiX();
+    const bool scaled = std::abs(textScale - 1) > 1e-9;
+    const Geometry text = scaled ? Geometry{geometry.originX / textScale,
+                                            geometry.originY / textScale,
+                                            geometry.scaleX / textScale, geometry.scaleY / textScale}
+                                 : geometry;
+    if (scaled) {
+        painter.save();
+        painter.scale(textScale, textScale);
+    }
     painter.setPen(Qt::black);
-    QMutexLocker lock(&textMutex);
     {
+        QMutexLocker lock(&textMutex);
         GlyphBatches glyphs(painter);
         for (const Cell* cell : cells) {
             if ((cell->kind == CellKind::RichText || cell->kind == CellKind::Label) &&
                 !(answerColour.isValid() && isAnswerCell(*cell)))
-                paintText(painter, geometry, *cell, glyphs);
+                paintText(painter, text, *cell, glyphs);
         }
         glyphs.draw();
     }
-    if (!answerColour.isValid()) return;
-    painter.setPen(answerColour);
-    GlyphBatches answers(painter);
-    for (const Cell* cell : cells)
-        if ((cell->kind == CellKind::RichText || cell->kind == CellKind::Label) &&
-            isAnswerCell(*cell))
-            paintText(painter, geometry, *cell, answers);
-    answers.draw();
+    if (answerColour.isValid()) {
+        painter.setPen(answerColour);
+        QMutexLocker lock(&textMutex);
+        GlyphBatches answers(painter);
+        for (const Cell* cell : cells)
+            if ((cell->kind == CellKind::RichText || cell->kind == CellKind::Label) &&
+                isAnswerCell(*cell))
+                paintText(painter, text, *cell, answers);
+        answers.draw();
+    }
+    if (scaled) painter.restore();
 }
 
 }  // namespace
@@ -927,11 +1059,14 @@ void paintFigure(const ExerciseFigure& figure, QPainter& painter, const QPointF&
 struct PdfWriter::State {
     explicit State(const QString& path) : file(path) {}
     OutputFile file;
-    std::optional<QPdfWriter> writer;
-    QPainter painter;
+    std::unique_ptr<QPdfWriter> writer;
+    std::unique_ptr<QPainter> painter;
     QString title;
     int pages = 0;
     bool finished = false;
+    // Memory ran out inside the PDF engine: its state is torn, and ending it
+    // would allocate again.
+    bool torn = false;
 };
 
 PdfWriter::PdfWriter(const QString& path, const QString& title)
@@ -940,27 +1075,53 @@ PdfWriter::PdfWriter(const QString& path, const QString& title)
 }
 
 PdfWriter::~PdfWriter() {
-    // Without finish() the temporary file is dropped with the OutputFile.
-    if (state_->painter.isActive()) state_->painter.end();
+    // Without finish() the temporary file is dropped with the OutputFile;
+    // the engine is ended only to free it, writing into a file given up.
+    State& s = *state_;
+    if (!s.painter || !s.painter->isActive()) return;
+    bool ended = false;
+    if (!s.torn) {
+        try {
+            requireMemoryHeadroom();
+            s.painter->end();
+            ended = true;
+        } catch (...) {
+        }
+    }
+    if (!ended) {
+        // Left as they are: their destructors would end the engine again.
+        (void)s.painter.release();
+        (void)s.writer.release();
+    }
 }
 
 void PdfWriter::addPage(const Page& page) {
     State& s = *state_;
     if (s.finished) throw std::logic_error("PdfWriter: page added after finish()");
+    if (s.torn) throw std::bad_alloc();
+    // Memory that runs out inside Qt ends the process; asked here, it is an
+    // error like any other.
+    requireMemoryHeadroom();
     const QPageLayout layout = pageLayoutFor(page);
-    if (!s.writer) {
-        s.writer.emplace(&s.file.device());
-        s.writer->setCreator(QStringLiteral("Zarvik"));
-        s.writer->setTitle(s.title);
-        s.writer->setPageLayout(layout);
-        if (!s.painter.begin(&*s.writer))
-            throw FileError(
-                QStringLiteral("\"%1\" dosyası yazılamadı: PDF başlatılamadı.").arg(s.file.path()));
-    } else {
-        if (!s.writer->pageLayout().isEquivalentTo(layout)) s.writer->setPageLayout(layout);
-        s.writer->newPage();
+    try {
+        if (!s.writer) {
+            s.writer = std::make_unique<QPdfWriter>(&s.file.device());
+            s.writer->setCreator(QStringLiteral("Zarvik"));
+            s.writer->setTitle(s.title);
+            s.writer->setPageLayout(layout);
+            s.painter = std::make_unique<QPainter>();
+            if (!s.painter->begin(s.writer.get()))
+                throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: PDF başlatılamadı.")
+                                    .arg(s.file.path()));
+        } else {
+            if (!s.writer->pageLayout().isEquivalentTo(layout)) s.writer->setPageLayout(layout);
+            s.writer->newPage();
+        }
+        paintPage(page, *s.painter);
+    } catch (const std::bad_alloc&) {
+        s.torn = true;
+        throw;
     }
-    paintPage(page, s.painter);
     // Qt's PDF engine goes on after a failed write; the file remembers it.
     s.file.check();
     ++s.pages;
@@ -971,7 +1132,15 @@ void PdfWriter::finish() {
     if (s.finished) return;
     if (s.pages == 0)
         throw FileError(QStringLiteral("\"%1\" dosyası yazılamadı: sayfa yok.").arg(s.file.path()));
-    const bool ended = s.painter.end();
+    if (s.torn) throw std::bad_alloc();
+    requireMemoryHeadroom();
+    bool ended = false;
+    try {
+        ended = s.painter->end();
+    } catch (const std::bad_alloc&) {
+        s.torn = true;
+        throw;
+    }
     s.file.check();
     if (!ended)
         throw FileError(
@@ -1001,6 +1170,7 @@ void writePdf(const std::vector<const Page*>& pages, const QString& path) {
 }
 
 QImage renderImage(const Page& page, int dotsPerInch) {
+    requireMemoryHeadroom();
     const double scale = dotsPerInch / kTenthsPerInch;
     QImage image(static_cast<int>(std::lround(page.paperWidth() * scale)),
                  static_cast<int>(std::lround(page.paperHeight() * scale)), QImage::Format_RGB32);

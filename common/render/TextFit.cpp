@@ -104,7 +104,7 @@ int largestSize(const Cell& cell, const FontMeasure& measure) {
 
 // Sets the text at the given size, on two lines if one does not fit.
 void setAt(Cell& cell, int size, const FontMeasure& measure) {
-    if (size == cell.font.pointSize) return;
+    // At its own size too: two lines may hold at the size one line had.
     if (cell.fit.smallestOnOneLine != 0 &&
         takenWidth(measure, cell.text, cell, size) > cell.fit.room)
         cell.text = twoLines(measure, cell.text, cell.font).join(u'\n');

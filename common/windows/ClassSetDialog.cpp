@@ -8,12 +8,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "common/core/ClassList.h"
+#include "common/core/Errors.h"
 #include "common/core/Limits.h"
 #include "common/windows/ErrorBox.h"
 
@@ -49,10 +51,17 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
     count_->setValue(30);
     listChoice_ = new QRadioButton(QStringLiteral("Sınıf listesinden"), this);
     listChoice_->setObjectName(QStringLiteral("ClassListChoice"));
-    listChoice_->setEnabled(false);
     listButton_ = new QPushButton(QStringLiteral("Sınıf listesi…"), this);
     listButton_->setObjectName(QStringLiteral("ClassListButton"));
-    listLabel_ = new QLabel(QStringLiteral("Liste seçilmedi"), this);
+    listButton_->setToolTip(QStringLiteral("Bir metin dosyasından oku"));
+    listText_ = new QPlainTextEdit(this);
+    listText_->setObjectName(QStringLiteral("ClassListText"));
+    listText_->setPlaceholderText(
+        QStringLiteral("Her satıra bir öğrencinin adını yazınız ya da listeyi buraya "
+                       "yapıştırınız."));
+    listText_->setTabChangesFocus(true);
+    listText_->setMinimumSize(260, 140);
+    listLabel_ = new QLabel(this);
     listLabel_->setObjectName(QStringLiteral("ClassListLabel"));
     answerKey_ = new QCheckBox(QStringLiteral("Cevap anahtarı"), this);
     answerKey_->setObjectName(QStringLiteral("AnswerKeyBox"));
@@ -89,11 +98,12 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
     grid->addWidget(count_, 0, 1);
     grid->addWidget(listChoice_, 1, 0);
     grid->addWidget(listButton_, 1, 1);
-    grid->addWidget(listLabel_, 2, 0, 1, 2);
-    grid->addWidget(answerKey_, 3, 0, 1, 2);
-    if (twoUp_) grid->addWidget(twoUp_, 4, 0, 1, 2);
-    grid->addWidget(answerCodeLabel, 5, 0);
-    grid->addWidget(answerCode_, 5, 1);
+    grid->addWidget(listText_, 2, 0, 1, 2);
+    grid->addWidget(listLabel_, 3, 0, 1, 2);
+    grid->addWidget(answerKey_, 4, 0, 1, 2);
+    if (twoUp_) grid->addWidget(twoUp_, 5, 0, 1, 2);
+    grid->addWidget(answerCodeLabel, 6, 0);
+    grid->addWidget(answerCode_, 6, 1);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {prepareButton_, lookButton_, printButton_, htmlButton_, close})
         buttons->addWidget(button);
@@ -111,19 +121,31 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
     connect(answerKey_, &QCheckBox::toggled, this, changed);
     connect(answerKey_, &QCheckBox::toggled, answerCode_, &QComboBox::setEnabled);
     connect(answerCode_, &QComboBox::currentIndexChanged, this, changed);
+    connect(listText_, &QPlainTextEdit::textChanged, this, [this] {
+        // Typing a list means using it.
+        if (!listText_->toPlainText().trimmed().isEmpty()) listChoice_->setChecked(true);
+        showListCount();
+        updateButtons();
+        if (classListChanged) classListChanged(listText_->toPlainText());
+    });
     if (twoUp_) connect(twoUp_, &QCheckBox::toggled, this, changed);
     connect(listButton_, &QPushButton::clicked, this, [this] {
         const QString path = askClassListPath ? askClassListPath(this) : askWithDialog(this);
         if (!path.isEmpty()) chooseClassList(path);
     });
     connect(prepareButton_, &QPushButton::clicked, this, [this] {
-        const bool made = prepare && prepare(choice());
+        bool made = false;
+        runGuarded(this, [&] {
+            const ClassSetChoice chosen = choice();
+            made = prepare && prepare(chosen);
+        });
         if (made) {
             lookButton_->setEnabled(true);
             printButton_->setEnabled(true);
             htmlButton_->setEnabled(true);
         }
     });
+    showListCount();
     connect(lookButton_, &QPushButton::clicked, this, [this] {
         if (look) look();
     });
@@ -143,11 +165,20 @@ void ClassSetDialog::updateButtons() {
     htmlButton_->setEnabled(false);
 }
 
+namespace {
+const QString kTypedList = QStringLiteral("yazılan liste");
+}
+
 ClassSetChoice ClassSetDialog::choice() const {
     ClassSetChoice choice;
-    if (listChoice_->isChecked() && !names_.isEmpty()) {
-        choice.names = names_;
-        choice.sheets = static_cast<int>(names_.size());
+    if (listChoice_->isChecked()) {
+        choice.names = classListNames(listText_->toPlainText(), kTypedList);
+        choice.sheets = static_cast<int>(choice.names.size());
+        if (choice.sheets > limits::kMostSheetsInWindow)
+            throw InputRefused(QStringLiteral("Sınıf listesinde %1 ad var; bir sınıf setinde en "
+                                              "çok %2 sayfa olabilir.")
+                                   .arg(choice.sheets)
+                                   .arg(limits::kMostSheetsInWindow));
     } else {
         choice.sheets = count_->value();
     }
@@ -161,13 +192,28 @@ ClassSetChoice ClassSetDialog::choice() const {
 void ClassSetDialog::chooseClassList(const QString& path) {
     runGuarded(this, [&] {
         const QStringList names = readClassList(path);
-        names_ = names;
-        listLabel_->setText(
-            QStringLiteral("%1 öğrenci: %2").arg(names_.size()).arg(QFileInfo(path).fileName()));
-        listChoice_->setEnabled(true);
+        setClassListText(names.join(u'\n'));
         listChoice_->setChecked(true);
-        updateButtons();
+        listLabel_->setText(
+            QStringLiteral("%1 öğrenci: %2").arg(names.size()).arg(QFileInfo(path).fileName()));
     });
+}
+
+QString ClassSetDialog::classListText() const {
+    return listText_->toPlainText();
+}
+
+void ClassSetDialog::setClassListText(const QString& text) {
+    if (listText_->toPlainText() != text) listText_->setPlainText(text);
+}
+
+// How many names the list holds, as the set will count them.
+void ClassSetDialog::showListCount() {
+    int count = 0;
+    for (const QStringView line : QStringView(listText_->toPlainText()).split(u'\n'))
+        count += !line.trimmed().isEmpty();
+    listLabel_->setText(count == 0 ? QStringLiteral("Liste boş")
+                                   : QStringLiteral("Listede %1 öğrenci var.").arg(count));
 }
 
 }  // namespace zarvik

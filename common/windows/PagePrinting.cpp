@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -41,11 +42,27 @@ const char* mediaOf(const Page& page) {
     return page.paper() == Paper::A5 ? "A5" : "A4";
 }
 
-// The print job's title, as the printer queue and a PDF printer show it.
-QString jobTitle(QWidget* parent, const Page& page) {
-    QString window = parent ? parent->window()->windowTitle() : QString();
-    if (window.isEmpty()) window = QStringLiteral("Zarvik");
-    return window + QStringLiteral(" - ") + page.name();
+// The actions of the preview that would show the sheet otherwise than it
+// prints: its orientation buttons and its page setup (whose dialog shows a
+// Latin sample text). Found by their texts as the dialog translates them.
+void removeLayoutActions(QPrintPreviewDialog& dialog) {
+    const QStringList texts = {
+        QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
+        QCoreApplication::translate("QPrintPreviewDialog", "Landscape"),
+        QCoreApplication::translate("QPrintPreviewDialog", "Page setup")};
+    for (QToolBar* toolbar : dialog.findChildren<QToolBar*>()) {
+        const QList<QAction*> actions = toolbar->actions();
+        for (qsizetype i = 0; i < actions.size(); ++i) {
+            QAction* action = actions[i];
+            if (!texts.contains(action->text())) continue;
+            toolbar->removeAction(action);
+            action->setEnabled(false);
+            // The separator before the orientation pair goes with it.
+            if (i > 0 && actions[i - 1]->isSeparator() && i + 1 < actions.size() &&
+                texts.contains(actions[i + 1]->text()))
+                toolbar->removeAction(actions[i - 1]);
+        }
+    }
 }
 
 // In the folder the program was started from, where Zarvik.txt goes too. Qt's
@@ -83,6 +100,12 @@ void openLarge(QPrintPreviewDialog& dialog) {
 
 }  // namespace
 
+QString printJobTitle(const std::vector<Page>& pages) {
+    QString name = pages.empty() ? QString() : pages.front().suggestedFileName;
+    if (name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) name.chop(4);
+    return name.isEmpty() ? QStringLiteral("Zarvik") : name;
+}
+
 void savePagesAsPdf(QWidget* parent, const std::vector<Page>& pages, QString path) {
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
@@ -109,7 +132,8 @@ void DesktopPageOutput::previewPages(QWidget* parent, const std::vector<Page>& p
     printer.setPageLayout(pageLayoutOf(page));
     printer.setFullPage(true);
     printer.setCopyCount(1);
-    printer.setDocName(jobTitle(parent, page));
+    // Also what a print dialog proposes as the file name.
+    printer.setDocName(printJobTitle(pages));
 
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Baskı Önizleme"));
@@ -169,6 +193,7 @@ void DesktopPageOutput::previewPages(QWidget* parent, const std::vector<Page>& p
         dialog.addAction(save);
         if (saveHtml) dialog.addAction(saveHtml);
     }
+    removeLayoutActions(dialog);
     openLarge(dialog);
     dialog.exec();
 }
@@ -178,7 +203,11 @@ void DesktopPageOutput::print(QWidget* parent, const Page& page) {
 }
 
 void DesktopPageOutput::printPages(QWidget* parent, const std::vector<Page>& pages) {
-    if (pages.empty()) return;
+    printJob(parent, pages, 1);
+}
+
+PrintedJob DesktopPageOutput::printJob(QWidget*, const std::vector<Page>& pages, int copies) {
+    if (pages.empty()) return {};
     const Page& page = pages.front();
     const QString printerName = QPrinterInfo::defaultPrinterName();
     if (printerName.isEmpty())
@@ -207,16 +236,18 @@ void DesktopPageOutput::printPages(QWidget* parent, const std::vector<Page>& pag
 
     cups_option_t* options = nullptr;
     int count = 0;
-    count = cupsAddOption("copies", "1", count, &options);
+    const QByteArray copyCount = QByteArray::number(std::max(1, copies));
+    count = cupsAddOption("copies", copyCount.constData(), count, &options);
     if (onePaper) count = cupsAddOption("media", mediaOf(page), count, &options);
     count = cupsAddOption("sides", "one-sided", count, &options);
     const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printerName.toUtf8().constData(),
                                    QFile::encodeName(file).constData(),
-                                   jobTitle(parent, page).toUtf8().constData(), count, options);
+                                   printJobTitle(pages).toUtf8().constData(), count, options);
     cupsFreeOptions(count, options);
     if (job == 0)
         throw Error(QStringLiteral("Sayfa \"%1\" yazıcısına gönderilemedi: %2")
                         .arg(printerName, QString::fromUtf8(cupsLastErrorString())));
+    return {printerName, static_cast<int>(pages.size()), std::max(1, copies)};
 }
 
 }  // namespace zarvik

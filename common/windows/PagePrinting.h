@@ -2,7 +2,9 @@
 // The windows' real page output: a modal print preview that can also save
 // the sheet as PDF (a teacher without a printer still gets the sheet) or as a
 // web page that checks its answers on a phone, and printing on the default
-// printer at once, one copy, without a dialog.
+// printer at once, without a dialog. The preview shows the pages as they
+// print: it has no orientation or page setup of its own. Jobs, and the file a
+// print dialog proposes, are named after the sheet (Page::suggestedFileName).
 
 #include <QString>
 #include <functional>
@@ -28,6 +30,7 @@ class DesktopPageOutput : public PageOutput {
     // The same for a class set: one preview of every page, one print job.
     void previewPages(QWidget* parent, const std::vector<Page>& pages) override;
     void printPages(QWidget* parent, const std::vector<Page>& pages) override;
+    PrintedJob printJob(QWidget* parent, const std::vector<Page>& pages, int copies) override;
 
     // Asks where to save the PDF; an empty answer cancels. Tests replace it.
     std::function<QString(QWidget* parent)> askPdfPath;
@@ -38,6 +41,9 @@ class DesktopPageOutput : public PageOutput {
     static constexpr const char* kSavePdfActionName = "SavePdfAction";
     static constexpr const char* kSaveHtmlActionName = "SaveHtmlAction";
 };
+
+// The print job's title: the sheet's suggested file name without ".pdf".
+QString printJobTitle(const std::vector<Page>& pages);
 
 // The saved PDF of the preview: writes the page and reports a failure in the
 // standard error box. A path without a suffix gets ".pdf".

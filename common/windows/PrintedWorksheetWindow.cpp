@@ -56,7 +56,7 @@ void PrintedWorksheetWindow::addButtonRow() {
 }
 
 namespace {
-constexpr int kClassSetRow = 31;  // the button and the gap below it
+constexpr int kClassSetRow = 31;  // a button and the gap below it
 }
 
 void PrintedWorksheetWindow::addClassSetButton() {
@@ -71,6 +71,10 @@ void PrintedWorksheetWindow::addClassSetButton() {
     ButtonSinifSeti->setEnabled(ButtonHazirla->isEnabled());
     ButtonHazirla->installEventFilter(this);
     connect(ButtonSinifSeti, &QPushButton::clicked, this, [this] { openClassSetDialog(); });
+    // "Tahtada Göster" in a row of its own below: the sheet that "Bak" shows.
+    setFixedSize(size.width(), size.height() + 2 * kClassSetRow);
+    ButtonTahta = addBoardButton(
+        this, {panel.left(), size.height() + kClassSetRow, panel.width(), 25}, ButtonBak);
 }
 
 bool PrintedWorksheetWindow::eventFilter(QObject* watched, QEvent* event) {

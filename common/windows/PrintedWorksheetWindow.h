@@ -70,7 +70,8 @@ class PrintedWorksheetWindow : public WorksheetWindow {
     void addButtonRow();
 
     // "Sınıf seti…", below the release panel (the window grows by its row);
-    // enabled whenever "Yeni Hazırla" is. Added last in the tab order.
+    // enabled whenever "Yeni Hazırla" is; then "Tahtada Göster" in a row of
+    // its own, enabled whenever "Bak" is. Added last in the tab order.
     void addClassSetButton();
     // The window holds the set's last sheet, as after as many presses of
     // "Yeni Hazırla".
@@ -106,6 +107,7 @@ class PrintedWorksheetWindow : public WorksheetWindow {
     QPushButton* ButtonBak = nullptr;
     QPushButton* ButtonYazdir = nullptr;
     QPushButton* ButtonSinifSeti = nullptr;
+    QPushButton* ButtonTahta = nullptr;
 
   private:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,14 +1,20 @@
 #include "common/windows/WorksheetWindow.h"
 
+#include <QEvent>
 #include <QMessageBox>
+#include <QPushButton>
 
+#include "common/core/FileNames.h"
 #include "common/core/Names.h"
 #include "common/core/OutputFile.h"
 #include "common/render/ClassSetPages.h"
+#include "common/windows/BoardWindow.h"
 #include "common/windows/ClassSetDialog.h"
 #include "common/windows/ErrorBox.h"
+#include "common/windows/FieldNames.h"
 #include "common/windows/Look.h"
 #include "common/windows/PagePrinting.h"
+#include "common/windows/WindowControls.h"
 
 namespace zarvik {
 
@@ -22,6 +28,7 @@ void WorksheetWindow::showEvent(QShowEvent* event) {
     if (!shownBefore_) {
         shownBefore_ = true;
         centreOnScreen(*this);
+        nameFieldsByTheirCaptions(*this);
     }
     QWidget::showEvent(event);
 }
@@ -85,11 +92,67 @@ ClassSetDialog& WorksheetWindow::openClassSetDialog() {
             });
         };
         classSetDialog_->print = [this, withPages] {
-            withPages([this](const auto& pages) { pageOutput().printPages(this, pages); });
+            withPages([this](const auto& pages) { tellPrinted(pageOutput().printJob(this, pages, 1)); });
         };
     }
+    classSetDialog_->setClassListText(context_.classList);
+    classSetDialog_->classListChanged = [this](const QString& text) { context_.classList = text; };
     classSetDialog_->open();
+    nameFieldsByTheirCaptions(*classSetDialog_);
     return *classSetDialog_;
+}
+
+namespace {
+
+// Keeps a button enabled exactly when another is.
+class EnabledFollower : public QObject {
+  public:
+    EnabledFollower(QWidget* follower, QWidget* followed)
+        : QObject(follower), follower_(follower), followed_(followed) {
+        follower->setEnabled(followed->isEnabled());
+        followed->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == followed_ && event->type() == QEvent::EnabledChange)
+            follower_->setEnabled(followed_->isEnabled());
+        return false;
+    }
+
+  private:
+    QWidget* follower_;
+    QWidget* followed_;
+};
+
+}  // namespace
+
+QPushButton* WorksheetWindow::addBoardButton(QWidget* parent, const QRect& geometry,
+                                             QWidget* follow) {
+    QPushButton* button =
+        makeButtonWidget(parent, "ButtonTahta", geometry, QStringLiteral("Tahtada Göster"));
+    button->setToolTip(QStringLiteral("Hazırlanan alıştırmalar sınıfın tahtasında, tam ekran"));
+    connect(button, &QPushButton::clicked, this, [this] { showOnBoard(); });
+    if (follow) new EnabledFollower(button, follow);
+    return button;
+}
+
+BoardWindow* WorksheetWindow::showOnBoard() {
+    BoardWindow* shown = nullptr;
+    runGuarded(this, [&] {
+        ExerciseList exercises = currentExercises();
+        if (exercises.empty()) {
+            QMessageBox::information(
+                this, names::kApplicationTitle.toString(),
+                QStringLiteral("Tahtada gösterilecek alıştırma yok: önce bir sayfa hazırlayın."));
+            return;
+        }
+        if (!board_) board_ = new BoardWindow(this);
+        board_->setExercises(std::move(exercises), windowTitle());
+        board_->showOnScreen(screen());
+        shown = board_;
+    });
+    return shown;
 }
 
 void WorksheetWindow::runClassSet(SheetSource& source, const ClassSetChoice& choice,
@@ -126,9 +189,46 @@ void WorksheetWindow::runClassSet(SheetSource& source, const ClassSetChoice& cho
         writers.add(std::make_unique<Keep>(choice, sheets));
     }
     runSheetSet(source, context_.random, choice, writers, sheetDone);
+    nameSheetPages(pages, true);
     classSetPages_ = std::move(pages);
     classSetSheets_ = std::move(sheets);
     classSetChoice_ = choice;
+}
+
+void WorksheetWindow::nameSheetPages(std::vector<Page>& pages, bool classSet) const {
+    QStringList parts = sheetNameParts();
+    if (classSet) parts << QStringLiteral("Sınıf Seti");
+    const QString name = pdfFileName(parts);
+    for (Page& page : pages)
+        page.suggestedFileName = name;
+}
+
+void WorksheetWindow::previewSheet(std::vector<Page> pages) {
+    nameSheetPages(pages);
+    pageOutput().previewPages(this, pages);
+}
+
+void WorksheetWindow::printSheet(std::vector<Page> pages, int copies) {
+    nameSheetPages(pages);
+    tellPrinted(pageOutput().printJob(this, pages, copies));
+}
+
+void WorksheetWindow::tellPrinted(const PrintedJob& job) {
+    const QString printer = job.printer.isEmpty()
+                                ? QStringLiteral("Yazıcıya")
+                                : QStringLiteral("\"%1\" yazıcısına").arg(job.printer);
+    const QString what = job.copies > 1 ? QStringLiteral("%1 kopya, toplam %2 sayfa")
+                                              .arg(job.copies)
+                                              .arg(job.pages * job.copies)
+                                        : QStringLiteral("%1 sayfa").arg(job.pages);
+    for (QMessageBox* old : findChildren<QMessageBox*>(QStringLiteral("PrintedMessage")))
+        old->close();
+    auto* box = new QMessageBox(QMessageBox::Information, names::kApplicationTitle.toString(),
+                                printer + u' ' + what + QStringLiteral(" gönderildi."),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("PrintedMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool WorksheetWindow::prepareClassSet(const ClassSetChoice& choice) {

@@ -1,9 +1,12 @@
 #pragma once
 // What every worksheet window has, the text window and the printed-worksheet
 // windows alike: the page output (preview and printer), centring when first
-// shown, and "Sınıf seti…": its dialog, and the set drawn from the window's
-// sheet source through the one sheet loop that zarvik-cli runs too.
+// shown, "Sınıf seti…": its dialog, and the set drawn from the window's
+// sheet source through the one sheet loop that zarvik-cli runs too; and
+// "Tahtada Göster": the sheet the window holds, on the classroom board.
 
+#include <QRect>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -12,8 +15,11 @@
 #include "common/render/HtmlSheet.h"
 #include "common/windows/AppContext.h"
 
+class QPushButton;
+
 namespace zarvik {
 
+class BoardWindow;
 class ClassSetDialog;
 class DesktopPageOutput;
 
@@ -30,6 +36,9 @@ class WorksheetWindow : public QWidget {
     void saveClassSetHtml(const QString& folder);
     // Opens "Sınıf seti…" (window-modal, returns at once).
     ClassSetDialog& openClassSetDialog();
+    // "Tahtada Göster": the held sheet's exercises, full screen on this
+    // window's screen. nullptr, after saying why, when it holds none.
+    BoardWindow* showOnBoard();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -51,6 +60,13 @@ class WorksheetWindow : public QWidget {
     // drawn from gives the sheet shown; a window whose source keeps its own
     // sheet says so itself.
     virtual HtmlSheet shownSheet();
+    // The exercises of the sheet the window holds now, in page order, as
+    // "Bak" shows them; empty before the first preparation. The board shows
+    // these, so it never draws a sheet of its own.
+    virtual ExerciseList currentExercises() const { return {}; }
+    // "Tahtada Göster" on parent, enabled whenever follow (the window's
+    // "Bak") is.
+    QPushButton* addBoardButton(QWidget* parent, const QRect& geometry, QWidget* follow);
 
     // Draws the set from source into writer (may be null) and, with
     // keepPages, into the pages "Bak" and "Yazdır" show. Throws as the
@@ -60,6 +76,18 @@ class WorksheetWindow : public QWidget {
 
     // The preview and the printer (or what tests put in their place).
     PageOutput& pageOutput();
+
+    // What the window's sheet is called, for its files and print jobs:
+    // {"Bölme", "A5"} gives Bolme-A5.pdf and the job "Bolme-A5".
+    virtual QStringList sheetNameParts() const { return {}; }
+    // "Bak" and "Yazdır": the sheet's pages named after it, previewed, or
+    // printed as one job of that many copies, after which the window says
+    // which printer got how many pages.
+    void previewSheet(std::vector<Page> pages);
+    void printSheet(std::vector<Page> pages, int copies = 1);
+    void nameSheetPages(std::vector<Page>& pages, bool classSet = false) const;
+    // "… yazıcısına 2 sayfa gönderildi." in a short message that does not wait.
+    void tellPrinted(const PrintedJob& job);
     AppContext& context() { return context_; }
 
   private:
@@ -73,6 +101,7 @@ class WorksheetWindow : public QWidget {
     std::vector<KeptSheet> classSetSheets_;
     ClassSetChoice classSetChoice_;
     ClassSetDialog* classSetDialog_ = nullptr;
+    BoardWindow* board_ = nullptr;
     std::unique_ptr<PageOutput> desktopOutput_;
     bool shownBefore_ = false;
 };

@@ -32,7 +32,8 @@ class FractionFamily : public Family {
             "  --type TÜR               \"Basit Kesir\" ya da \"Tam Sayılı Kesir\"\n"
             "  --denominators PAYDALAR  \"Toplama\" ve \"Çıkarma\" için: \"Paydaları Eşit\",\n"
             "                           \"Paydaları Farklı\" ya da \"Paydaları Birbirinin Katı\"\n"
-            "                           (hiçbirine uymayan metinler boş bir sayfa verir)\n"
+            "                           (başka bir metin kabul edilmez; --op ve --type\n"
+            "                           metinlerinden hiçbirine uymayanlar boş bir sayfa verir)\n"
             "\n"
             "-o ve --json yazılmazsa işlemler satır satır yazılır.\n");
     }
@@ -62,6 +63,14 @@ class FractionFamily : public Family {
         const QString relation = parser.isSet(QStringLiteral("denominators"))
                                      ? parser.value(QStringLiteral("denominators"))
                                      : QString();
+        // A mistyped relation would give a page of bare "=" signs.
+        const QStringList relations = texts({fractions::kRelationTexts[0],
+                                             fractions::kRelationTexts[1],
+                                             fractions::kRelationTexts[2]});
+        if (parser.isSet(QStringLiteral("denominators")) && !relations.contains(relation))
+            throw UsageError{
+                QStringLiteral("--denominators \"%1\", \"%2\" ya da \"%3\" olmalı, '%4' değil.")
+                    .arg(relations[0], relations[1], relations[2], relation)};
         return std::make_unique<FractionSheetSource>(
             FractionChoices{parser.value(QStringLiteral("op")), parser.value(QStringLiteral("type")),
                             relation, footer.teacher, footer.date});

@@ -1,6 +1,9 @@
 #include "fractions/core/FractionPage.h"
 
+#include <algorithm>
+
 #include "common/core/PageCells.h"
+#include "common/core/TextMeasure.h"
 
 namespace zarvik::fractions {
 
@@ -119,36 +122,82 @@ Page makeFractionPage() {
 
 namespace {
 
-// On paper the "=" stands clear of the second fraction's bar, and the last
-// row keeps clear of the footer strip (tenths of a millimetre).
+// On paper a fraction's bar keeps 1.5 mm of white from the whole part before
+// it and from the operator (with the second whole part it carries) on either
+// side, the "=" stands clear of the second bar, and the rows close up just
+// enough for the last to end 8 mm above the footer strip (tenths of a
+// millimetre). Boxes only ever move right of their design place.
+constexpr double kClearOfBar = 15;
 constexpr double kEqualsAfterBar = 20;
-constexpr double kLastRowRaise = 40;
+constexpr double kClearOfFooter = 80;
+// Digits' smoothed edges reach a little below their boxes.
+constexpr double kInkBelowBox = 8;
+
+void moveRow(Page& page, int exercise, double by) {
+    for (int role = 0; role < kBoxesPerExercise; ++role)
+        page.cell(exerciseBoxName(exercise, static_cast<BoxRole>(role))).top += by;
+}
 
 void setPrintedPlaces(Page& page) {
+    const TextMeasure& measure = textMeasure();
     for (int exercise = 1; exercise <= kRowCount; ++exercise) {
-        const Cell& bar = page.cell(exerciseBoxName(exercise, BoxRole::SecondNumerator));
-        Cell& equals = page.cell(exerciseBoxName(exercise, BoxRole::EqualsSign));
-        const double left = bar.left + bar.width + kEqualsAfterBar;
+        const auto box = [&](BoxRole role) -> Cell& {
+            return page.cell(exerciseBoxName(exercise, role));
+        };
+        const Cell& firstBar = box(BoxRole::FirstNumerator);
+        const double firstBarRight = firstBar.left + firstBar.width;
+        Cell& whole = box(BoxRole::FirstWhole);
+        whole.left = std::min(whole.left, firstBar.left - kClearOfBar - whole.width);
+
+        Cell& op = box(BoxRole::OperatorText);
+        op.left = firstBarRight + kClearOfBar;
+        op.align = Align::Left;
+        const double opRight =
+            op.left + (op.text.isEmpty() ? 0.0 : measure.width(op.text, op.font, op.font.pointSize));
+        op.width = std::max(op.width, opRight - op.left);
+
+        Cell& secondBar = box(BoxRole::SecondNumerator);
+        const double shift = std::max(0.0, opRight + kClearOfBar - secondBar.left);
+        secondBar.left += shift;
+        box(BoxRole::SecondDenominator).left += shift;
+
+        Cell& equals = box(BoxRole::EqualsSign);
+        const double left = secondBar.left + secondBar.width + kEqualsAfterBar;
         if (equals.left < left) {
             equals.left = left;
             equals.align = Align::Left;
         }
     }
+    // Rows move as a whole, the first staying where it is designed.
     const Cell& footer = page.cell(u"QRImage2");
-    for (int exercise = kRowCount - 1; exercise <= kRowCount; ++exercise) {
-        // Raised once: a raised row ends well above the limit.
-        const Cell& lowest = page.cell(exerciseBoxName(exercise, BoxRole::SecondDenominator));
-        if (lowest.top + lowest.height <= footer.top - kLastRowRaise) continue;
-        for (int role = 0; role < kBoxesPerExercise; ++role)
-            page.cell(exerciseBoxName(exercise, static_cast<BoxRole>(role))).top -= kLastRowRaise;
+    const double firstTop = page.cell(exerciseBoxName(1, BoxRole::FirstNumerator)).top;
+    const Cell& lowest = page.cell(exerciseBoxName(kRowCount, BoxRole::SecondDenominator));
+    const double over =
+        lowest.top + lowest.height + kInkBelowBox - (pictureInkTop(footer) - kClearOfFooter);
+    if (over <= 0) return;
+    const double lastTop = page.cell(exerciseBoxName(kRowCount, BoxRole::FirstNumerator)).top;
+    const double squeeze = over / (lastTop - firstTop);
+    for (int exercise = 3; exercise <= kRowCount; ++exercise) {
+        const double top = page.cell(exerciseBoxName(exercise, BoxRole::FirstNumerator)).top;
+        moveRow(page, exercise, -(top - firstTop) * squeeze);
     }
 }
 
 }  // namespace
 
 void fillFractionPage(Page& page, const ExerciseTable& table) {
-    setPrintedPlaces(page);
+    // Places follow the texts: every fill starts again from the design's.
+    static const Page design = makeFractionPage();
     for (int exercise = 1; exercise <= kRowCount; ++exercise) {
+        for (int role = 0; role < kBoxesPerExercise; ++role) {
+            const QString name = exerciseBoxName(exercise, static_cast<BoxRole>(role));
+            Cell& cell = page.cell(name);
+            const Cell& designed = design.cell(name);
+            cell.left = designed.left;
+            cell.top = designed.top;
+            cell.width = designed.width;
+            cell.align = designed.align;
+        }
         const FractionRow& row = table[static_cast<size_t>(exercise - 1)];
         page.setText(exerciseBoxName(exercise, BoxRole::FirstNumerator), row.firstNumerator);
         page.setText(exerciseBoxName(exercise, BoxRole::FirstDenominator), row.firstDenominator);
@@ -157,6 +206,7 @@ void fillFractionPage(Page& page, const ExerciseTable& table) {
         page.setText(exerciseBoxName(exercise, BoxRole::SecondNumerator), row.secondNumerator);
         page.setText(exerciseBoxName(exercise, BoxRole::SecondDenominator), row.secondDenominator);
     }
+    setPrintedPlaces(page);
 }
 
 void setFractionFooter(Page& page, const QString& teacherName, const QString& date) {

@@ -5,6 +5,7 @@
 
 #include "common/core/FileNames.h"
 #include "common/windows/WindowControls.h"
+#include "fractions/core/FractionAnswers.h"
 #include "fractions/core/FractionSheetSource.h"
 
 using namespace zarvik::fractions;
@@ -119,20 +120,23 @@ void TFormZarvikKesir::ButtonHazirlaClick() {
 }
 
 void TFormZarvikKesir::ButtonBakClick() {
-    zarvik::runGuarded(this, [&] {
-        zarvik::Page page = worksheet_.page();
-        page.suggestedFileName =
-            zarvik::pdfFileName({QStringLiteral("Kesir"), ComboBox1->currentText()});
-        pageOutput().preview(this, page);
-    });
+    zarvik::runGuarded(this, [&] { previewSheet({worksheet_.page()}); });
 }
 
 void TFormZarvikKesir::ButtonYazdirClick() {
-    zarvik::runGuarded(this, [&] { pageOutput().print(this, worksheet_.page()); });
+    zarvik::runGuarded(this, [&] { printSheet({worksheet_.page()}); });
+}
+
+QStringList TFormZarvikKesir::sheetNameParts() const {
+    return {QStringLiteral("Kesir"), ComboBox1->currentText()};
 }
 
 std::unique_ptr<zarvik::SheetSource> TFormZarvikKesir::makeSheetSource() {
     return std::make_unique<zarvik::FractionSheetSource>(
         worksheet_, zarvik::FractionChoices{ComboBox1->currentText(), ComboBox2->currentText(),
                                             ComboBox3->currentText(), teacherName(), dateText()});
+}
+
+zarvik::ExerciseList TFormZarvikKesir::currentExercises() const {
+    return fractionExercises(worksheet_.exercises());
 }

@@ -59,7 +59,7 @@ class NumberFamily : public Family {
         if (columns != kOneColumn && columns != kTwoColumns)
             throw UsageError{QStringLiteral("--columns \"Tek Sütun\" ya da \"İki Sütun\" olmalı, "
                                             "'%1' değil.")
-                                 .arg(columns)};
+                                 .arg(quotedValue(columns))};
         NumberChoices choices;
         choices.kind = parser.value(QStringLiteral("kind"));
         choices.digits = parser.value(QStringLiteral("digits"));

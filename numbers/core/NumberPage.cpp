@@ -18,17 +18,6 @@ constexpr double kColumnGap = 20.0;
 // Widths are measured at one resolution and painted at others; keep a little slack.
 constexpr double kSlack = 0.97;
 
-// The written answer's room at the end of a row: nine handwritten digits, or
-// the words after the printed number (which then takes at most kNumberRoom).
-constexpr double kDigitsAnswerRoom = 220.0;
-constexpr double kNumberRoom = 400.0;
-constexpr double kAnswerGap = 25.0;
-// Below an exercise's text: two lines of 12 pt end about 8.3 mm below the
-// row's top, one line of 14 pt has its baseline 4.5 mm below it.
-constexpr double kLineUnderTwoLines = 86.0;
-constexpr double kLineBesideOneLine = 66.0;
-constexpr int kSmallestWithAnswerRoom = 9;
-
 void fitExercise(Cell& cell, double room, int smallest = 5) {
     cell.fit.group = 1;
     cell.fit.room = room * kSlack;
@@ -70,49 +59,7 @@ QString numberRightCell(int row) {
     return QStringLiteral("QRRichText%1").arg(25 + row);
 }
 
-QString numberWritingLineCell(int exercise) {
-    return QStringLiteral("WritingLine%1").arg(exercise);
-}
-
-AnswerSpace answerSpaceOf(QStringView kind) {
-    if (kind == u"Sayı Yazma") return AnswerSpace::Digits;
-    if (kind == u"Sayı Okuma") return AnswerSpace::Words;
-    return AnswerSpace::None;
-}
-
-namespace {
-
-// The exercise's text gets its room less the answer's; the writing line
-// takes the answer's room, up to the room's end.
-void keepAnswerRoom(Page& page, const QString& cellName, double roomEnd, int exercise,
-                    AnswerSpace answer) {
-    const QString name = numberWritingLineCell(exercise);
-    if (!page.has(name)) {
-        Cell made = lineCell(CellBox{name, 0, 0, 0, 2}, 2);
-        made.dotted = true;
-        page.add(made);  // may move the page's cells: look them up after
-    }
-    Cell& cell = page.cell(cellName);
-    Cell& line = page.cell(name);
-    if (answer == AnswerSpace::None) {
-        line.width = 0;
-        return;
-    }
-    const double room = roomEnd - cell.left;
-    const double textRoom = answer == AnswerSpace::Digits
-                                ? room - kDigitsAnswerRoom - kAnswerGap
-                                : std::min(kNumberRoom, room - kDigitsAnswerRoom - kAnswerGap);
-    fitExercise(cell, textRoom, kSmallestWithAnswerRoom);
-    line.left = cell.left + textRoom + kAnswerGap;
-    line.width = roomEnd - line.left;
-    line.top = cell.top +
-               (answer == AnswerSpace::Digits ? kLineUnderTwoLines : kLineBesideOneLine) -
-               line.height / 2;
-}
-
-}  // namespace
-
-void setExerciseRooms(Page& page, AnswerSpace answer) {
+void setExerciseRooms(Page& page) {
     for (int r = 1; r <= kNumberRows; ++r) {
         Cell& left = page.cell(numberLeftCell(r));
         Cell& right = page.cell(numberRightCell(r));
@@ -120,11 +67,6 @@ void setExerciseRooms(Page& page, AnswerSpace answer) {
         const double leftEnd = right.text.isEmpty() ? page.bandWidth : right.left - kColumnGap;
         fitExercise(left, leftEnd - left.left);
         fitExercise(right, page.bandWidth - right.left);
-        const bool rightUsed = !right.text.isEmpty();
-        if (answer == AnswerSpace::None && !page.has(numberWritingLineCell(r))) continue;
-        keepAnswerRoom(page, numberLeftCell(r), leftEnd, r, answer);
-        keepAnswerRoom(page, numberRightCell(r), page.bandWidth, r + kNumberRows,
-                       rightUsed ? answer : AnswerSpace::None);
     }
 }
 

@@ -22,16 +22,9 @@ Page makeNumberPage();
 // when the page is painted, texts wider than that get one smaller size for
 // the sheet, or two lines where one would get too small to read. Called again
 // whenever the texts change, as the room of a left text depends on whether its
-// right neighbour is empty.
-//
-// Where the pupil writes the answer beside the exercise ("Sayı Yazma": the
-// number in digits; "Sayı Okuma": the number in words), the end of each
-// exercise's room is kept for it, with a dotted writing line, and the text
-// fits into what is left (two lines and down to 9 pt at most).
-enum class AnswerSpace { None, Digits, Words };
-void setExerciseRooms(Page& page, AnswerSpace answer = AnswerSpace::None);
-AnswerSpace answerSpaceOf(QStringView kind);
-QString numberWritingLineCell(int exercise);  // exercise 1..48
+// right neighbour is empty. (Sheets whose answers are written on paper go to
+// paper as NumberAnswerPages lays them out.)
+void setExerciseRooms(Page& page);
 
 // Cell names for row r = 1..24.
 QString numberLeftCell(int row);   // QRRichText1..24

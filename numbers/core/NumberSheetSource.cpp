@@ -31,7 +31,8 @@ void NumberSheetSource::prepareNext(RandomDraw& random) {
 }
 
 void NumberSheetSource::sheetPages(const std::function<void(Page&&)>& pageDone) {
-    pageDone(Page(worksheet_.page()));
+    for (Page& page : worksheet_.pages())
+        pageDone(std::move(page));
 }
 
 ExerciseList NumberSheetSource::sheetExercises() {

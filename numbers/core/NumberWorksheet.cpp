@@ -1,6 +1,8 @@
 #include "numbers/core/NumberWorksheet.h"
 
 #include "common/core/PageCells.h"
+#include "numbers/core/NumberAnswerPages.h"
+#include "numbers/core/NumberAnswers.h"
 #include "numbers/core/NumberPage.h"
 
 namespace zarvik {
@@ -56,7 +58,8 @@ void NumberWorksheet::prepare(const NumberChoices& choices, RandomDraw& random,
         page_.setText(numberLeftCell(r), left_[r - 1]);
         page_.setText(numberRightCell(r), right_[r - 1]);
     }
-    setExerciseRooms(page_, sheet ? answerSpaceOf(choices.kind) : AnswerSpace::None);
+    setExerciseRooms(page_);
+    oneColumn_ = oneColumn;
     if (sheet) {
         page_.setText(kNumberTitleCell, sheet->title);
         if (sheet->leftWide) setLeftWide(*sheet->leftWide);
@@ -65,6 +68,19 @@ void NumberWorksheet::prepare(const NumberChoices& choices, RandomDraw& random,
 
     setTeacherFooterCaptions(page_, kNumberTeacherLabel, kNumberDateLabel, choices.teacher,
                              choices.date);
+}
+
+}  // namespace zarvik
+
+namespace zarvik {
+
+std::vector<Page> NumberWorksheet::pages() const {
+    if (!sheet_ || !writesNumberAnswers(sheet_->kind)) return {page_};
+    QStringList texts = left_;
+    if (!oneColumn_) texts += right_;
+    return numberAnswerPages(
+        page_, texts, oneColumn_ ? 1 : 2,
+        longestNumberAnswer(sheet_->kind, sheet_->digits, numberExercises(*sheet_, oneColumn_)));
 }
 
 }  // namespace zarvik

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 #include "common/core/Page.h"
 #include "common/core/Questions.h"
@@ -31,7 +32,11 @@ class NumberWorksheet {
   public:
     NumberWorksheet();
 
+    // The designed page with the texts: what JSON and the listing describe.
     const Page& page() const { return page_; }
+    // The sheet as it goes to paper: the designed page, or, where the pupil
+    // writes the answers, room for them over as many pages as they need.
+    std::vector<Page> pages() const;
     // Column texts as they stand on the page, numbering included (24 each).
     const QStringList& leftTexts() const { return left_; }
     const QStringList& rightTexts() const { return right_; }
@@ -58,6 +63,7 @@ class NumberWorksheet {
     QStringList left_;
     QStringList right_;
     bool leftWide_ = false;
+    bool oneColumn_ = false;
     std::optional<NumberSheet> sheet_;
 };
 

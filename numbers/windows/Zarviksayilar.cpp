@@ -9,6 +9,7 @@
 #include "common/core/Names.h"
 #include "common/render/TextFit.h"
 #include "common/windows/WindowControls.h"
+#include "numbers/core/NumberAnswers.h"
 #include "numbers/core/NumberGenerators.h"
 #include "numbers/core/NumberSheetSource.h"
 
@@ -114,27 +115,32 @@ void TFormZarvikSayilar::ButtonHazirlaClick() {
     });
 }
 
+// Every page of the sheet, its texts fitted as they print.
+std::vector<zarvik::Page> TFormZarvikSayilar::printedPages() const {
+    std::vector<zarvik::Page> pages = worksheet_.pages();
+    for (zarvik::Page& page : pages)
+        page = zarvik::fitPageTexts(page);
+    return pages;
+}
+
 void TFormZarvikSayilar::ButtonBakClick() {
-    zarvik::runGuarded(this, [&] {
-        zarvik::Page page = zarvik::fitPageTexts(worksheet_.page());
-        // "Sayı Okuma" names itself: Sayi-Okuma.pdf.
-        page.suggestedFileName = zarvik::pdfFileName(
-            {worksheet_.sheet()
-                 ? zarvik::numberKindTexts()[static_cast<qsizetype>(worksheet_.sheet()->kind)]
-                 : QStringLiteral("Sayilar")});
-        pageOutput().preview(this, page);
-    });
+    zarvik::runGuarded(this, [&] { previewSheet(printedPages()); });
 }
 
 void TFormZarvikSayilar::ButtonYazdirClick() {
     zarvik::runGuarded(this, [&] {
-        const zarvik::Page printed = zarvik::fitPageTexts(worksheet_.page());
-        // Each copy is a print job of its own; the count is read again before each.
-        for (int copy = 1; zarvik::fieldNumber(ComboBox4->currentText(),
-                                               QStringLiteral("Yazdırma sayısı (Kopya)")) >= copy;
-             ++copy)
-            pageOutput().print(this, printed);
+        // One job of that many copies: the printer collates them.
+        const int copies = static_cast<int>(
+            zarvik::fieldNumber(ComboBox4->currentText(), QStringLiteral("Yazdırma sayısı (Kopya)")));
+        if (copies >= 1) printSheet(printedPages(), copies);
     });
+}
+
+// "Sayı Okuma" names itself: Sayi-Okuma.pdf.
+QStringList TFormZarvikSayilar::sheetNameParts() const {
+    return {worksheet_.sheet()
+                ? zarvik::numberKindTexts()[static_cast<qsizetype>(worksheet_.sheet()->kind)]
+                : QStringLiteral("Sayılar")};
 }
 
 std::unique_ptr<zarvik::SheetSource> TFormZarvikSayilar::makeSheetSource() {
@@ -143,4 +149,11 @@ std::unique_ptr<zarvik::SheetSource> TFormZarvikSayilar::makeSheetSource() {
         zarvik::NumberChoices{ComboBox1->currentText(), ComboBox3->currentText(),
                               ComboBox2->currentText(), teacherName(), dateText()},
         *messages_);
+}
+
+zarvik::ExerciseList TFormZarvikSayilar::currentExercises() const {
+    if (!worksheet_.sheet()) return {};
+    // One column leaves the right column's texts empty.
+    const bool oneColumn = worksheet_.rightTexts().value(0).isEmpty();
+    return zarvik::numberExercises(*worksheet_.sheet(), oneColumn);
 }

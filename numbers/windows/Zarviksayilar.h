@@ -30,6 +30,9 @@ class TFormZarvikSayilar : public zarvik::PrintedWorksheetWindow {
     void ButtonBakClick() override;
     void ButtonYazdirClick() override;
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
+    zarvik::ExerciseList currentExercises() const override;
+    QStringList sheetNameParts() const override;
+    std::vector<zarvik::Page> printedPages() const;
 
     zarvik::NumberWorksheet worksheet_;
     std::unique_ptr<zarvik::MessageSink> boxMessages_;

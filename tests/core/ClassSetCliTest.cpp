@@ -96,6 +96,32 @@ TEST(TextClassSet, OneSheetPerPupilWithAnswerKey) {
     }
 }
 
+// A text file of sheets never holds their key: it goes to a file of its
+// own beside them; standard output still gets the key after the sheets.
+TEST(TextClassSet, TheKeyGoesToItsOwnFile) {
+    QTemporaryDir folder;
+    const QStringList base = {u"text"_qs,     u"402"_qs,         u"--count=4"_qs,
+                              u"--p1=4"_qs,   u"--p2=1"_qs,      u"--check"_qs,
+                              u"--sheets=2"_qs, u"--answer-key"_qs, u"--time=9"_qs};
+    const auto piped = runCli(base + QStringList{u"-o"_qs, u"-"_qs});
+    ASSERT_EQ(piped.exitCode, 0) << piped.err.toStdString();
+    const qsizetype split = piped.out.indexOf("----\r\nCEVAP ANAHTARI\r\n");
+    ASSERT_GT(split, 0);
+    for (const QString& name : {u"sinif.txt"_qs, u"sinif"_qs}) {
+        SCOPED_TRACE(name.toStdString());
+        const auto result = runCli(base + QStringList{u"-o"_qs, folder.filePath(name)});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_EQ(readFile(folder.filePath(name)), piped.out.left(split));
+        const QString key = name.endsWith(u".txt") ? u"sinif-Cevap-Anahtari.txt"_qs
+                                                   : u"sinif-Cevap-Anahtari"_qs;
+        EXPECT_EQ(readFile(folder.filePath(key)), piped.out.mid(split + 6));
+    }
+    // Without -o, as the window writes them: Zarvik.txt and Cevap-Anahtari.txt.
+    ASSERT_EQ(runCli(base, folder.path()).exitCode, 0);
+    EXPECT_FALSE(readFile(folder.filePath(u"Zarvik.txt"_qs)).contains("CEVAP"));
+    EXPECT_TRUE(readFile(folder.filePath(u"Cevap-Anahtari.txt"_qs)).startsWith("CEVAP ANAHTARI"));
+}
+
 TEST(TextClassSet, BadInputChangesNothing) {
     QTemporaryDir folder;
     const QString out = folder.filePath(u"Zarvik.txt"_qs);
@@ -109,8 +135,8 @@ TEST(TextClassSet, BadInputChangesNothing) {
         QByteArray names;
         const char* says;
     };
-    for (const Case& c : {Case{"", "boş"}, Case{"Ali\n" + QByteArray(31, 'x'), "en çok 30"},
-                          Case{"Ali\x01Veli", "denetim"}, Case{"Ali\nБорис", "Windows-1254"}}) {
+    for (const Case& c : {Case{"", "boş"}, Case{"Ali\nVeli\x01", "2. satır"},
+                          Case{"Ali\nБорис", "Windows-1254"}}) {
         const auto result = runCli(base + QStringList{u"--names"_qs, writeNames(folder, c.names)});
         EXPECT_EQ(result.exitCode, 1) << c.says;
         EXPECT_TRUE(QString::fromUtf8(result.err).contains(QString::fromUtf8(c.says)))

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "ColumnTestSupport.h"
@@ -159,12 +160,42 @@ TEST(ColumnCli, OutputFileIsThePageBakShows) {
     EXPECT_TRUE(details.contains(QRegularExpression("Pages:\\s+1\\n")));
     EXPECT_TRUE(details.contains("A5")) << details.toStdString();
 
-    const QString png = dir.filePath("sheet.png");
+    // A folder whose name holds "%1" once lost the file: the marker took the
+    // temporary file's number.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("hafta %1"));
+    const QString png = dir.filePath("hafta %1/sheet.png");
     ASSERT_EQ(runCli({"column", "--page", "a4", "--op", "Toplama", "--prop",
                       "Eldeli Toplama (Basit)", "--time", "8", "-o", png})
                   .exitCode,
               0);
     EXPECT_TRUE(test::readFile(png).startsWith("\x89PNG"));
+}
+
+// "Daha az işlem, daha çok yer": the same problems, drawn alike, over more pages.
+TEST(ColumnCli, MoreRoomSpreadsTheSameProblemsOverPages) {
+    QTemporaryDir dir;
+    const QStringList sheet = {"column", "--page", "a5", "--op", "Çarpma", "--prop",
+                               "Çok basamaklı sayılarla eldeli", "--answers", "4;3",
+                               "--time", "8"};
+    const auto classic = runCli(sheet + QStringList{"--json"});
+    const QString pdf = dir.filePath("yer.pdf");
+    const auto roomy = runCli(sheet + QStringList{"--more-room", "--json", "-o", pdf});
+    ASSERT_EQ(roomy.exitCode, 0) << roomy.err.toStdString();
+    EXPECT_EQ(roomy.out, classic.out);
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QRegularExpressionMatch pages =
+        QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(info.readAllStandardOutput()));
+    ASSERT_TRUE(pages.hasMatch());
+    EXPECT_GE(pages.captured(1).toInt(), 2);
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString& first : strings(jsonOf(classic)["first"]))
+        EXPECT_TRUE(printed.contains(first)) << first.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("1/%1").arg(pages.captured(1))));
 }
 
 TEST(ColumnCli, PlainOutputListsTheProblems) {

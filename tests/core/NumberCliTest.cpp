@@ -127,6 +127,13 @@ TEST(NumbersCli, RendersPdfAndPng) {
     EXPECT_TRUE(result.out.isEmpty());
     EXPECT_TRUE(zarvik::test::readFile(png).startsWith("\x89PNG"));
 
+    // A sheet over several pages goes into a PDF; a PNG holds one page.
+    const QString several = dir.filePath("okuma.png");
+    const CliResult refused = numbers({"--kind", "Sayı Okuma", "--digits", "9", "-o", several});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(refused.err).contains("tek sayfa")) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(several));
+
     // A failed preparation writes no file.
     const QString failed = dir.filePath("failed.pdf");
     EXPECT_EQ(numbers({"--kind", "Sayı Yuvarlama", "--digits", "1", "-o", failed}).exitCode, 1);

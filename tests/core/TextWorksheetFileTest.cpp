@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
@@ -107,6 +108,36 @@ TEST_F(TextFile, UnwritablePlacesAreErrorsNamingTheFile) {
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(readFile(path), kPrevious);
     }
+}
+
+// A folder that is there but may not be written says so, also where it
+// lies behind one that may not be entered (it once said "klasör
+// bulunamadı"). Root writes anywhere, so the command runs as nobody there.
+TEST(OutputFile, FoldersThatMayNotBeWrittenSaySo) {
+    QTemporaryDir folder;
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                             QFile::ReadOther | QFile::ExeOther);
+    const QString open = folder.filePath(u"acik"_qs), closed = folder.filePath(u"kapali"_qs);
+    ASSERT_TRUE(QDir().mkpath(open) && QDir().mkpath(closed + u"/icinde"_qs));
+    QFile::setPermissions(open, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                    QFile::ExeOther);
+    QFile::setPermissions(closed, QFile::Permissions());
+    for (const QString& target : {open + u"/x.txt"_qs, closed + u"/icinde/x.txt"_qs}) {
+        SCOPED_TRACE(target.toStdString());
+        QStringList command = {QStringLiteral(ZARVIK_CLI_PATH), u"text"_qs, u"202"_qs,
+                               u"--count=2"_qs, u"-o"_qs, target};
+        if (geteuid() == 0)
+            command = QStringList{u"--reuid=65534"_qs, u"--regid=65534"_qs,
+                                  u"--clear-groups"_qs} + command;
+        QProcess process;
+        process.start(geteuid() == 0 ? u"setpriv"_qs : command.takeFirst(), command);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 1) << err.toStdString();
+        EXPECT_TRUE(err.contains(u"yazma izni yok"_qs)) << err.toStdString();
+        EXPECT_FALSE(err.contains(u"bulunamadı"_qs)) << err.toStdString();
+    }
+    QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // A count of 999999999 once ran for minutes without a word; the progress is

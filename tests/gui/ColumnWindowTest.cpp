@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 
 #include "ModalBoxes.h"
 #include "column_worksheets/core/ColumnPages.h"
+#include "column_worksheets/core/RoomyColumnPages.h"
 #include "column_worksheets/windows/DialogQuestions.h"
 #include "column_worksheets/core/ScriptedQuestions.h"
 #include "column_worksheets/windows/Zarvikaltalta.h"
@@ -93,10 +95,40 @@ class ColumnWindow : public ::testing::TestWithParam<bool> {
 
 using States = std::array<bool, 3>;
 
+// "Daha az işlem, daha çok yer" changes only how the same problems go on
+// paper: "Bak" and "Yazdır" show them over several pages, named after the sheet.
+TEST_P(ColumnWindow, MoreRoomShowsTheSameProblemsOverSeveralPages) {
+    pick("ComboBox1", "Çarpma");
+    pick("ComboBox2", "Çok basamaklı sayılarla eldeli");
+    answer({"4", "3"});
+    click("ButtonHazirla");
+    click("ButtonBak");
+    ASSERT_EQ(output.pages.size(), 1u);
+    auto* moreRoom = child<QCheckBox>("CheckBoxYer");
+    EXPECT_EQ(moreRoom->text(), QStringLiteral("Daha az işlem, daha çok yer"));
+    EXPECT_FALSE(moreRoom->isChecked());
+    moreRoom->setChecked(true);
+    click("ButtonBak");
+    const size_t pages = output.pages.size() - 1;
+    EXPECT_GE(pages, 2u);
+    QStringList firsts;
+    for (size_t p = 1; p < output.pages.size(); ++p) {
+        EXPECT_EQ(output.pages[p].suggestedFileName,
+                  halfPage() ? QStringLiteral("Carpma-A5.pdf") : QStringLiteral("Carpma-A4.pdf"));
+        for (int n = 1; n <= kGridSlotCount; ++n)
+            if (output.pages[p].has(roomyFirstCell(n)))
+                firsts << output.pages[p].cell(roomyFirstCell(n)).text;
+    }
+    EXPECT_EQ(firsts, window->sheet().FirstTexts.first(kGridSlotCount));
+    click("ButtonYazdir");
+    EXPECT_EQ(output.pages.size(), 1 + 2 * pages);
+}
+
 TEST_P(ColumnWindow, StartsWithItsControlsAndNothingEnabled) {
     EXPECT_EQ(window->objectName(), halfPage() ? "FormZarvikAltAlta" : "FormZarvikAltAltaTamSayfa");
     EXPECT_EQ(window->windowTitle(), halfPage() ? "Yarım Sayfa" : "Tam Sayfa");
-    EXPECT_EQ(window->size(), halfPage() ? QSize(202, 210 + 31) : QSize(207, 213 + 31));
+    // The class-set and board rows and the "Daha az işlem, daha çok yer" row below the design.
+    EXPECT_EQ(window->size(), halfPage() ? QSize(202, 210 + 62 + 24) : QSize(207, 213 + 62 + 24));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(buttons(), (States{false, false, false}));

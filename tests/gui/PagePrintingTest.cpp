@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -20,7 +21,9 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QCoreApplication>
 #include <QTimer>
+#include <QToolBar>
 
 #include "ModalBoxes.h"
 #include "common/core/Errors.h"
@@ -109,6 +112,45 @@ TEST(PagePrinting, PreviewIsLargeAndTheSaveDialogProposesTheSheetsName) {
     EXPECT_EQ(proposed, QStringList{QDir::current().absoluteFilePath(u"Kesir-Toplama.pdf"_qs)});
 }
 
+// The preview shows the sheet as it prints: Qt's own preview offers
+// portrait, landscape and a page setup; ours none of them. Its document (the
+// print dialog's proposed file, the job) is named after the sheet.
+TEST(PagePrinting, PreviewHasNoLayoutOfItsOwnAndNamesTheSheet) {
+    const auto layoutActions = [](const QPrintPreviewDialog& dialog) {
+        const QStringList texts = {
+            QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
+            QCoreApplication::translate("QPrintPreviewDialog", "Landscape"),
+            QCoreApplication::translate("QPrintPreviewDialog", "Page setup")};
+        int found = 0;
+        for (const QToolBar* toolbar : dialog.findChildren<QToolBar*>())
+            for (const QAction* action : toolbar->actions())
+                found += texts.contains(action->text());
+        return found;
+    };
+    {
+        QPrinter printer;
+        const QPrintPreviewDialog plain(&printer);
+        ASSERT_EQ(layoutActions(plain), 3);  // the texts are Qt's own
+    }
+    DesktopPageOutput output;
+    Page page = fractions::makeFractionPage();
+    page.suggestedFileName = QStringLiteral("Kesir-Toplama.pdf");
+    int found = -1;
+    QString document;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        found = layoutActions(*dialog);
+        document = dialog->printer()->docName();
+        dialog->reject();
+    });
+    output.preview(nullptr, page);
+    EXPECT_EQ(found, 0);
+    EXPECT_EQ(document, QStringLiteral("Kesir-Toplama"));
+    EXPECT_EQ(printJobTitle({page}), QStringLiteral("Kesir-Toplama"));
+    EXPECT_EQ(printJobTitle({fractions::makeFractionPage()}), QStringLiteral("Zarvik"));
+}
+
 TEST(PagePrinting, NoReachablePrinterIsReportedInTurkish) {
     // A print server that does not exist: no default printer can be found.
     cupsSetServer("/nonexistent/zarvik-test.sock");
@@ -146,7 +188,7 @@ TEST(PagePrinting, YazdirPrintsOneA4PageOnTheDefaultPrinter) {
         GTEST_SKIP() << "the default printer " << printer.toStdString()
                      << " is not a CUPS PDF queue; not printing on real paper";
 
-    const QStringList before = QDir(folder).entryList({QStringLiteral("*Zarvik_Kesir*.pdf")});
+    const QStringList before = QDir(folder).entryList({QStringLiteral("*Kesir-Toplama*.pdf")});
     RandomDraw random;
     AppContext context{random};  // no page output: the real printer
     TFormZarvikKesir window(context);
@@ -168,7 +210,7 @@ TEST(PagePrinting, YazdirPrintsOneA4PageOnTheDefaultPrinter) {
     waited.start();
     QString info;
     while (waited.elapsed() < 60000) {
-        QStringList now = QDir(folder).entryList({QStringLiteral("*Zarvik_Kesir*.pdf")});
+        QStringList now = QDir(folder).entryList({QStringLiteral("*Kesir-Toplama*.pdf")});
         for (const QString& old : before)
             now.removeAll(old);
         if (!now.isEmpty()) {

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -150,8 +151,15 @@ TEST_F(TextWindowPages, HugeCountsGoToTheFileOnly) {
         << look->toolTip().toStdString();
 }
 
-TEST_F(TextWindowPages, ClassSetIsTheCliSetAndOnePrintJob) {
+// The set's sheets go to Zarvik.txt, its key to Cevap-Anahtari.txt beside
+// it, both as zarvik-cli writes them; the window's own sheet stays.
+TEST_F(TextWindowPages, ClassSetIsTheCliSetWithItsKeyApartAndOnePrintJob) {
     const QStringList arguments = chooseAddition(QStringLiteral("40"));
+    child<QPushButton>("Button1")->click();
+    child<QPushButton>("ButtonBak")->click();
+    ASSERT_EQ(output.previews.size(), 1u);
+    const std::vector<Page> single = output.previews.front();
+
     random.seed(kTime);
     child<QPushButton>("ButtonSinifSeti")->click();
     auto* dialog = window->findChild<ClassSetDialog*>();
@@ -163,12 +171,19 @@ TEST_F(TextWindowPages, ClassSetIsTheCliSetAndOnePrintJob) {
     child<QPushButton>("SetPrepareButton", dialog)->click();
     EXPECT_TRUE(boxes.texts.isEmpty()) << boxes.texts.join(u'|').toStdString();
 
+    const QByteArray sheets = test::readFile(QStringLiteral("Zarvik.txt"));
+    const QByteArray key = test::readFile(QStringLiteral("Cevap-Anahtari.txt"));
+    EXPECT_FALSE(sheets.contains("CEVAP ANAHTARI"));
+    EXPECT_TRUE(key.startsWith("CEVAP ANAHTARI\r\n"));
+    EXPECT_TRUE(child<QLabel>("Label7")->text().contains(QStringLiteral("Cevap-Anahtari.txt")));
     const test::CliResult text =
         test::runCli(QStringList(arguments) << QStringLiteral("--sheets") << QStringLiteral("3")
                                             << QStringLiteral("--answer-key")
-                                            << QStringLiteral("-o") << QStringLiteral("-"));
+                                            << QStringLiteral("-o") << QStringLiteral("cli.txt"),
+                     folder.path());
     ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
-    EXPECT_EQ(test::readFile(QStringLiteral("Zarvik.txt")), text.out);
+    EXPECT_EQ(sheets, test::readFile(QStringLiteral("cli.txt")));
+    EXPECT_EQ(key, test::readFile(QStringLiteral("cli-Cevap-Anahtari.txt")));
 
     child<QPushButton>("SetPrintButton", dialog)->click();
     ASSERT_EQ(output.jobs.size(), 1u);
@@ -187,8 +202,39 @@ TEST_F(TextWindowPages, ClassSetIsTheCliSetAndOnePrintJob) {
     const QString windowText = pdfText(windowPdf);
     EXPECT_TRUE(windowText.contains(QStringLiteral("3. sayfa")));  // the key's last block
     EXPECT_EQ(windowText, pdfText(cliPdf));
-    // The window holds the set's last sheet, as after three presses.
-    EXPECT_TRUE(child<QPushButton>("ButtonBak")->isEnabled());
+    // The window's "Bak" still shows the sheet it drew itself.
+    child<QPushButton>("ButtonBak")->click();
+    ASSERT_EQ(output.previews.size(), 2u);
+    ASSERT_EQ(output.previews.back().size(), single.size());
+    EXPECT_EQ(output.previews.back().front().cell(textExerciseCell(1)).text,
+              single.front().cell(textExerciseCell(1)).text);
+}
+
+// Another kind's pages are not this kind's: "Bak" and "Yazdır" wait for the
+// next "Ödev Hazırla >>".
+TEST_F(TextWindowPages, AnotherKindDisablesLookAndPrintUntilTheNextPress) {
+    chooseAddition(QStringLiteral("10"));
+    child<QPushButton>("Button1")->click();
+    auto* look = child<QPushButton>("ButtonBak");
+    auto* print = child<QPushButton>("ButtonYazdir");
+    ASSERT_TRUE(look->isEnabled());
+    window->findChild<QAction*>(findTextKind(105)->itemName)->trigger();  // the same kind again
+    EXPECT_TRUE(look->isEnabled());
+    window->findChild<QAction*>(findTextKind(402)->itemName)->trigger();
+    EXPECT_FALSE(look->isEnabled());
+    EXPECT_FALSE(print->isEnabled());
+    window->ButtonBakClick();
+    window->ButtonYazdirClick();
+    EXPECT_TRUE(output.previews.empty());
+    EXPECT_TRUE(output.jobs.empty());
+    child<QLineEdit>("Edit1")->setText(QStringLiteral("5"));
+    child<QComboBox>("ComboBox1")->setCurrentText(QStringLiteral("4"));
+    child<QComboBox>("ComboBox2")->setCurrentText(QStringLiteral("1"));
+    child<QPushButton>("Button1")->click();
+    EXPECT_TRUE(look->isEnabled());
+    look->click();
+    ASSERT_EQ(output.previews.size(), 1u);
+    EXPECT_TRUE(output.previews.front().front().cell(textExerciseCell(1)).text.contains(u'÷'));
 }
 
 }  // namespace

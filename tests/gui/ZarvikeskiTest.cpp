@@ -143,7 +143,7 @@ TEST_F(TextWindow, FixedClientAreaBelowTheMenu) {
     auto* printArea = window.findChild<QWidget*>(QStringLiteral("PrintArea"));
     ASSERT_NE(printArea, nullptr);
     EXPECT_EQ(printArea->geometry(),
-              QRect(client->geometry().bottomLeft() + QPoint(0, 1), QSize(228, 88)));
+              QRect(client->geometry().bottomLeft() + QPoint(0, 1), QSize(228, 119)));
     for (const QWidget* control : printArea->findChildren<QWidget*>()) {
         EXPECT_TRUE(printArea->rect().contains(control->geometry()))
             << control->objectName().toStdString();
@@ -153,7 +153,7 @@ TEST_F(TextWindow, FixedClientAreaBelowTheMenu) {
                 << control->objectName().toStdString();
         }
     }
-    EXPECT_EQ(window.size(), QSize(228, client->geometry().top() + 356 + 88));
+    EXPECT_EQ(window.size(), QSize(228, client->geometry().top() + 356 + 119));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(button1()->geometry(), QRect(64, 304, 97, 25));

@@ -77,7 +77,7 @@ constexpr std::array<bool, 3> kAll = {true, true, true};
 TEST_F(FractionWindow, CreationSeedsOnceAndStartsWithEverythingToChoose) {
     EXPECT_EQ(window.objectName(), QStringLiteral("FormZarvikKesir"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Zarvik Kesir"));
-    EXPECT_EQ(window.size(), QSize(204, 231 + 31));
+    EXPECT_EQ(window.size(), QSize(204, 231 + 62));
     // Seeded from the clock: the state of a run started this second (or the last).
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     RandomDraw thisSecond, lastSecond;

@@ -1,6 +1,6 @@
 // The number worksheet window: its controls and start values, the button
-// states through picking and preparing, the page it prepares, copies as
-// separate prints, and errors that leave everything as it was.
+// states through picking and preparing, the pages it prepares, copies as one
+// print job, and errors that leave everything as it was.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "ModalBoxes.h"
@@ -22,22 +23,26 @@ using namespace zarvik;
 
 namespace {
 
-// Counts previews and prints; can fail the print of one copy.
+// Counts previews and print jobs; can fail a job.
 class CountingOutput : public PageOutput {
   public:
     int previews = 0;
-    int prints = 0;
-    int failOnPrint = 0;
+    int jobs = 0;
+    int copies = 0;
+    bool failPrinting = false;
     std::vector<Page> pages;
 
     void preview(QWidget*, const Page& page) override {
         ++previews;
         pages.push_back(page);
     }
-    void print(QWidget*, const Page& page) override {
-        ++prints;
-        if (prints == failOnPrint) throw Error(QStringLiteral("Yazıcı bulunamadı."));
-        pages.push_back(page);
+    void print(QWidget*, const Page&) override { ADD_FAILURE() << "one job, not a print a page"; }
+    PrintedJob printJob(QWidget*, const std::vector<Page>& printed, int count) override {
+        if (failPrinting) throw Error(QStringLiteral("Yazıcı bulunamadı."));
+        ++jobs;
+        copies = count;
+        pages.insert(pages.end(), printed.begin(), printed.end());
+        return {QStringLiteral("Sınıf Yazıcısı"), static_cast<int>(printed.size()), count};
     }
 };
 
@@ -97,7 +102,7 @@ using Buttons = std::array<bool, 3>;
 TEST_F(NumberWindow, ControlsAndStartValues) {
     EXPECT_EQ(window->objectName(), "FormZarvikSayilar");
     EXPECT_EQ(window->windowTitle(), "Sayı Alıştırmaları");
-    EXPECT_EQ(window->size(), QSize(207, 250 + 31));
+    EXPECT_EQ(window->size(), QSize(207, 250 + 62));
     EXPECT_FALSE(window->isVisible());
 
     QComboBox* kinds = child<QComboBox>("ComboBox1");
@@ -186,31 +191,39 @@ TEST_F(NumberWindow, WideWritingUntilAnotherKindIsPicked) {
     EXPECT_EQ(buttons(), (Buttons{true, false, false}));
 }
 
-TEST_F(NumberWindow, CopiesArePrintsOfTheirOwn) {
-    pick("ComboBox1", "Sayı Yazma");
+TEST_F(NumberWindow, CopiesAreOneJobAndTheWindowSaysWhereTheyWent) {
+    pick("ComboBox1", "Sayı Okuma");
     pick("ComboBox3", "9");
     click("ButtonHazirla");
+    click("ButtonBak");
+    const size_t sheetPages = output.pages.size();
+    ASSERT_GE(sheetPages, 2u);  // every page of the sheet
+    EXPECT_EQ(output.previews, static_cast<int>(sheetPages));
+    EXPECT_EQ(output.pages.front().suggestedFileName, QStringLiteral("Sayi-Okuma.pdf"));
     pick("ComboBox4", "3");
     click("ButtonYazdir");
-    EXPECT_EQ(output.prints, 3);
-    EXPECT_EQ(output.previews, 0);
-    click("ButtonBak");
-    EXPECT_EQ(output.previews, 1);
-    // What goes to paper is the sheet fitted to the paper, not cut or overlapping.
-    ASSERT_EQ(output.pages.size(), 4u);
-    EXPECT_LT(output.pages.back().cell(u"QRRichText1").font.pointSize, 14);
+    EXPECT_EQ(output.jobs, 1);
+    EXPECT_EQ(output.copies, 3);
+    EXPECT_EQ(output.pages.size(), 2 * sheetPages);
+    auto* told = window->findChild<QMessageBox*>(QStringLiteral("PrintedMessage"));
+    ASSERT_NE(told, nullptr);
+    EXPECT_EQ(told->text(), QStringLiteral("\"Sınıf Yazıcısı\" yazıcısına 3 kopya, toplam %1 "
+                                           "sayfa gönderildi.")
+                                .arg(3 * sheetPages));
+    // The designed page keeps its texts; what goes to paper is fitted.
     EXPECT_EQ(page().cell(u"QRRichText1").font.pointSize, 14);
 }
 
-TEST_F(NumberWindow, FailingPrinterStopsTheCopies) {
+TEST_F(NumberWindow, FailingPrinterIsShownAndNothingIsTold) {
     pick("ComboBox1", "Sayı Okuma");
     click("ButtonHazirla");
     pick("ComboBox4", "5");
-    output.failOnPrint = 2;
+    output.failPrinting = true;
     test::ModalBoxes boxes;
     click("ButtonYazdir");
-    EXPECT_EQ(output.prints, 2);
+    EXPECT_EQ(output.jobs, 0);
     EXPECT_EQ(boxes.texts, QStringList{"Yazıcı bulunamadı."});
+    EXPECT_EQ(window->findChild<QMessageBox*>(QStringLiteral("PrintedMessage")), nullptr);
 }
 
 TEST_F(NumberWindow, RoundingErrorLeavesThePage) {

@@ -49,10 +49,9 @@ TEST(ClassList, NamesInUtf8OrWindows1254) {
 TEST(ClassList, UnusableListsAreRefusedWithTheReason) {
     EXPECT_NE(refusal("").find("boş"), std::string::npos);
     EXPECT_NE(refusal(" \n\r\n  \n").find("boş"), std::string::npos);
-    const QByteArray tooLong = QString(limits::kLongestName + 1, u'a').toUtf8();
-    EXPECT_NE(refusal("Ali\n" + tooLong).find("2. satır"), std::string::npos);
-    EXPECT_NE(refusal("Ali\n" + tooLong).find("en çok 30 karakter"), std::string::npos);
-    EXPECT_EQ(refusal(QString(limits::kLongestName, u'ş').toUtf8()), "accepted");
+    // A long name is no reason to refuse a class: it is fitted to the page.
+    EXPECT_EQ(refusal("Ali\n" + QString(80, u'ş').toUtf8()), "accepted");
+    EXPECT_NE(refusal("Ali\nVeli\nAli\x07Veli").find("3. satır"), std::string::npos);
     EXPECT_NE(refusal("Ali\x07Veli").find("denetim karakteri"), std::string::npos);
     EXPECT_NE(refusal("Ali\x1b[31mVeli").find("denetim"), std::string::npos);
 
@@ -134,8 +133,13 @@ TEST(PupilName, FitsBetweenTheNameCaptionAndTheNext) {
     EXPECT_EQ(name.font.pointSize, 10);
 
     // Shrunk when painted (and replaced, not added); see HeaderFooterFitTest.
-    printPupilName(page, QString(limits::kLongestName, u'Ğ'));
-    EXPECT_EQ(page.cell(u"PupilName").text.size(), limits::kLongestName);
+    printPupilName(page, QString(30, u'Ğ'));
+    EXPECT_EQ(page.cell(u"PupilName").text.size(), 30);
     EXPECT_TRUE(page.cell(u"PupilName").fit.cut);
     EXPECT_LT(fitPageTexts(page).cell(u"PupilName").font.pointSize, 10);
+    // A name far longer than the room is printed smaller, then cut with "…".
+    printPupilName(page, QString(200, u'Ğ'));
+    const Cell fitted = fitPageTexts(page).cell(u"PupilName");
+    EXPECT_TRUE(fitted.text.endsWith(u'…'));
+    EXPECT_LT(fitted.text.size(), 200);
 }

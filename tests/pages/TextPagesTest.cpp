@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
+#include <map>
 
 #include "TestSupport.h"
 #include "common/core/Cp1254.h"
@@ -51,6 +52,7 @@ QString asFileLine(QString printed, bool conversion) {
     printed.remove(QRegularExpression(QStringLiteral("^\\d+\\) ")));
     printed.remove(u'\n');
     if (conversion) return printed;
+    printed.remove(QRegularExpression(QStringLiteral("( kalan _+)?$")));
     printed.remove(QRegularExpression(QStringLiteral("_+$")));
     printed.remove(u' ');
     printed.replace(u'x', u'X');
@@ -196,5 +198,37 @@ TEST(TextPages, TakeTheMostColumnsTheWidestExerciseFitsAtFullSize) {
                 EXPECT_GT(widest, 1900.0 / (columns + 1) - gap) << columns;
             }
         }
+    }
+}
+
+// Divisions that may leave a remainder get a blank for it on every exercise
+// (one without a blank would give its answer away), and a page that is not
+// full shares its exercises evenly over its columns.
+TEST(TextPages, RemainderBlanksAndColumnsFilledEvenly) {
+    for (const bool check : {true, false}) {
+        SCOPED_TRACE(check);
+        FixedTextFields fields(QStringLiteral("30"));
+        fields.first = QStringLiteral("4");
+        fields.second = QStringLiteral("1");
+        fields.checked = check;
+        RandomDraw random(5, 0);
+        const TextSheet sheet = drawTextSheet(402, fields, random);
+        const std::vector<Page> pages = pagesOf(sheet);
+        ASSERT_EQ(pages.size(), 1u);
+        std::map<double, int> perColumn;
+        for (int i = 1; pages[0].has(textExerciseCell(i)); ++i) {
+            const Cell& cell = pages[0].cell(textExerciseCell(i));
+            ++perColumn[cell.left];
+            EXPECT_EQ(cell.text.contains(QRegularExpression(QStringLiteral(" = _+ kalan _+$"))),
+                      check)
+                << cell.text.toStdString();
+        }
+        ASSERT_GE(perColumn.size(), 2u);
+        int least = 1000, most = 0;
+        for (const auto& [left, count] : perColumn) {
+            least = std::min(least, count);
+            most = std::max(most, count);
+        }
+        EXPECT_LE(most - least, 1);
     }
 }

@@ -109,8 +109,11 @@ class TextFamily : public Family {
                    "bir DOSYA aynı alıştırmaları yazdırılacak sayfalar olarak alır: numaralı,\n"
                    "sütunlarda, her cevaba yer bırakılmış. Birkaç sayfa bir dosyada \"----\"\n"
                    "satırıyla ayrılır; -o KLASÖR/ ile her sayfa kendi dosyasına yazılır\n"
-                   "(KLASÖR/Zarvik-01.txt, ...). Öğrencinin adı sayfanın ilk satırıdır; cevap\n"
-                   "anahtarı sayfalardan sonra gelir (-o KLASÖR/ ile KLASÖR/Cevap-Anahtari.txt).\n")
+                   "(KLASÖR/Zarvik-01.txt, ...). Öğrencinin adı sayfanın ilk satırıdır.\n"
+                   "Cevap anahtarı öğrencilere verilecek dosyaya hiç girmez, kendi dosyasına\n"
+                   "yazılır: Zarvik.txt'nin yanında Cevap-Anahtari.txt, -o DOSYA.txt ile\n"
+                   "DOSYA-Cevap-Anahtari.txt, -o KLASÖR/ ile KLASÖR/Cevap-Anahtari.txt; yalnız\n"
+                   "'-o -' ve .pdf onu sayfalardan sonra aynı çıktıya yazar.\n")
             .arg(checked.join(QStringLiteral(", ")));
     }
     QStringList example() const override {
@@ -138,7 +141,7 @@ class TextFamily : public Family {
         const int kind = positional.front().toInt(&ok);
         if (!ok || !isTextKind(kind))
             throw UsageError{QStringLiteral("'%1' menüdeki türlerden biri değil (%2).")
-                                 .arg(positional.front(), codeRuns(allCodes()))};
+                                 .arg(quotedValue(positional.front()), codeRuns(allCodes()))};
         const auto text = [&](const char* name) {
             const QString option = QString::fromLatin1(name);
             return parser.isSet(option) ? parser.value(option) : QString();

@@ -9,6 +9,7 @@
 #include "common/core/PageCells.h"
 #include "common/core/TextMeasure.h"
 #include "text_worksheets/core/TextCatalogue.h"
+#include "text_worksheets/core/TextGenerators.h"
 #include "text_worksheets/core/TextKinds.h"
 
 namespace zarvik {
@@ -112,6 +113,9 @@ TextSheet drawTextSheet(int32_t kind, const TextFields& fields, RandomDraw& rand
     AnswerKeeper answers(sheet);
     generateTextWorksheet(kind, fields, random, lines, &answers, progress);
     lines.finish();
+    const TextKind* row = findTextKind(kind);
+    sheet.remainders = row && row->answer == text::quotientAnswer && row->checkShown() &&
+                       fields.checkBox1();
     return sheet;
 }
 
@@ -139,8 +143,11 @@ ExerciseList textSheetExercises(const TextSheet& sheet) {
     return exercises;
 }
 
-QString printedTextExercise(const QString& line, const QString& answer, bool reading) {
+QString printedTextExercise(const QString& line, const QString& answer, bool reading,
+                            const QString& remainder) {
     if (reading) return line;
+    if (!remainder.isEmpty())
+        return printedTextExercise(line, answer, false) + QStringLiteral(" kalan ") + blank(remainder);
     static const QRegularExpression kDots(QStringLiteral("\\.{3,}"));
     QString text = line;
     text.replace(u'X', u'x');
@@ -172,17 +179,26 @@ void buildTextPages(const TextSheet& sheet, const QString& teacherName, const QS
                     const std::function<void(Page&&)>& pageDone) {
     const qsizetype count = sheet.lines.size();
     // One blank for the whole sheet, as long as the longest answer needs, so
-    // its length gives nothing away.
+    // its length gives nothing away; the same for the remainders.
+    static const QString kRemainder = QStringLiteral(", kalan ");
     QString longest;
-    for (const QString& answer : sheet.answers)
-        if (answer.size() > longest.size()) longest = answer;
+    QString longestRemainder;
+    for (const QString& answer : sheet.answers) {
+        const qsizetype split = sheet.remainders ? answer.indexOf(kRemainder) : -1;
+        const QString quotient = split < 0 ? answer : answer.left(split);
+        const QString remainder = split < 0 ? QStringLiteral("0") : answer.mid(split + kRemainder.size());
+        if (quotient.size() > longest.size()) longest = quotient;
+        if (remainder.size() > longestRemainder.size()) longestRemainder = remainder;
+    }
+    if (!sheet.remainders) longestRemainder.clear();
     QStringList printed;
     printed.reserve(count);
     const TextMeasure& measure = textMeasure();
     double widest = 0;
     for (qsizetype i = 0; i < count; ++i) {
         printed << QStringLiteral("%1) ").arg(i + 1) +
-                       printedTextExercise(sheet.lines[i], longest, sheet.reading);
+                       printedTextExercise(sheet.lines[i], longest, sheet.reading,
+                                           longestRemainder);
         widest = std::max(widest, measure.width(printed.back(), kExerciseFont, kPoints));
     }
     // As many columns as the widest exercise allows at full size, up to five;
@@ -230,11 +246,15 @@ void buildTextPages(const TextSheet& sheet, const QString& teacherName, const QS
 
         const qsizetype first = p * perPage;
         const qsizetype last = std::min(count, first + perPage);
+        // A page that is not full shares its exercises out evenly over its
+        // columns, rather than filling the first and leaving the rest empty.
+        const int rowsHere =
+            static_cast<int>(std::min<qsizetype>(rows, (last - first + columns - 1) / columns));
         for (qsizetype i = first; i < last; ++i) {
             // Down each column, then on to the next, as a word processor's columns run.
             const int index = static_cast<int>(i - first);
-            const double left = (index / rows) * columnWidth;
-            const double top = kExercisesTop + (index % rows) * pitch;
+            const double left = (index / rowsHere) * columnWidth;
+            const double top = kExercisesTop + (index % rowsHere) * pitch;
             Cell cell = richTextCell(
                 {textExerciseCell(index + 1), left, top, columnWidth - kColumnGap, kLineHeight},
                 kExerciseFont);

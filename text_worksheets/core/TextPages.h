@@ -27,6 +27,9 @@ struct TextSheet {
     QStringList keys;     // for the key: "45+713 = 758"
     std::vector<TextExercise> drawn;
     bool reading = false;  // numbers to read: the pupil writes words, not a result
+    // Divisions that may leave a remainder: every exercise gets a blank for
+    // it, so that its absence gives nothing away.
+    bool remainders = false;
 };
 
 // The sheet's exercises: each line as the file holds it, its answer and the
@@ -43,8 +46,10 @@ TextSheet drawTextSheet(int32_t kind, const TextFields& fields, RandomDraw& rand
                         ByteSink* alsoTo = nullptr, TextProgress* progress = nullptr);
 
 // An exercise as the page prints it: signs spaced, "x" for the file's "X",
-// and a writing blank ("____") where the answer goes, long enough for answer.
-QString printedTextExercise(const QString& line, const QString& answer, bool reading);
+// and a writing blank ("____") where the answer goes, long enough for answer;
+// with a remainder, "kalan" and a second blank long enough for it.
+QString printedTextExercise(const QString& line, const QString& answer, bool reading,
+                            const QString& remainder = {});
 
 // The pages of a sheet, handed out one by one (a long sheet never sits in
 // memory at once). A sheet without exercises still gives one page.

@@ -79,6 +79,12 @@ QString TextSheetSource::sheetTitle() {
     return textSheetTitle(kind_);
 }
 
+qint64 TextSheetSource::exercisesPerSheet() {
+    // Its lines are not kept when only written: the count the sheet was drawn with.
+    if (sheet_) return SheetSource::exercisesPerSheet();
+    return fields_.edit1().toInt();
+}
+
 QString TextSheetSource::sheetJsonFields() {
     return QStringLiteral("\"kind\":%1,\"title\":%2")
         .arg(kind_)

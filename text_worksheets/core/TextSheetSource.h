@@ -30,6 +30,7 @@ class TextSheetSource : public SheetSource {
     void sheetPages(const std::function<void(Page&&)>& pageDone) override;
     ExerciseList sheetExercises() override;
     QString sheetTitle() override;
+    qint64 exercisesPerSheet() override;
     QStringList sheetAnswers() override;
     QString sheetJsonFields() override;
     QString sheetListing() override;

@@ -64,9 +64,7 @@ void refuse(const QString& field, int32_t value, const QString& accepted) {
     throw InputRefused(
         QStringLiteral("\"%1\" alanına yazılan %2 değeri ile alıştırma hazırlanamaz. "
                        "Bu alana %3 bir sayı yazınız.")
-            .arg(field)
-            .arg(value)
-            .arg(accepted));
+            .arg(field, QString::number(value), accepted));
 }
 
 void refuse(const ParameterList& list, int32_t value, const QString& accepted) {

@@ -244,6 +244,9 @@ void TFormZarvikEski::buildPrintArea() {
     setTabOrder(EditTarih, ButtonBak);
     setTabOrder(ButtonBak, ButtonYazdir);
     setTabOrder(ButtonYazdir, ButtonSinifSeti);
+
+    ButtonTahta = addBoardButton(PrintArea, QRect(8, 87, 213, 25), ButtonBak);
+    setTabOrder(ButtonSinifSeti, ButtonTahta);
 }
 
 void TFormZarvikEski::setPageButtonsEnabled(bool enabled, const QString& why) {
@@ -336,6 +339,10 @@ void TFormZarvikEski::exerciseItemClick(const TextKind& kind) {
         fillList(ComboBox1, kind.first);
         fillList(ComboBox2, kind.second);
 
+        // The pages of the last press are another kind's: "Bak" and "Yazdır"
+        // wait for the next "Ödev Hazırla >>".
+        if (kind.code != kindCode_)
+            setPageButtonsEnabled(false, QStringLiteral("Önce \"Ödev Hazırla >>\" düğmesine basınız."));
         kindCode_ = kind.code;
     });
 }
@@ -409,14 +416,18 @@ std::vector<zarvik::Page> TFormZarvikEski::sheetPages() const {
 
 void TFormZarvikEski::ButtonBakClick() {
     runGuarded(this, [&] {
-        if (sheet_) pageOutput().previewPages(this, sheetPages());
+        if (sheet_ && ButtonBak->isEnabled()) previewSheet(sheetPages());
     });
 }
 
 void TFormZarvikEski::ButtonYazdirClick() {
     runGuarded(this, [&] {
-        if (sheet_) pageOutput().printPages(this, sheetPages());
+        if (sheet_ && ButtonYazdir->isEnabled()) printSheet(sheetPages());
     });
+}
+
+QStringList TFormZarvikEski::sheetNameParts() const {
+    return {sheet_ ? zarvik::textSheetTitle(sheet_->kind) : QString()};
 }
 
 std::unique_ptr<zarvik::SheetSource> TFormZarvikEski::makeSheetSource() {
@@ -429,12 +440,18 @@ zarvik::HtmlSheet TFormZarvikEski::shownSheet() {
     return {zarvik::textSheetTitle(sheet_->kind), {}, zarvik::textSheetExercises(*sheet_)};
 }
 
+zarvik::ExerciseList TFormZarvikEski::currentExercises() const {
+    return sheet_ ? zarvik::textSheetExercises(*sheet_) : zarvik::ExerciseList();
+}
+
 QString TFormZarvikEski::missingPagesReason() const {
     return tooLongForPages(zarvik::limits::kMostPrintedSetExercises);
 }
 
-// Zarvik.txt gets every sheet and the key, as zarvik-cli writes a set; the
-// pages wait for "Bak" and "Yazdır" unless there are too many.
+// Zarvik.txt gets every sheet, Cevap-Anahtari.txt beside it the key: the
+// file a teacher prints for the class never holds the answers. The set's
+// pages wait for the dialog's "Bak" and "Yazdır" unless there are too many;
+// the window's own sheet, its "Bak" and "Yazdır", stay as they were.
 bool TFormZarvikEski::prepareClassSet(const zarvik::ClassSetChoice& choice) {
     bool made = false;
     runGuarded(this, [&] {
@@ -445,8 +462,10 @@ bool TFormZarvikEski::prepareClassSet(const zarvik::ClassSetChoice& choice) {
                           count * choice.sheets <= zarvik::limits::kMostPrintedSetExercises;
         zarvik::TextSheetSource source(kindCode_, *fields_, EditOgretmen->text(),
                                        EditTarih->text());
-        zarvik::ListingWriter file(std::make_unique<zarvik::FileTarget>(kWorksheetFile),
-                                   zarvik::TextEncoding::Cp1254CrLf, choice);
+        const QString keyFile = zarvik::kAnswerKeyFileName.toString();
+        zarvik::ListingWriter file(
+            std::make_unique<zarvik::FileTarget>(kWorksheetFile), zarvik::TextEncoding::Cp1254CrLf,
+            choice, choice.answerKey ? std::make_unique<zarvik::FileTarget>(keyFile) : nullptr);
         ProgressBox progress(this);
         try {
             runClassSet(source, choice, &file, keep, [&](int k) {
@@ -462,14 +481,12 @@ bool TFormZarvikEski::prepareClassSet(const zarvik::ClassSetChoice& choice) {
             zarvik::showErrorBox(this, e.message() + u'\n' + kOldFileKept);
             return;
         }
-        // As after as many presses of "Ödev Hazırla >>", the window holds the
-        // set's last sheet.
-        sheet_ = keep ? source.takeSheet() : nullptr;
-        if (sheet_)
-            setPageButtonsEnabled(true);
-        else
-            setPageButtonsEnabled(false, tooLongForPages(zarvik::limits::kMostPrintedExercises));
-        setLabelText(Label7, zarvik::textCompletionText());
+        setLabelText(Label7, choice.answerKey
+                                 ? QStringLiteral(" Sınıf seti %1 dosyasına, cevap anahtarı\n"
+                                                  " %2 dosyasına yazıldı.")
+                                       .arg(kWorksheetFile, keyFile)
+                                 : QStringLiteral(" Sınıf seti %1 dosyasına yazıldı.")
+                                       .arg(kWorksheetFile));
         Label7->show();
         opener_->open(kWorksheetFile);
         made = keep;

@@ -3,7 +3,8 @@
 // fields the chosen kind needs, and "Ödev Hazırla >>", which writes Zarvik.txt
 // through the generators (TextWorksheet) and has the desktop open it. Below
 // the original client area: the teacher and date of the printed pages, "Bak"
-// and "Yazdır" for the exercises the last press drew, and "Sınıf seti…".
+// and "Yazdır" for the exercises the last press drew, "Sınıf seti…" and
+// "Tahtada Göster".
 
 #include <QSize>
 #include <QWidget>
@@ -47,7 +48,7 @@ class TFormZarvikEski : public zarvik::WorksheetWindow {
     Q_OBJECT
   public:
     static constexpr int kTimerInterval = 3000;
-    static constexpr QSize kPrintAreaSize{228, 88};
+    static constexpr QSize kPrintAreaSize{228, 119};
 
     explicit TFormZarvikEski(zarvik::AppContext& context, QWidget* parent = nullptr);
     ~TFormZarvikEski() override;
@@ -71,6 +72,8 @@ class TFormZarvikEski : public zarvik::WorksheetWindow {
     zarvik::HtmlSheet shownSheet() override;
     bool prepareClassSet(const zarvik::ClassSetChoice& choice) override;
     QString missingPagesReason() const override;
+    zarvik::ExerciseList currentExercises() const override;
+    QStringList sheetNameParts() const override;
 
   private:
     class Fields;
@@ -114,6 +117,7 @@ class TFormZarvikEski : public zarvik::WorksheetWindow {
     QPushButton* ButtonBak = nullptr;
     QPushButton* ButtonYazdir = nullptr;
     QPushButton* ButtonSinifSeti = nullptr;
+    QPushButton* ButtonTahta = nullptr;
 
     std::unique_ptr<zarvik::TextSheet> sheet_;  // what the last press drew
 };
