@@ -1,6 +1,10 @@
 #include "common/render/FigureSvg.h"
 
 #include <QFile>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 
 #include "common/core/TextMeasure.h"
@@ -127,6 +131,135 @@ void addClock(QString& svg, QString& texts, const Cell& cell) {
                .arg(svgNumber(cx), svgNumber(cy), svgNumber(4 * kDesignUnit));
 }
 
+// Records what a painter draws as SVG paths: a drawing's line art is painted
+// by the pages' own code (paintDrawingLines) and comes out as strokes here.
+class SvgPathEngine : public QPaintEngine {
+  public:
+    explicit SvgPathEngine(QString& svg) : QPaintEngine(QPaintEngine::AllFeatures), svg_(svg) {}
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return QPaintEngine::User; }
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & QPaintEngine::DirtyPen) pen_ = state.pen();
+        if (state.state() & QPaintEngine::DirtyBrush) brush_ = state.brush();
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+
+    void drawLines(const QLineF* lines, int count) override {
+        QString d;
+        for (int i = 0; i < count; ++i)
+            d += QStringLiteral("M%1 %2L%3 %4")
+                     .arg(svgNumber(lines[i].x1()), svgNumber(lines[i].y1()),
+                          svgNumber(lines[i].x2()), svgNumber(lines[i].y2()));
+        add(d, false);
+    }
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+        QString d;
+        for (int i = 0; i < count; ++i)
+            d += (i == 0 ? u'M' : u'L') + svgNumber(points[i].x()) + u' ' +
+                 svgNumber(points[i].y());
+        if (mode != PolylineMode) d += u'Z';
+        add(d, mode != PolylineMode);
+    }
+    void drawEllipse(const QRectF& r) override {
+        const double rx = r.width() / 2, ry = r.height() / 2;
+        // Two half arcs: one arc cannot end where it starts.
+        add(QStringLiteral("M%1 %2A%3 %4 0 1 0 %5 %2A%3 %4 0 1 0 %1 %2Z")
+                .arg(svgNumber(r.left()), svgNumber(r.center().y()), svgNumber(rx),
+                     svgNumber(ry), svgNumber(r.right())),
+            true);
+    }
+    void drawPath(const QPainterPath& path) override {
+        QString d;
+        for (int i = 0; i < path.elementCount(); ++i) {
+            const QPainterPath::Element e = path.elementAt(i);
+            switch (e.type) {
+                case QPainterPath::MoveToElement:
+                    d += QStringLiteral("M%1 %2").arg(svgNumber(e.x), svgNumber(e.y));
+                    break;
+                case QPainterPath::LineToElement:
+                    d += QStringLiteral("L%1 %2").arg(svgNumber(e.x), svgNumber(e.y));
+                    break;
+                case QPainterPath::CurveToElement:
+                    d += QStringLiteral("C%1 %2").arg(svgNumber(e.x), svgNumber(e.y));
+                    break;
+                case QPainterPath::CurveToDataElement:
+                    d += QStringLiteral(" %1 %2").arg(svgNumber(e.x), svgNumber(e.y));
+                    break;
+            }
+        }
+        add(d, true);
+    }
+
+  private:
+    void add(const QString& d, bool closed) {
+        if (d.isEmpty()) return;
+        QString style;
+        if (pen_.style() == Qt::NoPen) {
+            style = QStringLiteral(" stroke=\"none\"");
+        } else {
+            style = QStringLiteral(" stroke-width=\"%1\"").arg(svgNumber(pen_.widthF()));
+            if (pen_.capStyle() == Qt::SquareCap)
+                style += QStringLiteral(" stroke-linecap=\"square\"");
+            if (pen_.joinStyle() == Qt::RoundJoin)
+                style += QStringLiteral(" stroke-linejoin=\"round\"");
+        }
+        if (closed && brush_.style() != Qt::NoBrush)
+            style += QStringLiteral(" fill=\"%1\"").arg(brush_.color().name());
+        svg_ += QStringLiteral("<path d=\"%1\"%2/>").arg(d, style);
+    }
+
+    QString& svg_;
+    QPen pen_;
+    QBrush brush_;
+};
+
+class SvgPathDevice : public QPaintDevice {
+  public:
+    explicit SvgPathDevice(QString& svg) : engine_(svg) {}
+    QPaintEngine* paintEngine() const override { return &engine_; }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+            case PdmWidth:
+            case PdmHeight:
+                return 100000;  // tenths of a millimetre: any figure fits
+            case PdmWidthMM:
+            case PdmHeightMM:
+                return 10000;
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY:
+                return 254;
+            case PdmDepth:
+                return 32;
+            case PdmNumColors:
+                return 256;
+            case PdmDevicePixelRatio:
+                return 1;
+            case PdmDevicePixelRatioScaled:
+                return static_cast<int>(devicePixelRatioFScale());
+            default:
+                return 0;
+        }
+    }
+
+  private:
+    mutable SvgPathEngine engine_;
+};
+
+// The program's own line art (fraction models, number lines, graphs, grids,
+// rulers, coins), stroked as the page strokes it.
+void addDrawing(QString& svg, const Cell& cell) {
+    if (!cell.drawing) return;
+    SvgPathDevice device(svg);
+    QPainter painter(&device);
+    paintDrawingLines(cell, painter);
+}
+
 // A picture of the program's own, inline: the page needs no file beside it.
 void addPicture(QString& svg, const Cell& cell) {
     if (cell.picture.isEmpty()) return;
@@ -181,6 +314,9 @@ QString figureSvg(const ExerciseFigure& figure, const FigureSvgOptions& options)
                 break;
             case CellKind::Image:
                 addPicture(svg, cell);
+                break;
+            case CellKind::Drawing:
+                addDrawing(svg, cell);
                 break;
             case CellKind::CutLine:
             case CellKind::QrCode:

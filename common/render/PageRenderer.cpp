@@ -752,6 +752,14 @@ void paintDrawing(QPainter& painter, const Geometry& geometry, const Cell& cell,
                           image);
 }
 
+}  // namespace
+
+void paintDrawingLines(const Cell& cell, QPainter& painter) {
+    if (cell.drawing) paintDrawingParts(painter, Geometry{0, 0, 1, 1}, cell);
+}
+
+namespace {
+
 // Where the page's ink reaches, in tenths of a millimetre from the sheet's
 // corner. Texts are first bounded generously (every letter as wide as the
 // widest) and measured only where that bound comes near an edge, so the

@@ -67,6 +67,11 @@ void paintPage(const Page& page, QPainter& painter);
 void paintFigure(const ExerciseFigure& figure, QPainter& painter, const QPointF& topLeft,
                  double pixelsPerTenth, const QColor& answerColour = QColor());
 
+// Paints a Drawing cell's line art part by part, as a page paints it, on a
+// painter whose coordinates are tenths of a millimetre: web pages record
+// these strokes as SVG paths.
+void paintDrawingLines(const Cell& cell, QPainter& painter);
+
 // A PDF file written page by page: memory stays flat however many pages are
 // added. The file replaces an existing one only when finish() succeeds;
 // destroying the writer without finish() leaves the old file untouched.

@@ -12,6 +12,8 @@
 #include "common/core/AnswerCode.h"
 #include "common/core/Family.h"
 #include "common/render/AnswerCodePages.h"
+#include "common/render/ClassSetPages.h"
+#include "common/render/FigureSvg.h"
 #include "common/render/HtmlSheet.h"
 #include "common/render/PageRenderer.h"
 
@@ -115,13 +117,78 @@ TEST(HtmlSheets, FiftyExercisesFitAMessageAndAFolderNamesItsPupils) {
     choice.answerKey = true;
     HtmlSheetFolder folder(dir.path(), choice);
     for (int k = 1; k <= choice.sheets; ++k)
-        folder.add(k, {QString(), choice.pupil(k), {}}, {QStringLiteral("1) 2 + 2 = 4")});
+        folder.add(k, {QString(), choice.pupil(k), {}, {}}, {QStringLiteral("1) 2 + 2 = 4")});
     folder.finish();
     QStringList files = QDir(dir.path()).entryList(QDir::Files);
     files.sort();
     EXPECT_EQ(files, QStringList({"Ayse-Yilmaz-2.html", "Ayse-Yilmaz.html", "Cagri-Oz.html",
                                   "Cevap-Anahtari-2.html", "Cevap-Anahtari.html",
                                   "Odev-05.html"}));
+}
+
+// A family that draws its key hands its key pages to a store that writes
+// them to a temporary file until every sheet is out: a code on such a page
+// must come back as a code, with its text.
+TEST(AnswerCodes, DrawnKeyPagesKeepTheirCodesThroughTheKeysStore) {
+    ClassSetChoice choice;
+    choice.sheets = 3;
+    choice.answerKey = true;
+    std::vector<Page> out;
+    ClassSetPages set(choice, [&](const Page& page) { out.push_back(page); });
+    for (int k = 1; k <= choice.sheets; ++k) {
+        Page key(QStringLiteral("Key"), Paper::A4);
+        Cell code;
+        code.name = QStringLiteral("Code");
+        code.kind = CellKind::QrCode;
+        code.left = 100;
+        code.top = 100;
+        code.width = 300;
+        code.height = 300;
+        code.text = QStringLiteral("1) %1 2) kırk İki").arg(k);
+        key.add(code);
+        set.addSheet(k, {Page(QStringLiteral("Sheet"), Paper::A4)},
+                     {QStringLiteral("1) %1").arg(k)}, 0, &key);
+    }
+    set.finish();
+    QStringList codes;
+    for (const Page& page : out)
+        for (const Cell& cell : page.cells())
+            if (cell.kind == CellKind::QrCode) codes << cell.text;
+    EXPECT_EQ(codes, QStringList({"1) 1 2) kırk İki", "1) 2 2) kırk İki", "1) 3 2) kırk İki"}));
+}
+
+// A picture kind's line art goes into the web page as the page strokes it:
+// each part a path at its cell's place, filled parts with their grey.
+TEST(HtmlSheets, DrawingsAreStrokedAsThePagesStrokeThem) {
+    auto drawing = std::make_shared<Drawing>();
+    DrawingPart square;
+    square.points = {{0, 0}, {100, 0}, {100, 100}};
+    square.fill = 175;
+    DrawingPart ticks;
+    ticks.kind = DrawingPart::Kind::Lines;
+    ticks.points = {{0, 0}, {0, 20}, {10, 0}, {10, 20}};
+    DrawingPart piece;
+    piece.kind = DrawingPart::Kind::Sector;
+    piece.points = {{0, 0}, {100, 100}};
+    piece.span = 90;
+    drawing->parts = {square, ticks, piece};
+    ExerciseFigure figure;
+    Cell cell;
+    cell.kind = CellKind::Drawing;
+    cell.left = 50;
+    cell.top = 10;
+    cell.width = cell.height = 100;
+    cell.drawing = drawing;
+    figure.cells = {cell};
+    figure.width = 150;
+    figure.height = 110;
+    const QString svg = figureSvg(figure);
+    EXPECT_TRUE(svg.contains(QStringLiteral("<path d=\"M50 10L150 10L150 110Z\" stroke-width=\"3\"")))
+        << svg.toStdString();
+    EXPECT_TRUE(svg.contains(QStringLiteral("fill=\"#afafaf\"")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("d=\"M50 10L50 30M60 10L60 30\"")));
+    // The quarter from 12 o'clock: from the centre up, an arc to 3 o'clock.
+    EXPECT_TRUE(svg.contains(QStringLiteral("d=\"M100 60L100 10C")));
 }
 
 }  // namespace
