@@ -179,7 +179,10 @@ void DesktopPageOutput::previewPages(QWidget* parent, const std::vector<Page>& p
             QString path =
                 askHtmlPath ? askHtmlPath(&dialog) : askHtmlPathWithDialog(&dialog, pages.front());
             if (path.isEmpty()) return;
-            if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".html");
+            // Always a web page's name: a slip in the dialog never writes the
+            // page over another kind of file, a class list beside it.
+            const QString suffix = QFileInfo(path).suffix().toLower();
+            if (suffix != u"html" && suffix != u"htm") path += QStringLiteral(".html");
             runGuarded(&dialog, [&] { saveSheetHtml(path); });
         });
     }
