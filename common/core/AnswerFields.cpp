@@ -62,9 +62,8 @@ QStringList blankAnswers(const QStringList& pieces, const QString& answer) {
     return found;
 }
 
-AnswerForm lineForm(const Exercise& exercise) {
-    const QString text = spacedArithmetic(exercise.text);
-    AnswerForm form;
+// The text between the blanks: one piece more than there are blanks.
+QStringList piecesAroundBlanks(const QString& text) {
     QStringList pieces;
     qsizetype from = 0;
     for (auto it = blankMark().globalMatch(text); it.hasNext();) {
@@ -73,6 +72,13 @@ AnswerForm lineForm(const Exercise& exercise) {
         from = m.capturedEnd();
     }
     pieces << text.mid(from);
+    return pieces;
+}
+
+AnswerForm lineForm(const Exercise& exercise) {
+    const QString text = spacedArithmetic(exercise.text);
+    AnswerForm form;
+    const QStringList pieces = piecesAroundBlanks(text);
     QStringList answers;
     if (pieces.size() > 1) {
         answers = blankAnswers(pieces, exercise.answer);
@@ -135,6 +141,33 @@ AnswerForm clockForm(const Exercise& exercise) {
     return {{}, {fieldFor(exercise.answer, exercise)}};
 }
 
+// A word problem: its text, then the answer line the page gives it
+// ("___ lira ___ kuruş") with a field for each blank. Each blank takes the
+// number before its unit in the result, after the last "="; a unit the
+// result leaves out ("27 lira") is 0.
+AnswerForm problemForm(const Exercise& exercise) {
+    const ExerciseValue* formValue = exercise.value(u"answerForm");
+    const QString* line = formValue ? std::get_if<QString>(&formValue->value) : nullptr;
+    QString result = exercise.answer.section(u';', -1);
+    result = result.section(u'=', -1).trimmed();
+    const QStringList pieces = line ? piecesAroundBlanks(*line) : QStringList();
+    if (pieces.size() < 2) return {{exercise.text + u' ', QString()}, {fieldFor(result, exercise)}};
+    AnswerForm form;
+    form.texts = pieces;
+    form.texts.front().prepend(exercise.text + QStringLiteral("\nCevap: "));
+    static const QRegularExpression lastNumber(QStringLiteral("(\\d+)(?!.*\\d)"));
+    for (qsizetype i = 1; i < pieces.size(); ++i) {
+        const QString unit = pieces[i].trimmed();
+        const QRegularExpressionMatch m =
+            unit.isEmpty() ? lastNumber.match(result)
+                           : QRegularExpression(QStringLiteral("(\\d+)\\s*") + loosePattern(unit))
+                                 .match(result);
+        form.fields.push_back(
+            {AnswerCheck::Number, {m.hasMatch() ? m.captured(1) : QStringLiteral("0")}});
+    }
+    return form;
+}
+
 }  // namespace
 
 QChar answerCheckLetter(AnswerCheck check) {
@@ -165,7 +198,8 @@ bool AnswerField::numeric() const {
 
 bool answeredOnFigure(const Exercise& exercise) {
     return !exercise.picture.empty() ||
-           (exercise.shape != ExerciseShape::Line && exercise.shape != ExerciseShape::Sequence);
+           (exercise.shape != ExerciseShape::Line && exercise.shape != ExerciseShape::Sequence &&
+            exercise.shape != ExerciseShape::Problem);
 }
 
 AnswerForm answerForm(const Exercise& exercise) {
@@ -190,8 +224,9 @@ AnswerForm answerForm(const Exercise& exercise) {
         case ExerciseShape::Ruler:
         case ExerciseShape::Shapes:
         case ExerciseShape::Money:
-        case ExerciseShape::Problem:
             break;
+        case ExerciseShape::Problem:
+            return problemForm(exercise);
     }
     return {{}, {fieldFor(exercise.answer, exercise)}};
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "common/core/AnswerCode.h"
 #include "common/core/ByteSink.h"
@@ -64,6 +66,9 @@ class SheetSource {
     // What the sheet asks, as a heading over its exercises on a screen
     // ("Aşağıdaki sayıları yuvarlayınız."); empty where the sheet has none.
     virtual QString sheetTitle() { return {}; }
+    // Headings inside the sheet, each shown before the exercise of that
+    // index in sheetExercises() (a mixed sheet's sections); empty: none.
+    virtual std::vector<std::pair<qsizetype, QString>> sheetHeadings() { return {}; }
     // How many exercises the prepared sheet holds, for the limit of a run.
     virtual qint64 exercisesPerSheet() { return sheetExercises().size(); }
     // The key's lines: "12) 45 + 713 = 758".

@@ -219,7 +219,10 @@ QByteArray sheetHtml(const HtmlSheet& sheet) {
     std::vector<AnswerForm> forms;
     forms.reserve(sheet.exercises.size());
     int index = 0;
+    auto section = sheet.headings.begin();
     for (const Exercise& exercise : sheet.exercises) {
+        for (; section != sheet.headings.end() && section->first <= index; ++section)
+            body += QStringLiteral("<h2>%1</h2>\n").arg(section->second.toHtmlEscaped());
         AnswerForm form = answerForm(exercise);
         const bool figure = answeredOnFigure(exercise);
         // The mark beside the number; in a narrow figure's box, below it.
@@ -264,7 +267,7 @@ QByteArray sheetHtml(const HtmlSheet& sheet) {
 }
 
 HtmlSheet htmlSheetOf(SheetSource& source, const QString& pupil) {
-    HtmlSheet sheet{source.sheetTitle(), pupil, source.sheetExercises()};
+    HtmlSheet sheet{source.sheetTitle(), pupil, source.sheetExercises(), source.sheetHeadings()};
     // A text sheet can be a million lines long; no phone shows that as a page.
     if (static_cast<int64_t>(sheet.exercises.size()) > limits::kMostPrintedExercises)
         throw InputRefused(QStringLiteral("Bir web sayfası en çok %1 alıştırma tutar; bu sayfada "

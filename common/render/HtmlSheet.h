@@ -24,6 +24,8 @@ struct HtmlSheet {
     QString title;  // empty: a general heading
     QString pupil;  // empty: no name line
     ExerciseList exercises;
+    // Headings before the exercise of each index (a mixed sheet's sections).
+    std::vector<std::pair<qsizetype, QString>> headings;
 };
 
 QByteArray sheetHtml(const HtmlSheet& sheet);

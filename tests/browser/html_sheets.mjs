@@ -62,6 +62,15 @@ const more = [
   ['activity', '--kind', 'Ritmik Sayma'],
   ['activity', '--kind', 'Basamak Değeri'],
   ['activity', '--kind', 'Paralarımız'],
+  // The picture kinds, drawn as line art.
+  ['activity', '--kind', 'Kesir Modelleri'],
+  ['activity', '--kind', 'Sayı Doğrusu'],
+  ['activity', '--kind', 'Çetele ve Sıklık'],
+  ['activity', '--kind', 'Şekil Grafiği'],
+  ['activity', '--kind', 'Sütun Grafiği'],
+  ['activity', '--kind', 'Çevre ve Alan'],
+  ['activity', '--kind', 'Cetvel'],
+  ['activity', '--kind', 'Geometrik Şekiller'],
   ['text', '401', '--count', '12', '--p1', '5', '--p2', '5', '--check'],
   ['text', '106', '--count', '12', '--p1', '2', '--p2', '2'],
   ['text', '403', '--count', '12', '--p1', '2', '--p2', '2'],
@@ -90,6 +99,12 @@ function rightInputs(exercise, fieldCount, variant) {
       return [`${2 * (whole * bottom + top)}/${2 * bottom}`];
     }
     return [answer];
+  }
+  if (shape === 'problem') {
+    // The result after the last "=", a number a field; "27 lira" is 0 kuruş.
+    const numbers = answer.split(';').pop().split('=').pop().match(/\d+/g);
+    while (numbers.length < fieldCount) numbers.push('0');
+    return numbers.slice(0, fieldCount);
   }
   if (fieldCount > 1) {
     const numbers = answer.match(/\d+(?:,\d+)?/g);

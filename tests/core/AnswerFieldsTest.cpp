@@ -48,6 +48,12 @@ TEST(AnswerFields, BlanksGetTheirPartOfTheAnswer) {
     division.shape = ExerciseShape::LongDivision;
     division.answer = "982, kalan 1";
 
+    const auto problem = [](const QString& answer, const QString& answerLine) {
+        Exercise e = line("Ne kadar?", answer, {{"answerForm", answerLine}});
+        e.shape = ExerciseShape::Problem;
+        return e;
+    };
+
     const std::vector<Case> cases{
         // The text kinds: the answer follows the sum, spaced as printed.
         {line("7+8=", "15"), {"7 + 8 =", ""}, {"15"}, AnswerCheck::Number},
@@ -79,6 +85,22 @@ TEST(AnswerFields, BlanksGetTheirPartOfTheAnswer) {
         {drawing, {}, {"9:05"}, AnswerCheck::ClockHands},
         {fractions, {}, {"1 1/4"}, AnswerCheck::Fraction},
         {division, {}, {"982, kalan 1"}, AnswerCheck::Text},
+        // A word problem: its answer line, each blank the number before its
+        // unit in the last result; a unit the result leaves out is 0.
+        {problem("5 × 17 lira 25 kuruş = 86 lira 25 kuruş; 200 lira − 86 lira 25 kuruş = "
+                 "113 lira 75 kuruş",
+                 "___ lira ___ kuruş"),
+         {"Ne kadar?\nCevap: ", " lira ", " kuruş"},
+         {"113", "75"},
+         AnswerCheck::Number},
+        {problem("48 lira 50 kuruş − 21 lira 50 kuruş = 27 lira", "___ lira ___ kuruş"),
+         {"Ne kadar?\nCevap: ", " lira ", " kuruş"},
+         {"27", "0"},
+         AnswerCheck::Number},
+        {problem("101 ÷ 5 = 20, kalan 1", "___, kalan ___"),
+         {"Ne kadar?\nCevap: ", ", kalan ", ""},
+         {"20", "1"},
+         AnswerCheck::Number},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.exercise.text.toStdString() + " = " + c.exercise.answer.toStdString());

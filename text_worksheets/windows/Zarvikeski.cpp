@@ -437,7 +437,7 @@ std::unique_ptr<zarvik::SheetSource> TFormZarvikEski::makeSheetSource() {
 
 zarvik::HtmlSheet TFormZarvikEski::shownSheet() {
     if (!sheet_) return {};
-    return {zarvik::textSheetTitle(sheet_->kind), {}, zarvik::textSheetExercises(*sheet_)};
+    return {zarvik::textSheetTitle(sheet_->kind), {}, zarvik::textSheetExercises(*sheet_), {}};
 }
 
 zarvik::ExerciseList TFormZarvikEski::currentExercises() const {
