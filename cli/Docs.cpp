@@ -75,7 +75,9 @@ QString manualPage() {
         "dosyasına (Windows-1254, CR LF satır sonları) pencerenin yazdığıyla bayt bayt\n"
         "aynı yazılır; sayfalar PDF ya da PNG dosyası olarak kaydedilir, alıştırmalar\n"
         "ve cevapları metin ya da JSON olarak yazılır. Bir sınıfın her öğrencisine adı\n"
-        "yazılı ayrı bir sayfa ve öğretmen için bir cevap anahtarı da hazırlanır.\n"
+        "yazılı ayrı bir sayfa ve öğretmen için bir cevap anahtarı da hazırlanır. Her\n"
+        "sayfa, telefonda açılıp cevapları denetlenen bir web sayfası (.html) olarak da\n"
+        "yazılır; cevaplar sayfanın altında ya da anahtarda QR kodu olarak da basılır.\n"
         ".PP\n"
         "Seçenek değerleri pencerelerdeki listelerin Türkçe metinleridir ve harfi\n"
         "harfine karşılaştırılır; boşluk içeren değerler tırnak içinde yazılır.\n"
@@ -116,6 +118,19 @@ QString manualPage() {
         words << QStringLiteral("-o") << family->command() + QStringLiteral(".pdf");
         page += roman(words.join(u' ')) + u'\n';
     }
+    // A class's web pages, one a pupil, and a set whose sheets carry their answer codes.
+    if (const Family* first = families().front()) {
+        QStringList words{QStringLiteral("zarvik-cli"), first->command()};
+        for (const QString& word : first->example())
+            words << shellQuoted(word);
+        page += roman((words + QStringList{QStringLiteral("--names sinif.txt -o odev/ --html")})
+                          .join(u' ')) +
+                u'\n' +
+                roman((words + QStringList{QStringLiteral(
+                                   "--names sinif.txt --answer-key --answer-qr sayfa -o sinif.pdf")})
+                          .join(u' ')) +
+                u'\n';
+    }
     page += QStringLiteral(
         ".fi\n"
         ".SH \"İLGİLİ BELGELER\"\n"
@@ -148,6 +163,8 @@ QStringList completions(const QStringList& words) {
           QStringLiteral("--date"), QStringLiteral("--time"), QStringLiteral("--sheets"),
           QStringLiteral("--names")})
         if (previous == takesValue) return {};
+    if (previous == QLatin1String("--answer-qr"))
+        return {QStringLiteral("sayfa"), QStringLiteral("anahtar")};
     QStringList names;
     for (const FamilyOption& option : options)
         for (const QString& name : option.names)
@@ -160,6 +177,7 @@ QStringList completions(const QStringList& words) {
         if (typed[i].startsWith(u'-')) {
             bool flag = typed[i] == QLatin1String("--json") ||
                         typed[i] == QLatin1String("--answer-key") ||
+                        typed[i] == QLatin1String("--html") ||
                         typed[i] == QLatin1String("--two-up");
             for (const FamilyOption& option : options)
                 if (option.valueName.isEmpty() && typed[i] == QStringLiteral("--") + option.names.front())

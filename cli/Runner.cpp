@@ -8,6 +8,7 @@
 #include "cli/CliSupport.h"
 #include "common/core/Limits.h"
 #include "common/core/TextOutputs.h"
+#include "common/render/HtmlSheet.h"
 #include "common/render/SheetOutputs.h"
 
 namespace zarvik::cli {
@@ -30,6 +31,8 @@ void addSharedOptions(QCommandLineParser& parser, const Family& family) {
         {QStringLiteral("sheets"), QStringLiteral("Sayfalar."), QStringLiteral("N")},
         {QStringLiteral("names"), QStringLiteral("Sınıf listesi."), QStringLiteral("DOSYA")},
         {QStringLiteral("answer-key"), QStringLiteral("Cevap anahtarı.")},
+        {QStringLiteral("answer-qr"), QStringLiteral("Cevap kodu."), QStringLiteral("YER")},
+        {QStringLiteral("html"), QStringLiteral("Web sayfaları.")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Yardım.")},
     });
     if (family.hasHalfPageSheets())
@@ -77,7 +80,15 @@ QString sharedOptionsHelp(bool textSheets, bool halfPageSheets, const QString& h
                 "                      ad \"Adı Soyadı:\" yazısının yanına, sığmazsa küçültülerek\n"
                 "                      ve gerekirse \"…\" ile kısaltılarak yazılır\n"
                 "  --answer-key        sayfalardan sonra her sayfanın cevaplarını öğretmen\n"
-                "                      için ekler\n")
+                "                      için ekler\n"
+                "  --answer-qr YER     (--answer-key ve .pdf ile) her sayfanın cevaplarını\n"
+                "                      telefon kamerasının okuduğu bir QR koduna yazar: YER\n"
+                "                      'sayfa' ise her öğrencinin sayfasının altına, 'anahtar'\n"
+                "                      ise cevap anahtarından sonraki sayfalara\n"
+                "  --html              -o KLASÖR/ ile her sayfayı cevaplarını kendisi\n"
+                "                      denetleyen bir web sayfası olarak kendi dosyasına yazar\n"
+                "                      (öğrencinin adıyla: KLASÖR/Ayse-Yilmaz.html; sınıf\n"
+                "                      listesi yoksa KLASÖR/Odev-01.html, ...)\n")
                 .arg(limits::kMostSheets)
                 .arg(limits::kMostPaintedSheets);
     return help;
@@ -103,18 +114,27 @@ QStringList sharedOptionNames(const Family& family) {
                       QStringLiteral("--json"),    QStringLiteral("--teacher"),
                       QStringLiteral("--date"),    QStringLiteral("--time"),
                       QStringLiteral("--sheets"),  QStringLiteral("--names"),
-                      QStringLiteral("--answer-key"), QStringLiteral("--help")};
+                      QStringLiteral("--answer-key"), QStringLiteral("--answer-qr"),
+                      QStringLiteral("--html"),       QStringLiteral("--help")};
     if (family.hasHalfPageSheets()) names << QStringLiteral("--two-up");
     return names;
 }
 
 namespace {
 
+// --html: the sheets as web pages, one a file in a folder (any path that
+// does not name a single .html file).
+bool htmlFolder(const QString& path, bool html) {
+    return html && QFileInfo(path).suffix().compare(u"html", Qt::CaseInsensitive) != 0;
+}
+
 // Where -o sends the sheets; nullptr when no file is named. A text file of
 // text sheets gets their key in a file of its own (keyPath), so the file
 // handed to pupils never holds the answers.
 std::unique_ptr<SheetWriter> fileWriter(const Family& family, const QString& path,
-                                        const QString& keyPath, const ClassSetChoice& set) {
+                                        const QString& keyPath, const ClassSetChoice& set,
+                                        bool html) {
+    if (htmlFolder(path, html)) return std::make_unique<HtmlFolderWriter>(path, set);
     if (family.sheetsAreText()) {
         if (path == QLatin1String("-"))
             return std::make_unique<ListingWriter>(std::make_unique<FileTarget>(path),
@@ -131,7 +151,17 @@ std::unique_ptr<SheetWriter> fileWriter(const Family& family, const QString& pat
 }
 
 // The -o file's kind is known and fits the set, before anything is drawn.
-void checkOutput(const Family& family, const QString& path, const ClassSetChoice& set) {
+void checkOutput(const Family& family, const QString& path, const ClassSetChoice& set,
+                 bool html) {
+    if (set.answerCode != AnswerCodePlace::None) {
+        const SheetOutput* output = sheetOutputFor(path);
+        if (html || !output || !output->painted || output->onePage)
+            throw UsageError{QStringLiteral(
+                "--answer-qr yazdırılacak sayfalar içindir: -o DOSYA.pdf yazınız.")};
+    }
+    if (path == QLatin1String("-") && html)
+        throw UsageError{QStringLiteral("--html bir klasör ister: -o KLASÖR/ --html yazınız.")};
+    if (htmlFolder(path, html)) return;
     const bool text = family.sheetsAreText();
     if (text && (path == QLatin1String("-") || isFolderPath(path) ||
                  QFileInfo(path).suffix().isEmpty()))
@@ -148,9 +178,7 @@ void checkOutput(const Family& family, const QString& path, const ClassSetChoice
                              .arg(limits::kMostPaintedSheets)
                              .arg(set.sheets)};
     if (output->onePage && (set.sheets > 1 || set.answerKey))
-        throw UsageError{
-            QStringLiteral("bir PNG dosyasına tek sayfa sığar; birkaç sayfayı ya da cevap "
-                           "anahtarını bir .pdf dosyasına yazınız.")};
+        throw UsageError{output->setRefusal};
 }
 
 // The class list given to --names is not where the sheets go: the list
@@ -246,12 +274,28 @@ int runCommand(const Family& family, const QStringList& arguments, bool checkOnl
     if (!parser.isSet(QStringLiteral("o")) && family.sheetsAreText() && !json)
         output = QStringLiteral("Zarvik.txt");
     ClassSetChoice set = readClassSet(parser);
+    const bool html = parser.isSet(QStringLiteral("html"));
+    if (html && output.isEmpty())
+        throw UsageError{QStringLiteral("--html bir klasör ister: -o KLASÖR/ --html yazınız.")};
+    if (parser.isSet(QStringLiteral("answer-qr"))) {
+        const QString place = parser.value(QStringLiteral("answer-qr"));
+        if (place == u"sayfa")
+            set.answerCode = AnswerCodePlace::SheetFooter;
+        else if (place == u"anahtar")
+            set.answerCode = AnswerCodePlace::Key;
+        else
+            throw UsageError{
+                QStringLiteral("--answer-qr 'sayfa' ya da 'anahtar' ister, '%1' değil.").arg(place)};
+        if (!set.answerKey)
+            throw UsageError{QStringLiteral(
+                "--answer-qr cevap anahtarıyla birlikte verilir: --answer-key de yazınız.")};
+    }
     set.twoUp = family.hasHalfPageSheets() && parser.isSet(QStringLiteral("two-up"));
     if (set.twoUp && !source->halfPageSheets())
         throw UsageError{
             QStringLiteral("--two-up iki yarım sayfayı bir A4 sayfaya dizer; "
                            "--page a5 ister")};
-    if (!output.isEmpty()) checkOutput(family, output, set);
+    if (!output.isEmpty()) checkOutput(family, output, set, html);
     refuseOutputOverInput(output, optionText(parser, QStringLiteral("names")));
 
     RandomDraw random;
@@ -263,7 +307,7 @@ int runCommand(const Family& family, const QStringList& arguments, bool checkOnl
     // into FILE-Cevap-Anahtari.
     const QString keyPath = parser.isSet(QStringLiteral("o")) ? answerKeyPath(output)
                                                               : kAnswerKeyFileName.toString();
-    if (!output.isEmpty()) writers.add(fileWriter(family, output, keyPath, set));
+    if (!output.isEmpty()) writers.add(fileWriter(family, output, keyPath, set, html));
     if (json)
         writers.add(std::make_unique<JsonWriter>(std::make_unique<StandardOutputTarget>(), set));
     else if (output.isEmpty())

@@ -7,12 +7,17 @@ packages=(
   # build
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev libcups2-dev
+  # build: the answers' QR codes on the pages
+  libqrencode-dev
   # run: Turkish translation of Qt's buttons, fonts for the printed pages, xdg-open for Zarvik.txt
   # (Andika prints the designs' "Comic Sans MS": Comic Neue lacks ğ, Ğ and İ)
   qt6-translations-l10n qt6-qpa-plugins fonts-liberation2 fonts-sil-andika fonts-comic-neue
   fonts-dejavu-core libcups2 xdg-utils
   # tests: GoogleTest, PDF text extraction, a virtual PDF printer
   libgtest-dev googletest python3 poppler-utils cups printer-driver-cups-pdf
+  # tests: the web pages in a real browser (driven by Node.js, scripts/setup-npm.sh),
+  # and the QR codes read back from the pages
+  chromium zbar-tools
   # tests: the board on a real X screen (BoardScreen.*)
   xvfb xauth
   # tests: the Turkish dictionary that checks every word of the generated word problems
@@ -36,4 +41,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Node.js and npm for the browser test (scripts/setup-npm.sh), from Debian
+# unless a node and npm are installed already (another packaging of Node.js
+# brings npm itself and conflicts with Debian's).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends nodejs npm
 fi

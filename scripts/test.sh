@@ -8,6 +8,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/setup.sh"
+"$here/scripts/setup-npm.sh"
 # Warnings are errors here, so a warning never lands unnoticed.
 "$here/scripts/build.sh" "$here/build" -DZARVIK_WERROR=ON
 

@@ -16,6 +16,10 @@ ExerciseList ActivitySheetSource::sheetExercises() {
     return activityExercises(worksheet_.sheet(), kind && kind->handsOnPage);
 }
 
+QString ActivitySheetSource::sheetTitle() {
+    return worksheet_.sheet().title;
+}
+
 QString ActivitySheetSource::sheetJsonFields() {
     const ActivityWorksheet& sheet = worksheet_;
     QStringList items;

@@ -22,6 +22,7 @@ class ActivitySheetSource : public SheetSource {
         pageDone(Page(worksheet_.page()));
     }
     ExerciseList sheetExercises() override;
+    QString sheetTitle() override;
     bool drawsItsKey() const override { return drawsKey(worksheet_); }
     Page sheetKeyPage() override { return worksheet_.keyPage(); }
     QString sheetJsonFields() override;

@@ -96,6 +96,13 @@ bool ColumnSheetSource::halfPageSheets() const {
     return sheet_.design().paper == Paper::A5;
 }
 
+// The page has no heading; the window's choices say what the sheet is.
+QString ColumnSheetSource::sheetTitle() {
+    QStringList parts{choices_.operation, choices_.property};
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(" – "));
+}
+
 QString ColumnSheetSource::sheetJsonFields() {
     const QString& operation = choices_.operation;
     const int count = sheet_.slotCountFor(operation);

@@ -307,20 +307,6 @@ void sequence(Builder& b, const Exercise& e, double x) {
 
 // A line of text; its blanks ("___") widened to the answer's handwriting, or
 // writing lines under it when it has none.
-// "45+713=" as a page prints it: "45 + 713 =", multiplication as "x".
-QString spacedArithmetic(const QString& text) {
-    static const QRegularExpression arithmetic(QStringLiteral("^[0-9,+\\-xX÷=]+$"));
-    if (!arithmetic.match(text).hasMatch()) return text;
-    QString spaced;
-    for (const QChar c : text) {
-        if (c == u'+' || c == u'-' || c == u'x' || c == u'X' || c == u'÷' || c == u'=')
-            spaced += u' ' + (c == u'X' ? QChar(u'x') : c) + u' ';
-        else
-            spaced += c;
-    }
-    return spaced.trimmed();
-}
-
 void line(Builder& b, const Exercise& e, double x) {
     static const QRegularExpression blankMark(QStringLiteral("_{3,}|\\.{4,}"));
     QString text = spacedArithmetic(e.text);
@@ -557,6 +543,19 @@ void problem(Builder& b, const Exercise& e, double x) {
 }
 
 }  // namespace
+
+QString spacedArithmetic(const QString& text) {
+    static const QRegularExpression arithmetic(QStringLiteral("^[0-9,+\\-xX÷=]+$"));
+    if (!arithmetic.match(text).hasMatch()) return text;
+    QString spaced;
+    for (const QChar c : text) {
+        if (c == u'+' || c == u'-' || c == u'x' || c == u'X' || c == u'÷' || c == u'=')
+            spaced += u' ' + (c == u'X' ? QChar(u'x') : c) + u' ';
+        else
+            spaced += c;
+    }
+    return spaced.trimmed();
+}
 
 ExerciseFigure exerciseFigure(const Exercise& exercise, const FigureStyle& style) {
     Builder b(style);

@@ -54,4 +54,8 @@ void placeFigure(Page& page, const ExerciseFigure& figure, double left, double t
 // Whether a cell of a figure holds the answer.
 bool isAnswerCell(const Cell& cell);
 
+// "45+713=" as a page prints it: "45 + 713 =", multiplication as "x"; any
+// other text as it is.
+QString spacedArithmetic(const QString& text);
+
 }  // namespace zarvik

@@ -18,8 +18,10 @@ namespace zarvik {
 // A4Landscape carries two A5 sheets side by side (twoUpPage).
 enum class Paper { A4, A5, A4Landscape };
 // CutLine: a thin dashed vertical line through the middle of its cell.
+// QrCode: the cell's text as a QR code filling the cell (its quiet zone is
+// the room kept around the cell).
 // Drawing: line art of the program's own (Cell::drawing).
-enum class CellKind { RichText, Label, Line, Image, CutLine, Clock, Drawing };
+enum class CellKind { RichText, Label, Line, Image, CutLine, Clock, Drawing, QrCode };
 enum class Align { Left, Center, Right };
 
 inline constexpr double kTenthsPerDesignUnit = 254.0 / 96.0;

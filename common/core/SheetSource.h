@@ -9,7 +9,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
+#include <vector>
 
+#include "common/core/AnswerCode.h"
 #include "common/core/ByteSink.h"
 #include "common/core/Exercise.h"
 #include "common/core/Page.h"
@@ -23,6 +26,8 @@ struct ClassSetChoice {
     QStringList names;  // one per sheet, or empty
     bool answerKey = false;
     bool twoUp = false;  // A5 sheets two to an A4 landscape page
+    // With the key: each sheet's answers as a QR code, on the sheet or the key.
+    AnswerCodePlace answerCode = AnswerCodePlace::None;
 
     // More than the single sheet "Yeni Hazırla" makes.
     bool isSet() const { return sheets > 1 || !names.isEmpty() || answerKey; }
@@ -58,6 +63,12 @@ class SheetSource {
     virtual void sheetPages(const std::function<void(Page&&)>& pageDone) = 0;
     // The exercises in page order.
     virtual ExerciseList sheetExercises() = 0;
+    // What the sheet asks, as a heading over its exercises on a screen
+    // ("Aşağıdaki sayıları yuvarlayınız."); empty where the sheet has none.
+    virtual QString sheetTitle() { return {}; }
+    // Headings inside the sheet, each shown before the exercise of that
+    // index in sheetExercises() (a mixed sheet's sections); empty: none.
+    virtual std::vector<std::pair<qsizetype, QString>> sheetHeadings() { return {}; }
     // How many exercises the prepared sheet holds, for the limit of a run.
     virtual qint64 exercisesPerSheet() { return sheetExercises().size(); }
     // The key's lines: "12) 45 + 713 = 758".

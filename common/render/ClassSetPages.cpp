@@ -7,6 +7,7 @@
 
 #include "common/core/Errors.h"
 
+#include "common/render/AnswerCodePages.h"
 #include "common/render/PupilName.h"
 
 namespace zarvik {
@@ -173,11 +174,18 @@ void ClassSetPages::emitSheet(const Page& page) {
 }
 
 void ClassSetPages::addSheet(int k, std::vector<Page> pages, const QStringList& answers,
-                             int answerGridColumns, const Page* keyPage) {
+                             int answerGridColumns, const Page* keyPage,
+                             const QStringList& answerCodes) {
     const QString pupil = choice_.pupil(k);
+    if (choice_.answerCode == AnswerCodePlace::SheetFooter && !pages.empty())
+        addAnswerCodes(pages.back(), answerCodes);
     for (Page& page : pages) {
         if (!pupil.isEmpty()) printPupilName(page, pupil);
         emitSheet(page);
+    }
+    if (choice_.answerKey && choice_.answerCode == AnswerCodePlace::Key) {
+        if (!codes_) codes_ = std::make_unique<AnswerStore>();
+        codes_->add({answerBlockHeading(k, pupil), answerCodes});
     }
     if (choice_.answerKey) {
         if (!answers_) answers_ = std::make_unique<AnswerStore>();
@@ -209,6 +217,12 @@ void ClassSetPages::finish() {
     answers_.reset();
     if (keyPages_) keyPages_->forEach(pageDone_);
     keyPages_.reset();
+    if (codes_) {
+        AnswerCodePages codePages(pageDone_);
+        codes_->forEach([&](const AnswerBlock& block) { codePages.add(block.heading, block.lines); });
+        codePages.finish();
+        codes_.reset();
+    }
 }
 
 PagesWriter::PagesWriter(const ClassSetChoice& choice, std::function<void(const Page&)> pageDone)
@@ -219,8 +233,11 @@ void PagesWriter::addSheet(int k, SheetSource& source) {
     source.sheetPages([&pages](Page&& page) { pages.push_back(std::move(page)); });
     const bool drawnKey = choice_.answerKey && source.drawsItsKey();
     const Page keyPage = drawnKey ? source.sheetKeyPage() : Page();
+    const QStringList codes = choice_.answerCode != AnswerCodePlace::None
+                                  ? answerCodeTexts(source.sheetExercises())
+                                  : QStringList();
     pages_.addSheet(k, std::move(pages), choice_.answerKey ? source.sheetAnswers() : QStringList(),
-                    source.answerGridColumns(), drawnKey ? &keyPage : nullptr);
+                    source.answerGridColumns(), drawnKey ? &keyPage : nullptr, codes);
 }
 
 void makeClassSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,

@@ -33,9 +33,11 @@ class ClassSetPages {
 
     // Sheet k (1-based), its pages and its answers; the pupil's name is put
     // on every page here. keyPage: the sheet's own key page, for a family
-    // that draws its key.
+    // that draws its key. answerCodes: the texts of the sheet's answer codes
+    // (AnswerCode.h), for the sheet's last page or the key as the choice says.
     void addSheet(int k, std::vector<Page> pages, const QStringList& answers,
-                  int answerGridColumns = 0, const Page* keyPage = nullptr);
+                  int answerGridColumns = 0, const Page* keyPage = nullptr,
+                  const QStringList& answerCodes = {});
     // The last two-up page and the answer key.
     void finish();
 
@@ -47,6 +49,7 @@ class ClassSetPages {
     std::unique_ptr<Page> waiting_;         // the left half of a two-up page
     std::unique_ptr<AnswerStore> answers_;  // the key, after every sheet
     std::unique_ptr<KeyPageStore> keyPages_;  // drawn key pages, after the key's lines
+    std::unique_ptr<AnswerStore> codes_;  // the key's answer codes, by pupil
 };
 
 // A set's pages as a writer of the sheet loop: the sheets with their
@@ -54,7 +57,9 @@ class ClassSetPages {
 class PagesWriter : public SheetWriter {
   public:
     PagesWriter(const ClassSetChoice& choice, std::function<void(const Page&)> pageDone);
-    SheetNeeds needs() const override { return {true, false, choice_.answerKey, false}; }
+    SheetNeeds needs() const override {
+        return {true, choice_.answerCode != AnswerCodePlace::None, choice_.answerKey, false};
+    }
     void addSheet(int k, SheetSource& source) override;
     void finish() override { pages_.finish(); }
 

@@ -30,6 +30,7 @@
 #include "common/core/Headroom.h"
 #include "common/core/OutputFile.h"
 #include "common/render/FontMeasure.h"
+#include "common/render/QrCode.h"
 #include "common/render/TextFit.h"
 
 // The pictures are compiled into zarvik_render; naming the initialiser here
@@ -748,6 +749,14 @@ void paintDrawing(QPainter& painter, const Geometry& geometry, const Cell& cell,
                           image);
 }
 
+}  // namespace
+
+void paintDrawingLines(const Cell& cell, QPainter& painter) {
+    if (cell.drawing) paintDrawingParts(painter, Geometry{0, 0, 1, 1}, cell);
+}
+
+namespace {
+
 // Where the page's ink reaches, in tenths of a millimetre from the sheet's
 // corner. Texts are first bounded generously (every letter as wide as the
 // widest) and measured only where that bound comes near an edge, so the
@@ -775,6 +784,7 @@ class InkReach {
                     break;
                 case CellKind::Clock:
                 case CellKind::CutLine:
+                case CellKind::QrCode:
                     include(box);
                     break;
                 case CellKind::Drawing:
@@ -914,6 +924,13 @@ double areaScale(const Page& page, const std::vector<const Cell*>& cells) {
 
 }  // namespace
 
+QRectF pageInkReach(const Page& page) {
+    const FittedCells fitted = fittedCells(page);
+    const double edge = kUnprintableEdge + 3;
+    const QRectF safe(edge, edge, page.paperWidth() - 2 * edge, page.paperHeight() - 2 * edge);
+    return InkReach().of(page, fitted.cells, safe);
+}
+
 double printableAreaScale(const Page& page) {
     std::vector<const Cell*> cells;
     cells.reserve(page.cells().size());
@@ -959,6 +976,9 @@ void paintCells(const std::vector<const Cell*>& cells, QPainter& painter,
                 break;
             case CellKind::Clock:
                 paintClock(painter, geometry, cell, dpi);
+                break;
+            case CellKind::QrCode:
+                paintQrCode(painter, geometry.rect(cell), cell.text);
                 break;
             case CellKind::Drawing:
                 paintDrawing(painter, geometry, cell, dpi);

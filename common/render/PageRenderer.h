@@ -30,6 +30,7 @@
 
 class QPainter;
 class QPointF;
+class QRectF;
 class QColor;
 
 namespace zarvik {
@@ -47,6 +48,9 @@ QString resolvedFontFamily(const QString& designFamily);
 // page that keeps clear. Measured on the fitted page, independent of the
 // output device, so preview, printer, PDF and PNG shrink alike.
 double printableAreaScale(const Page& page);
+// Where the page's ink reaches once its texts are fitted, in tenths of a
+// millimetre from the sheet's top-left corner; null for a blank page.
+QRectF pageInkReach(const Page& page);
 constexpr double kUnprintableEdge = 50;  // tenths of a millimetre
 
 // Paints the whole sheet (band at its margins), its texts fitted first
@@ -62,6 +66,11 @@ void paintPage(const Page& page, QPainter& painter);
 // are painted in answerColour when it is valid, else black like the rest.
 void paintFigure(const ExerciseFigure& figure, QPainter& painter, const QPointF& topLeft,
                  double pixelsPerTenth, const QColor& answerColour = QColor());
+
+// Paints a Drawing cell's line art part by part, as a page paints it, on a
+// painter whose coordinates are tenths of a millimetre: web pages record
+// these strokes as SVG paths.
+void paintDrawingLines(const Cell& cell, QPainter& painter);
 
 // A PDF file written page by page: memory stays flat however many pages are
 // added. The file replaces an existing one only when finish() succeeds;

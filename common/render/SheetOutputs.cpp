@@ -5,6 +5,7 @@
 #include "common/core/Errors.h"
 #include "common/core/TextOutputs.h"
 #include "common/render/ClassSetPages.h"
+#include "common/render/HtmlSheet.h"
 #include "common/render/PageRenderer.h"
 #include "common/render/PupilName.h"
 
@@ -70,6 +71,9 @@ std::unique_ptr<SheetWriter> makeText(const QString& path, const ClassSetChoice&
 std::unique_ptr<SheetWriter> makeJson(const QString& path, const ClassSetChoice& choice) {
     return std::make_unique<JsonWriter>(std::make_unique<FileTarget>(path), choice);
 }
+std::unique_ptr<SheetWriter> makeHtml(const QString& path, const ClassSetChoice& choice) {
+    return std::make_unique<HtmlFileWriter>(path, choice);
+}
 
 }  // namespace
 
@@ -77,12 +81,19 @@ const std::vector<SheetOutput>& sheetOutputs() {
     static const std::vector<SheetOutput> outputs{
         {QStringLiteral("pdf"), QStringLiteral("sayfalar ve cevap anahtarı (PDF)"), true, false,
          makePdf},
-        {QStringLiteral("png"), QStringLiteral("tek bir sayfanın resmi (PNG)"), true, true, makePng},
+        {QStringLiteral("png"), QStringLiteral("tek bir sayfanın resmi (PNG)"), true, true, makePng,
+         QStringLiteral("bir PNG dosyasına tek sayfa sığar; birkaç sayfayı ya da cevap "
+                        "anahtarını bir .pdf dosyasına yazınız.")},
         {QStringLiteral("txt"),
          QStringLiteral("alıştırmalar metin olarak (Windows-1254, CR LF)"), false, false,
          makeText},
         {QStringLiteral("json"), QStringLiteral("alıştırmalar ve cevapları JSON olarak"), false,
          false, makeJson},
+        {QStringLiteral("html"),
+         QStringLiteral("cevaplarını kendisi denetleyen bir web sayfası (telefonda açılır)"), false,
+         true, makeHtml,
+         QStringLiteral("bir .html dosyası tek öğrencinin sayfasını tutar; bir sınıf setini "
+                        "-o KLASÖR/ --html ile her öğrenciye bir dosya olarak yazınız.")},
     };
     return outputs;
 }

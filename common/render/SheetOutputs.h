@@ -1,7 +1,8 @@
 #pragma once
 // The files a sheet set can be written to, chosen by the name's suffix, in
-// one table: pages as PDF or PNG, the listing as a text file, JSON. Every
-// command and window that writes a file asks here.
+// one table: pages as PDF or PNG, the listing as a text file, JSON, a web
+// page that checks its answers. Every command and window that writes a file
+// asks here.
 
 #include <QString>
 #include <memory>
@@ -17,6 +18,8 @@ struct SheetOutput {
     bool painted;         // pages drawn with the fonts
     bool onePage;         // holds a single page
     std::unique_ptr<SheetWriter> (*make)(const QString& path, const ClassSetChoice& choice);
+    // A one-page output: why a set or a key is refused, and what to write instead.
+    QString setRefusal = {};
 };
 
 const std::vector<SheetOutput>& sheetOutputs();

@@ -38,6 +38,11 @@ class PageOutput {
     // One job of the pages in that many copies. The default hands each copy
     // to printPages; the desktop's printer gets one job with a copy count.
     virtual PrintedJob printJob(QWidget* parent, const std::vector<Page>& pages, int copies);
+
+    // Writes the previewed sheet as a web page to the path, for the
+    // preview's "HTML olarak kaydet"; unset where the preview shows no single
+    // sheet (a class set). Throws as the writing does.
+    std::function<void(const QString& path)> saveSheetHtml;
 };
 
 inline void PageOutput::previewPages(QWidget* parent, const std::vector<Page>& pages) {

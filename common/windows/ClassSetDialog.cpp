@@ -1,6 +1,7 @@
 #include "common/windows/ClassSetDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -26,6 +27,13 @@ QString askWithDialog(QWidget* parent) {
     return QFileDialog::getOpenFileName(
         parent, QStringLiteral("Sınıf listesi"), QDir::homePath(),
         QStringLiteral("Metin dosyaları (*.txt);;Bütün dosyalar (*)"));
+}
+
+QString askFolderWithDialog(QWidget* parent) {
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Web sayfalarının klasörü"),
+                                             QDir::currentPath(),
+                                             QFileDialog::ShowDirsOnly |
+                                                 QFileDialog::DontUseNativeDialog);
 }
 
 }  // namespace
@@ -57,6 +65,17 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
     listLabel_->setObjectName(QStringLiteral("ClassListLabel"));
     answerKey_ = new QCheckBox(QStringLiteral("Cevap anahtarı"), this);
     answerKey_->setObjectName(QStringLiteral("AnswerKeyBox"));
+    // The answers as QR codes, which a phone's camera reads from the paper.
+    auto* answerCodeLabel = new QLabel(QStringLiteral("Cevaplar QR koduyla:"), this);
+    answerCode_ = new QComboBox(this);
+    answerCode_->setObjectName(QStringLiteral("AnswerCodeList"));
+    answerCode_->addItem(QStringLiteral("Yok"), static_cast<int>(AnswerCodePlace::None));
+    answerCode_->addItem(QStringLiteral("Her sayfanın altında"),
+                         static_cast<int>(AnswerCodePlace::SheetFooter));
+    answerCode_->addItem(QStringLiteral("Cevap anahtarında"),
+                         static_cast<int>(AnswerCodePlace::Key));
+    answerCode_->setEnabled(false);
+    answerCodeLabel->setBuddy(answerCode_);
     if (halfPage) {
         twoUp_ = new QCheckBox(QStringLiteral("A4'e iki yarım sayfa"), this);
         twoUp_->setObjectName(QStringLiteral("TwoUpBox"));
@@ -67,6 +86,10 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
     lookButton_->setObjectName(QStringLiteral("SetLookButton"));
     printButton_ = new QPushButton(QStringLiteral("Yazdır"), this);
     printButton_->setObjectName(QStringLiteral("SetPrintButton"));
+    htmlButton_ = new QPushButton(QStringLiteral("HTML olarak kaydet…"), this);
+    htmlButton_->setObjectName(QStringLiteral("SetHtmlButton"));
+    htmlButton_->setToolTip(QStringLiteral(
+        "Her öğrenciye, telefonda açılan ve cevaplarını denetleyen bir web sayfası"));
     auto* close = new QPushButton(QStringLiteral("Kapat"), this);
     close->setObjectName(QStringLiteral("SetCloseButton"));
 
@@ -79,8 +102,10 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
     grid->addWidget(listLabel_, 3, 0, 1, 2);
     grid->addWidget(answerKey_, 4, 0, 1, 2);
     if (twoUp_) grid->addWidget(twoUp_, 5, 0, 1, 2);
+    grid->addWidget(answerCodeLabel, 6, 0);
+    grid->addWidget(answerCode_, 6, 1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {prepareButton_, lookButton_, printButton_, close})
+    for (QPushButton* button : {prepareButton_, lookButton_, printButton_, htmlButton_, close})
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -88,11 +113,14 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
 
     lookButton_->setEnabled(false);
     printButton_->setEnabled(false);
+    htmlButton_->setEnabled(false);
     // Any change of the choices asks for a new "Hazırla" before "Bak".
     auto changed = [this] { updateButtons(); };
     connect(countChoice_, &QRadioButton::toggled, this, changed);
     connect(count_, &QSpinBox::valueChanged, this, changed);
     connect(answerKey_, &QCheckBox::toggled, this, changed);
+    connect(answerKey_, &QCheckBox::toggled, answerCode_, &QComboBox::setEnabled);
+    connect(answerCode_, &QComboBox::currentIndexChanged, this, changed);
     connect(listText_, &QPlainTextEdit::textChanged, this, [this] {
         // Typing a list means using it.
         if (!listText_->toPlainText().trimmed().isEmpty()) listChoice_->setChecked(true);
@@ -114,6 +142,7 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
         if (made) {
             lookButton_->setEnabled(true);
             printButton_->setEnabled(true);
+            htmlButton_->setEnabled(true);
         }
     });
     showListCount();
@@ -123,12 +152,17 @@ ClassSetDialog::ClassSetDialog(QWidget* window, bool halfPage) : QDialog(window)
     connect(printButton_, &QPushButton::clicked, this, [this] {
         if (print) print();
     });
+    connect(htmlButton_, &QPushButton::clicked, this, [this] {
+        const QString folder = askHtmlFolder ? askHtmlFolder(this) : askFolderWithDialog(this);
+        if (!folder.isEmpty() && saveHtml) saveHtml(folder);
+    });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void ClassSetDialog::updateButtons() {
     lookButton_->setEnabled(false);
     printButton_->setEnabled(false);
+    htmlButton_->setEnabled(false);
 }
 
 namespace {
@@ -149,6 +183,8 @@ ClassSetChoice ClassSetDialog::choice() const {
         choice.sheets = count_->value();
     }
     choice.answerKey = answerKey_->isChecked();
+    if (choice.answerKey)
+        choice.answerCode = static_cast<AnswerCodePlace>(answerCode_->currentData().toInt());
     choice.twoUp = twoUp_ && twoUp_->isChecked();
     return choice;
 }

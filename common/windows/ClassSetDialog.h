@@ -1,10 +1,12 @@
 #pragma once
 // "Sınıf seti…": a class set from a worksheet window. The teacher picks a
 // number of sheets or a class list (typed or pasted, one name a line, or
-// read from a file with "Sınıf listesi…"), the answer key and, for
-// half-page sheets, two sheets to an A4 page; "Hazırla" draws the set as successive
-// presses of the window's "Yeni Hazırla" would, "Bak" previews every page and
-// "Yazdır" prints them as one job. The same dialog serves every window.
+// read from a file with "Sınıf listesi…"), the answer key (with the answers
+// as QR codes on the sheets or the key) and, for half-page sheets, two sheets
+// to an A4 page; "Hazırla" draws the set as successive presses of the
+// window's "Yeni Hazırla" would, "Bak" previews every page, "Yazdır" prints
+// them as one job and "HTML olarak kaydet…" writes a web page for each pupil
+// into a folder. The same dialog serves every window.
 
 #include <QDialog>
 #include <QStringList>
@@ -13,6 +15,7 @@
 #include "common/core/SheetSource.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -32,8 +35,11 @@ class ClassSetDialog : public QDialog {
     std::function<bool(const ClassSetChoice&)> prepare;
     std::function<void()> look;
     std::function<void()> print;
+    std::function<void(const QString& folder)> saveHtml;
     // Asks for the class list file; an empty answer cancels. Tests replace it.
     std::function<QString(QWidget* parent)> askClassListPath;
+    // Asks for the folder of the web pages; an empty answer cancels.
+    std::function<QString(QWidget* parent)> askHtmlFolder;
 
     // Throws InputRefused for a class list it cannot use (empty, control
     // characters), naming the line.
@@ -58,10 +64,12 @@ class ClassSetDialog : public QDialog {
     QLabel* listLabel_;
     QPlainTextEdit* listText_;
     QCheckBox* answerKey_;
+    QComboBox* answerCode_;
     QCheckBox* twoUp_ = nullptr;
     QPushButton* prepareButton_;
     QPushButton* lookButton_;
     QPushButton* printButton_;
+    QPushButton* htmlButton_;
 };
 
 }  // namespace zarvik

@@ -35,6 +35,15 @@ QString askPdfPathWithDialog(QWidget* parent, const Page& page) {
         QStringLiteral("PDF dosyaları (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
 }
 
+QString askHtmlPathWithDialog(QWidget* parent, const Page& page) {
+    QString name =
+        page.suggestedFileName.isEmpty() ? QStringLiteral("Zarvik.pdf") : page.suggestedFileName;
+    name = QFileInfo(name).completeBaseName() + QStringLiteral(".html");
+    return QFileDialog::getSaveFileName(
+        parent, QStringLiteral("HTML olarak kaydet"), QDir::current().filePath(name),
+        QStringLiteral("Web sayfaları (*.html)"), nullptr, QFileDialog::DontUseNativeDialog);
+}
+
 }  // namespace
 
 QString printJobTitle(const std::vector<Page>& pages) {
@@ -82,6 +91,21 @@ void DesktopPageOutput::previewPages(QWidget* parent, const std::vector<Page>& p
                 QStringLiteral("Yazıcıya %1 sayfa gönderildi.").arg(pages.size()));
         });
     });
+    // The sheet as a web page for a phone, where the window can give it.
+    if (saveSheetHtml)
+        dialog.addFileAction(
+            QStringLiteral("HTML olarak kaydet"),
+            QStringLiteral("Sayfayı telefonda açılan ve cevaplarını denetleyen bir web sayfası olarak kaydet"),
+            kSaveHtmlActionName, [this, &dialog, &pages] {
+                QString path = askHtmlPath ? askHtmlPath(&dialog)
+                                           : askHtmlPathWithDialog(&dialog, pages.front());
+                if (path.isEmpty()) return;
+                // Always a web page's name: a slip in the dialog never writes the
+                // page over another kind of file, a class list beside it.
+                const QString suffix = QFileInfo(path).suffix().toLower();
+                if (suffix != u"html" && suffix != u"htm") path += QStringLiteral(".html");
+                runGuarded(&dialog, [&] { saveSheetHtml(path); });
+            });
     dialog.openLarge();
     dialog.exec();
 }

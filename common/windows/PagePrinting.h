@@ -1,10 +1,10 @@
 #pragma once
 // The windows' real page output: a modal print preview that can also save
-// the sheet as PDF (a teacher without a printer still gets the sheet), and
-// printing on the default printer at once, without a dialog. The preview
-// shows the pages as they print: it has no orientation or page setup of its
-// own. Jobs, and the file a print dialog proposes, are named after the sheet
-// (Page::suggestedFileName).
+// the sheet as PDF (a teacher without a printer still gets the sheet) or as a
+// web page that checks its answers on a phone, and printing on the default
+// printer at once, without a dialog. The preview shows the pages as they
+// print: it has no orientation or page setup of its own. Jobs, and the file a
+// print dialog proposes, are named after the sheet (Page::suggestedFileName).
 
 #include <QString>
 #include <functional>
@@ -34,9 +34,12 @@ class DesktopPageOutput : public PageOutput {
 
     // Asks where to save the PDF; an empty answer cancels. Tests replace it.
     std::function<QString(QWidget* parent)> askPdfPath;
+    // The same for the web page of "HTML olarak kaydet".
+    std::function<QString(QWidget* parent)> askHtmlPath;
 
-    // The object name of the preview's save-as-PDF action.
+    // The object names of the preview's save-as-PDF and save-as-HTML actions.
     static constexpr const char* kSavePdfActionName = "SavePdfAction";
+    static constexpr const char* kSaveHtmlActionName = "SaveHtmlAction";
 };
 
 // The print job's title: the sheet's suggested file name without ".pdf".

@@ -6,6 +6,7 @@
 
 #include "common/core/FileNames.h"
 #include "common/core/Names.h"
+#include "common/core/OutputFile.h"
 #include "common/render/ClassSetPages.h"
 #include "common/windows/BoardWindow.h"
 #include "common/windows/ClassSetDialog.h"
@@ -33,9 +34,29 @@ void WorksheetWindow::showEvent(QShowEvent* event) {
 }
 
 PageOutput& WorksheetWindow::pageOutput() {
-    if (context_.pageOutput) return *context_.pageOutput;
-    if (!desktopOutput_) desktopOutput_ = std::make_unique<DesktopPageOutput>();
-    return *desktopOutput_;
+    if (!context_.pageOutput && !desktopOutput_)
+        desktopOutput_ = std::make_unique<DesktopPageOutput>();
+    PageOutput& output = context_.pageOutput ? *context_.pageOutput : *desktopOutput_;
+    // The output may be shared by the windows: the one that shows its sheet says how.
+    output.saveSheetHtml = [this](const QString& path) {
+        OutputFile file(path);
+        file.write(sheetHtml(shownSheet()));
+        file.commit();
+    };
+    return output;
+}
+
+HtmlSheet WorksheetWindow::shownSheet() {
+    std::unique_ptr<SheetSource> source = makeSheetSource();
+    return htmlSheetOf(*source, QString());
+}
+
+void WorksheetWindow::saveClassSetHtml(const QString& folder) {
+    HtmlSheetFolder pages(folder, classSetChoice_);
+    int k = 0;
+    for (const KeptSheet& kept : classSetSheets_)
+        pages.add(++k, kept.sheet, kept.keyLines);
+    pages.finish();
 }
 
 ClassSetDialog& WorksheetWindow::openClassSetDialog() {
@@ -54,7 +75,21 @@ ClassSetDialog& WorksheetWindow::openClassSetDialog() {
             });
         };
         classSetDialog_->look = [this, withPages] {
-            withPages([this](const auto& pages) { pageOutput().previewPages(this, pages); });
+            withPages([this](const auto& pages) {
+                PageOutput& output = pageOutput();
+                // A set is many sheets: its web pages are the dialog's to save.
+                output.saveSheetHtml = nullptr;
+                output.previewPages(this, pages);
+            });
+        };
+        classSetDialog_->saveHtml = [this](const QString& folder) {
+            runGuarded(this, [&] {
+                if (classSetSheets_.empty() && !missingPagesReason().isEmpty())
+                    QMessageBox::information(this, names::kApplicationTitle.toString(),
+                                             missingPagesReason());
+                else
+                    saveClassSetHtml(folder);
+            });
         };
         classSetDialog_->print = [this, withPages] {
             withPages([this](const auto& pages) { tellPrinted(pageOutput().printJob(this, pages, 1)); });
@@ -124,6 +159,7 @@ void WorksheetWindow::runClassSet(SheetSource& source, const ClassSetChoice& cho
                                   SheetWriter* writer, bool keepPages,
                                   const std::function<void(int k)>& sheetDone) {
     std::vector<Page> pages;
+    std::vector<KeptSheet> sheets;
     SheetWriters writers;
     struct Forward : SheetWriter {
         explicit Forward(SheetWriter& to) : to(to) {}
@@ -134,12 +170,29 @@ void WorksheetWindow::runClassSet(SheetSource& source, const ClassSetChoice& cho
         SheetWriter& to;
     };
     if (writer) writers.add(std::make_unique<Forward>(*writer));
-    if (keepPages)
+    // The sheets as values too, for their web pages.
+    struct Keep : SheetWriter {
+        Keep(const ClassSetChoice& choice, std::vector<KeptSheet>& sheets)
+            : choice(choice), sheets(sheets) {}
+        SheetNeeds needs() const override { return {false, true, choice.answerKey, false}; }
+        void addSheet(int k, SheetSource& s) override {
+            sheets.push_back({htmlSheetOf(s, choice.pupil(k)),
+                              choice.answerKey ? s.sheetAnswers() : QStringList()});
+        }
+        void finish() override {}
+        const ClassSetChoice& choice;
+        std::vector<KeptSheet>& sheets;
+    };
+    if (keepPages) {
         writers.add(std::make_unique<PagesWriter>(
             choice, [&pages](const Page& page) { pages.push_back(page); }));
+        writers.add(std::make_unique<Keep>(choice, sheets));
+    }
     runSheetSet(source, context_.random, choice, writers, sheetDone);
     nameSheetPages(pages, true);
     classSetPages_ = std::move(pages);
+    classSetSheets_ = std::move(sheets);
+    classSetChoice_ = choice;
 }
 
 void WorksheetWindow::nameSheetPages(std::vector<Page>& pages, bool classSet) const {

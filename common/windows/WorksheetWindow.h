@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/core/SheetSet.h"
+#include "common/render/HtmlSheet.h"
 #include "common/windows/AppContext.h"
 
 class QPushButton;
@@ -30,6 +31,9 @@ class WorksheetWindow : public QWidget {
 
     // The pages of the last class set (sheets, then the key).
     const std::vector<Page>& classSetPages() const { return classSetPages_; }
+    // Writes the last class set as web pages into the folder, one a sheet
+    // (HtmlSheetFolder). Throws as the writing does.
+    void saveClassSetHtml(const QString& folder);
     // Opens "Sınıf seti…" (window-modal, returns at once).
     ClassSetDialog& openClassSetDialog();
     // "Tahtada Göster": the held sheet's exercises, full screen on this
@@ -51,6 +55,11 @@ class WorksheetWindow : public QWidget {
     virtual void classSetMade() {}
     // Why a set has no pages to show (too many exercises); empty: it has.
     virtual QString missingPagesReason() const { return {}; }
+    // The sheet the window shows, for "HTML olarak kaydet" in its preview.
+    // The sheet sources read the window's worksheet, so a source not yet
+    // drawn from gives the sheet shown; a window whose source keeps its own
+    // sheet says so itself.
+    virtual HtmlSheet shownSheet();
     // The exercises of the sheet the window holds now, in page order, as
     // "Bak" shows them; empty before the first preparation. The board shows
     // these, so it never draws a sheet of its own.
@@ -84,6 +93,13 @@ class WorksheetWindow : public QWidget {
   private:
     AppContext& context_;
     std::vector<Page> classSetPages_;
+    // The last set's sheets and key lines, for its web pages.
+    struct KeptSheet {
+        HtmlSheet sheet;
+        QStringList keyLines;
+    };
+    std::vector<KeptSheet> classSetSheets_;
+    ClassSetChoice classSetChoice_;
     ClassSetDialog* classSetDialog_ = nullptr;
     BoardWindow* board_ = nullptr;
     std::unique_ptr<PageOutput> desktopOutput_;

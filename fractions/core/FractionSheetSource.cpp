@@ -22,6 +22,16 @@ ExerciseList FractionSheetSource::sheetExercises() {
     return fractionExercises(worksheet_.exercises());
 }
 
+// The page has no heading; the window's choices say what the sheet is.
+QString FractionSheetSource::sheetTitle() {
+    QStringList parts{QStringLiteral("Kesirler"), choices_.operation, choices_.type};
+    // The denominators' relation is a choice of addition and subtraction only.
+    if (choices_.operation == u"Toplama" || choices_.operation == u"Çıkarma")
+        parts << choices_.relation;
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(" – "));
+}
+
 QString FractionSheetSource::sheetJsonFields() {
     QString rows;
     for (const FractionRow& row : worksheet_.exercises()) {

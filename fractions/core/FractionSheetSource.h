@@ -20,6 +20,7 @@ class FractionSheetSource : public SheetSource {
     void prepareNext(RandomDraw& random) override { worksheet_.prepare(choices_, random); }
     void sheetPages(const std::function<void(Page&&)>& pageDone) override;
     ExerciseList sheetExercises() override;
+    QString sheetTitle() override;
     QString sheetJsonFields() override;
     QString sheetListing() override;
 

@@ -64,6 +64,16 @@ void MixedSheetSource::sheetPages(const std::function<void(Page&&)>& pageDone) {
     buildMixedPages(preset_.title, preset_.paper, parts_, footer_.teacher, footer_.date, pageDone);
 }
 
+std::vector<std::pair<qsizetype, QString>> MixedSheetSource::sheetHeadings() {
+    std::vector<std::pair<qsizetype, QString>> headings;
+    qsizetype index = 0;
+    for (const SheetPart& part : parts_) {
+        if (!part.heading.isEmpty()) headings.emplace_back(index, part.heading);
+        index += part.exercises.size();
+    }
+    return headings;
+}
+
 ExerciseList MixedSheetSource::sheetExercises() {
     ExerciseList all;
     for (const SheetPart& part : parts_)

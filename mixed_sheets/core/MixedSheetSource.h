@@ -46,6 +46,8 @@ class MixedSheetSource : public SheetSource {
     void prepareNext(RandomDraw& random) override;
     void sheetPages(const std::function<void(Page&&)>& pageDone) override;
     ExerciseList sheetExercises() override;
+    QString sheetTitle() override { return preset_.title; }
+    std::vector<std::pair<qsizetype, QString>> sheetHeadings() override;
     bool halfPageSheets() const override { return preset_.paper == Paper::A5; }
     QString sheetJsonFields() override;
     QString sheetListing() override;

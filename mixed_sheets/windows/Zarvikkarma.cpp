@@ -546,3 +546,7 @@ bool TFormZarvikKarma::halfPageSheets() const {
 zarvik::ExerciseList TFormZarvikKarma::currentExercises() const {
     return sheet_ ? sheet_->sheetExercises() : zarvik::ExerciseList{};
 }
+
+zarvik::HtmlSheet TFormZarvikKarma::shownSheet() {
+    return sheet_ ? zarvik::htmlSheetOf(*sheet_, {}) : zarvik::HtmlSheet{};
+}

@@ -91,6 +91,8 @@ class TFormZarvikKarma : public zarvik::PrintedWorksheetWindow {
     bool halfPageSheets() const override;
     // The board shows the sheet held, every section's exercises in order.
     zarvik::ExerciseList currentExercises() const override;
+    // The sheet held, as a web page with its sections' headings.
+    zarvik::HtmlSheet shownSheet() override;
 
     void showMessages();
 

@@ -41,6 +41,10 @@ ExerciseList NumberSheetSource::sheetExercises() {
                : ExerciseList();
 }
 
+QString NumberSheetSource::sheetTitle() {
+    return worksheet_.title();
+}
+
 QString NumberSheetSource::sheetJsonFields() {
     const NumberWorksheet& sheet = worksheet_;
     return QStringLiteral(

@@ -26,6 +26,7 @@ class NumberSheetSource : public SheetSource {
     void prepareNext(RandomDraw& random) override;
     void sheetPages(const std::function<void(Page&&)>& pageDone) override;
     ExerciseList sheetExercises() override;
+    QString sheetTitle() override;
     QString sheetJsonFields() override;
     QString sheetListing() override;
 

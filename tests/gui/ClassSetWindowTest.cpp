@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -214,6 +215,37 @@ TEST_F(ClassSetWindow, FractionAndNumberSetsAreTheCommandsSets) {
                         {QStringLiteral("numbers"), QStringLiteral("--kind"), kind,
                          QStringLiteral("--digits"), digits, QStringLiteral("--columns"), columns,
                          QStringLiteral("--sheets"), QStringLiteral("3")});
+    }
+}
+
+TEST_F(ClassSetWindow, WebPagesOfTheSetAreTheCommandsPages) {
+    TFormZarvikKesir window(context);
+    pick(&window, "ComboBox1", QStringLiteral("Toplama"));
+    pick(&window, "ComboBox2", QStringLiteral("Tam Sayılı Kesir"));
+    pick(&window, "ComboBox3", QStringLiteral("Paydaları Farklı"));
+    random.seed(kTime);
+    const QString list = writeList("Ali Veli\nZeynep Çınar\n");
+    ClassSetDialog& dialog = prepareSet(window, 1, true, false, list);
+    const QString mine = folder.filePath(QStringLiteral("window"));
+    dialog.askHtmlFolder = [&](QWidget*) { return mine; };
+    child<QPushButton>(&dialog, "SetHtmlButton")->click();
+    dialog.close();
+
+    const QString theirs = folder.filePath(QStringLiteral("cli/"));
+    const auto result = test::runCli(
+        {QStringLiteral("fraction"), QStringLiteral("--op"), QStringLiteral("Toplama"),
+         QStringLiteral("--type"), QStringLiteral("Tam Sayılı Kesir"),
+         QStringLiteral("--denominators"), QStringLiteral("Paydaları Farklı"),
+         QStringLiteral("--names"), list, QStringLiteral("--answer-key"), QStringLiteral("--time"),
+         QString::number(kTime), QStringLiteral("-o"), theirs, QStringLiteral("--html")});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QStringList files = QDir(theirs).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(files, QStringList({"Ali-Veli.html", "Cevap-Anahtari.html", "Zeynep-Cinar.html"}));
+    EXPECT_EQ(QDir(mine).entryList(QDir::Files, QDir::Name), files);
+    for (const QString& name : files) {
+        QFile a(QDir(mine).filePath(name)), b(QDir(theirs).filePath(name));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        EXPECT_EQ(a.readAll(), b.readAll()) << name.toStdString();
     }
 }
 

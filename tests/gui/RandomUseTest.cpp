@@ -72,6 +72,10 @@ class RandomUse {
                                     folder_ + QStringLiteral("/yok/kayit.pdf"),
                                     folder_ + QStringLiteral("/adsiz")});
         };
+        output_.askHtmlPath = [this](QWidget*) {
+            return pick(QStringList{QString(), folder_ + QStringLiteral("/odev.html"), classList_,
+                                    folder_ + QStringLiteral("/yok/odev.html")});
+        };
     }
 
     NoPrinter output_;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -87,6 +88,20 @@ TEST_F(KarmaWindow, SheetsAreTheCommandsAndASavedFileGivesTheSheetShownAgain) {
     press("ButtonBak");
     ASSERT_EQ(output.previews.size(), 1u);
     EXPECT_EQ(output.previews[0].size(), 1u);
+    // The preview's "HTML olarak kaydet" writes the sheet shown, zarvik-cli's
+    // page for the same draw, its sections' headings in it.
+    const QString windowHtml = folder.filePath(QStringLiteral("pencere.html"));
+    ASSERT_TRUE(output.saveSheetHtml);
+    output.saveSheetHtml(windowHtml);
+    const QString cliHtml = folder.filePath(QStringLiteral("komut.html"));
+    ASSERT_EQ(test::runCli({"sheet", shipped, "--time", QString::number(kTime), "-o", cliHtml})
+                  .exitCode,
+              0);
+    QFile mine(windowHtml), theirs(cliHtml);
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly) && theirs.open(QIODevice::ReadOnly));
+    const QByteArray page = mine.readAll();
+    EXPECT_EQ(page, theirs.readAll());
+    EXPECT_EQ(page.count("<h2>"), qsizetype(window.sheet()->parts().size()));
 
     // Another press, another sheet, even within the same second; saved with
     // its time, the file gives it again.

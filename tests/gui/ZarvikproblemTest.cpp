@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "RecordingOutput.h"
 #include "word_problems/windows/Zarvikproblem.h"
@@ -54,4 +56,14 @@ TEST(Zarvikproblem, ListsFollowTheGradeAndThePreparedSheetIsPreviewed) {
     w.findChild<QPushButton*>(QStringLiteral("ButtonBak"))->click();
     ASSERT_EQ(output.previews.size(), 1u);
     EXPECT_EQ(output.previews.front().size(), expected.pages().size());
+    // Its "HTML olarak kaydet": the problems shown, under their theme's title.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("problemler.html"));
+    ASSERT_TRUE(output.saveSheetHtml);
+    output.saveSheetHtml(path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+    EXPECT_EQ(page.count(QStringLiteral("<section class=\"ex")), 7);
+    EXPECT_TRUE(page.contains(QStringLiteral("<h1>") + w.worksheet().title().toHtmlEscaped()));
 }

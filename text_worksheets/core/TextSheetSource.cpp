@@ -75,6 +75,10 @@ ExerciseList TextSheetSource::sheetExercises() {
     return sheet_ ? textSheetExercises(*sheet_) : ExerciseList();
 }
 
+QString TextSheetSource::sheetTitle() {
+    return textSheetTitle(kind_);
+}
+
 qint64 TextSheetSource::exercisesPerSheet() {
     // Its lines are not kept when only written: the count the sheet was drawn with.
     if (sheet_) return SheetSource::exercisesPerSheet();

@@ -29,6 +29,7 @@ class TextSheetSource : public SheetSource {
     void prepareNext(RandomDraw& random) override;
     void sheetPages(const std::function<void(Page&&)>& pageDone) override;
     ExerciseList sheetExercises() override;
+    QString sheetTitle() override;
     qint64 exercisesPerSheet() override;
     QStringList sheetAnswers() override;
     QString sheetJsonFields() override;

@@ -435,6 +435,11 @@ std::unique_ptr<zarvik::SheetSource> TFormZarvikEski::makeSheetSource() {
                                                      EditTarih->text());
 }
 
+zarvik::HtmlSheet TFormZarvikEski::shownSheet() {
+    if (!sheet_) return {};
+    return {zarvik::textSheetTitle(sheet_->kind), {}, zarvik::textSheetExercises(*sheet_), {}};
+}
+
 zarvik::ExerciseList TFormZarvikEski::currentExercises() const {
     return sheet_ ? zarvik::textSheetExercises(*sheet_) : zarvik::ExerciseList();
 }

@@ -68,6 +68,8 @@ class TFormZarvikEski : public zarvik::WorksheetWindow {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     std::unique_ptr<zarvik::SheetSource> makeSheetSource() override;
+    // The sheet the last press drew, which the window keeps itself.
+    zarvik::HtmlSheet shownSheet() override;
     bool prepareClassSet(const zarvik::ClassSetChoice& choice) override;
     QString missingPagesReason() const override;
     zarvik::ExerciseList currentExercises() const override;

@@ -22,6 +22,7 @@ class ProblemSheetSource : public SheetSource {
     void prepareNext(RandomDraw& random) override;
     void sheetPages(const std::function<void(Page&&)>& pageDone) override;
     ExerciseList sheetExercises() override { return worksheet_.exercises(); }
+    QString sheetTitle() override { return worksheet_.title(); }
     bool halfPageSheets() const override { return choices_.paper == kA5; }
     QString sheetJsonFields() override;
     QString sheetListing() override;
