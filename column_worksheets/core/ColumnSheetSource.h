@@ -41,6 +41,7 @@ class ColumnSheetSource : public SheetSource {
     void prepareNext(RandomDraw& random) override;
     void sheetPages(const std::function<void(Page&&)>& pageDone) override;
     ExerciseList sheetExercises() override;
+    ExerciseList firstExercises(qsizetype count) override;
     int answerGridColumns() const override { return 5; }
     bool halfPageSheets() const override;
     QString sheetJsonFields() override;
