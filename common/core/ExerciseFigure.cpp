@@ -24,6 +24,8 @@ class Builder {
         font_ = kFont;
         font_.pointSize = style.points;
         metrics_ = textMeasure().metrics(font_, style.points);
+        // Most figures are a handful of cells: no growing one by one.
+        figure_.cells.reserve(8);
     }
 
     double width(const QString& text, bool bold = false) const {
@@ -54,13 +56,14 @@ class Builder {
         if (!style_.numbered) return 0;
         const QString label = QString::number(n) + u')';
         Cell cell = richTextCell({QStringLiteral("Number"), 0, 0, 0, 0}, kNumberFont);
+        const FaceMetrics numberMetrics = textMeasure().metrics(kNumberFont, kNumberFont.pointSize);
         cell.width = textMeasure().width(label, kNumberFont, kNumberFont.pointSize) + 5;
-        cell.height = textMeasure().metrics(kNumberFont, kNumberFont.pointSize).lineSpacing;
-        cell.top = std::max(0.0, metrics_.ascent -
-                                     textMeasure().metrics(kNumberFont, kNumberFont.pointSize).ascent);
+        cell.height = numberMetrics.lineSpacing;
+        cell.top = std::max(0.0, metrics_.ascent - numberMetrics.ascent);
         cell.text = label;
-        add(cell);
-        return cell.width + kGap;
+        const double after = cell.width + kGap;
+        add(std::move(cell));
+        return after;
     }
     // Writing lines for an answer of so many characters, from (left, top).
     void writingRoom(double left, double top, qsizetype characters, double minimum) {

@@ -46,6 +46,8 @@ class MixedSheetSource : public SheetSource {
     void prepareNext(RandomDraw& random) override;
     void sheetPages(const std::function<void(Page&&)>& pageDone) override;
     ExerciseList sheetExercises() override;
+    // The key's lines read from the sections in place, without a copy of every exercise.
+    QStringList sheetAnswers() override;
     bool halfPageSheets() const override { return preset_.paper == Paper::A5; }
     QString sheetJsonFields() override;
     QString sheetListing() override;
