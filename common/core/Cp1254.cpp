@@ -24,8 +24,10 @@ QString fromCp1254(QByteArrayView bytes) {
         for (int b = 0; b < 256; ++b) {
             const char byte = static_cast<char>(b);
             const QString letter = decoder.decode(QByteArrayView(&byte, 1));
-            if (letter.size() != 1 || decoder.hasError()) made.oneEach = false;
-            else made.of[static_cast<size_t>(b)] = letter.front().unicode();
+            if (letter.size() != 1 || decoder.hasError())
+                made.oneEach = false;
+            else
+                made.of[static_cast<size_t>(b)] = letter.front().unicode();
             decoder.resetState();
         }
         return made;
