@@ -1,5 +1,7 @@
 #include "column_worksheets/core/ColumnAnswers.h"
 
+#include <algorithm>
+
 namespace zarvik {
 
 namespace {
@@ -20,11 +22,14 @@ QString columnSign(ColumnOperation operation) {
 
 }  // namespace
 
-ExerciseList columnExercises(const std::vector<ColumnProblem>& problems) {
+ExerciseList columnExercises(const std::vector<ColumnProblem>& problems, qsizetype most) {
+    const size_t count =
+        most < 0 ? problems.size() : std::min(problems.size(), static_cast<size_t>(most));
     ExerciseList exercises;
-    exercises.reserve(problems.size());
+    exercises.reserve(count);
     int number = 0;
-    for (const ColumnProblem& p : problems) {
+    for (size_t i = 0; i < count; ++i) {
+        const ColumnProblem& p = problems[i];
         Exercise e;
         e.number = ++number;
         const QString sign = columnSign(p.operation);

@@ -92,6 +92,10 @@ ExerciseList ColumnSheetSource::sheetExercises() {
     return columnExercises(sheet_.problems());
 }
 
+ExerciseList ColumnSheetSource::firstExercises(qsizetype count) {
+    return columnExercises(sheet_.problems(), count);
+}
+
 bool ColumnSheetSource::halfPageSheets() const {
     return sheet_.design().paper == Paper::A5;
 }

@@ -42,6 +42,7 @@ class ColumnSheetSource : public SheetSource {
     void sheetPages(const std::function<void(Page&&)>& pageDone) override;
     ExerciseList sheetExercises() override;
     QString sheetTitle() override;
+    ExerciseList firstExercises(qsizetype count) override;
     int answerGridColumns() const override { return 5; }
     bool halfPageSheets() const override;
     QString sheetJsonFields() override;

@@ -24,6 +24,8 @@ class Builder {
         font_ = kFont;
         font_.pointSize = style.points;
         metrics_ = textMeasure().metrics(font_, style.points);
+        // Most figures are a handful of cells: no growing one by one.
+        figure_.cells.reserve(8);
     }
 
     double width(const QString& text, bool bold = false) const {
@@ -54,13 +56,14 @@ class Builder {
         if (!style_.numbered) return 0;
         const QString label = QString::number(n) + u')';
         Cell cell = richTextCell({QStringLiteral("Number"), 0, 0, 0, 0}, kNumberFont);
+        const FaceMetrics numberMetrics = textMeasure().metrics(kNumberFont, kNumberFont.pointSize);
         cell.width = textMeasure().width(label, kNumberFont, kNumberFont.pointSize) + 5;
-        cell.height = textMeasure().metrics(kNumberFont, kNumberFont.pointSize).lineSpacing;
-        cell.top = std::max(0.0, metrics_.ascent -
-                                     textMeasure().metrics(kNumberFont, kNumberFont.pointSize).ascent);
+        cell.height = numberMetrics.lineSpacing;
+        cell.top = std::max(0.0, metrics_.ascent - numberMetrics.ascent);
         cell.text = label;
-        add(cell);
-        return cell.width + kGap;
+        const double after = cell.width + kGap;
+        add(std::move(cell));
+        return after;
     }
     // Writing lines for an answer of so many characters, from (left, top).
     void writingRoom(double left, double top, qsizetype characters, double minimum) {
@@ -305,17 +308,38 @@ void sequence(Builder& b, const Exercise& e, double x) {
     b.room(x, 0, at - x, h);
 }
 
+struct Span {
+    qsizetype start;
+    qsizetype end;
+};
+
+// The blanks of a text, left to right: runs of three or more "_" or of four
+// or more ".".
+std::vector<Span> blankMarks(const QString& text) {
+    std::vector<Span> marks;
+    for (qsizetype i = 0; i < text.size();) {
+        const QChar c = text[i];
+        qsizetype end = i + 1;
+        if (c == u'_' || c == u'.')
+            while (end < text.size() && text[end] == c)
+                ++end;
+        if ((c == u'_' && end - i >= 3) || (c == u'.' && end - i >= 4)) marks.push_back({i, end});
+        i = end;
+    }
+    return marks;
+}
+
 // A line of text; its blanks ("___") widened to the answer's handwriting, or
 // writing lines under it when it has none.
 void line(Builder& b, const Exercise& e, double x) {
-    static const QRegularExpression blankMark(QStringLiteral("_{3,}|\\.{4,}"));
     QString text = spacedArithmetic(e.text);
+    std::vector<Span> marks = blankMarks(text);
     // "17 - 9 =": the answer goes after the equals sign, as the text pages print it.
-    if (text.endsWith(u'=') && !text.contains(blankMark)) text += QStringLiteral(" ___");
-    // Counted one after another: QString::count would count "......" many times over.
-    qsizetype blanks = 0;
-    for (auto it = blankMark.globalMatch(text); it.hasNext(); it.next())
-        ++blanks;
+    if (text.endsWith(u'=') && marks.empty()) {
+        text += QStringLiteral(" ___");
+        marks.push_back({text.size() - 3, text.size()});
+    }
+    const auto blanks = static_cast<qsizetype>(marks.size());
     QStringList parts = e.answer.split(QStringLiteral(", "));
     if (blanks > 1 && parts.size() != blanks) {
         // "3 TL 35 kr" for "___ TL ___ kr": a number of the answer in each blank.
@@ -332,18 +356,17 @@ void line(Builder& b, const Exercise& e, double x) {
         qsizetype index = 0;
         QString widened;
         qsizetype from = 0;
-        for (auto it = blankMark.globalMatch(text); it.hasNext();) {
-            const QRegularExpressionMatch m = it.next();
+        for (const Span& m : marks) {
             const QString answer = blanks == 1 ? e.answer : parts.value(index);
             ++index;
-            widened += text.mid(from, m.capturedStart() - from);
+            widened += text.mid(from, m.start - from);
             if (b.style().answer) {
                 widened += answer;
             } else {
                 const double room = kHandwritingAdvance * static_cast<double>(std::max<qsizetype>(2, answer.size()));
                 widened += QString(static_cast<qsizetype>(std::ceil(room / underscore)), u'_');
             }
-            from = m.capturedEnd();
+            from = m.end;
         }
         text = widened + text.mid(from);
     }
@@ -545,8 +568,14 @@ void problem(Builder& b, const Exercise& e, double x) {
 }  // namespace
 
 QString spacedArithmetic(const QString& text) {
-    static const QRegularExpression arithmetic(QStringLiteral("^[0-9,+\\-xX÷=]+$"));
-    if (!arithmetic.match(text).hasMatch()) return text;
+    const auto arithmetic = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == u',' || c == u'+' || c == u'-' || c == u'x' ||
+               c == u'X' || c == u'÷' || c == u'=';
+    };
+    // A line break at the very end is let through, as a "$" lets it.
+    QStringView body(text);
+    if (body.endsWith(u'\n')) body.chop(1);
+    if (body.isEmpty() || !std::all_of(body.begin(), body.end(), arithmetic)) return text;
     QString spaced;
     for (const QChar c : text) {
         if (c == u'+' || c == u'-' || c == u'x' || c == u'X' || c == u'÷' || c == u'=')

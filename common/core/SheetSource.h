@@ -69,6 +69,10 @@ class SheetSource {
     // Headings inside the sheet, each shown before the exercise of that
     // index in sheetExercises() (a mixed sheet's sections); empty: none.
     virtual std::vector<std::pair<qsizetype, QString>> sheetHeadings() { return {}; }
+    // At least the first `count` of them (all, if the sheet has fewer), for
+    // a caller that takes a few of a long page: a source whose exercises
+    // cost something to make makes only those; the others give them all.
+    virtual ExerciseList firstExercises(qsizetype /*count*/) { return sheetExercises(); }
     // How many exercises the prepared sheet holds, for the limit of a run.
     virtual qint64 exercisesPerSheet() { return sheetExercises().size(); }
     // The key's lines: "12) 45 + 713 = 758".

@@ -229,7 +229,7 @@ void buildMixedPages(const QString& title, Paper paper, const std::vector<SheetP
         }
         for (const Placed& placed : laid.figures)
             placeFigure(page, placed.figure, placed.left, placed.top,
-                        QStringLiteral("E%1.").arg(placed.number));
+                        u'E' + QString::number(placed.number) + u'.');
         addTeacherFooter(page, d.footer);
         setTeacherFooterCaptions(page, u"TeacherLabel", u"DateLabel", teacherName, date);
         page.suggestedFileName = pdfFileName({QStringLiteral("Karma"), title});

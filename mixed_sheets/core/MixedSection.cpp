@@ -240,10 +240,23 @@ ExerciseList MixedSection::draw(RandomDraw& random) {
     int examined = 0;
     while (static_cast<int>(taken.size()) < count) {
         source_->prepareNext(random);
-        ExerciseList sheet = source_->sheetExercises();
+        // A section mostly takes the first exercises of a page; the rest are
+        // made only when some of those are refused.
+        const qsizetype asked = count - static_cast<qsizetype>(taken.size());
+        ExerciseList sheet = source_->firstExercises(asked);
         if (sheet.empty())
             throw Error(QStringLiteral("%1. bölümde alıştırma çıkmadı.").arg(index_ + 1));
-        for (Exercise& e : sheet) {
+        bool whole = static_cast<qsizetype>(sheet.size()) != asked;
+        for (size_t i = 0;; ++i) {
+            if (i == sheet.size()) {
+                if (whole) break;
+                whole = true;
+                ExerciseList all = source_->sheetExercises();
+                for (size_t k = sheet.size(); k < all.size(); ++k)
+                    sheet.push_back(std::move(all[k]));
+                if (i == sheet.size()) break;
+            }
+            Exercise& e = sheet[i];
             ++examined;
             if (section_.regroup && regroupingOf(e) != Regrouping::Regroups) continue;
             const QString identity = exerciseIdentity(e);

@@ -81,6 +81,13 @@ ExerciseList MixedSheetSource::sheetExercises() {
     return all;
 }
 
+QStringList MixedSheetSource::sheetAnswers() {
+    QStringList lines;
+    for (const SheetPart& part : parts_)
+        lines += keyLines(part.exercises);
+    return lines;
+}
+
 QString MixedSheetSource::sheetJsonFields() {
     QStringList sections;
     for (size_t i = 0; i < parts_.size(); ++i) {

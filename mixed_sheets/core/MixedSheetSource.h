@@ -48,6 +48,8 @@ class MixedSheetSource : public SheetSource {
     ExerciseList sheetExercises() override;
     QString sheetTitle() override { return preset_.title; }
     std::vector<std::pair<qsizetype, QString>> sheetHeadings() override;
+    // The key's lines read from the sections in place, without a copy of every exercise.
+    QStringList sheetAnswers() override;
     bool halfPageSheets() const override { return preset_.paper == Paper::A5; }
     QString sheetJsonFields() override;
     QString sheetListing() override;

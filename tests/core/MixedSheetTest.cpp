@@ -215,6 +215,45 @@ TEST(MixedSection, TakesDifferentExercisesThatRegroupAndRepeatsOnlyWhenAccepted)
     EXPECT_EQ(first.size(), 45);
 }
 
+// A section converts only the first problems of a column page it needs; what
+// it takes is still what whole pages give, in their order.
+TEST(MixedSection, TakesWhatWholePagesGiveInTheirOrder) {
+    NoMessages messages;
+    const QStringList borrowing{"column", "--op", "Çıkarma", "--prop", "Onluk bozarak çıkarma",
+                                "--answers", "2"};
+    for (const PresetSection& section :
+         {PresetSection{borrowing, 10, {}, false, false}, PresetSection{borrowing, 70, {}, true, false}}) {
+        MixedSection mixed(section, 0, Paper::A4, {}, messages);
+        RandomDraw random;
+        random.seed(11);
+        const ExerciseList drawn = mixed.draw(random);
+
+        const auto pages = sheetSourceOf(sectionCommandLine(section, Paper::A4), {}, messages);
+        pages->setNeeds({false, true, false, false});
+        RandomDraw same;
+        same.seed(11);
+        QStringList expected;
+        QSet<QString> held;
+        while (expected.size() < section.count) {
+            pages->prepareNext(same);
+            for (const Exercise& e : pages->sheetExercises()) {
+                if (section.regroup && regroupingOf(e) != Regrouping::Regroups) continue;
+                if (held.contains(exerciseIdentity(e))) continue;
+                held.insert(exerciseIdentity(e));
+                expected << e.key;
+                if (expected.size() == section.count) break;
+            }
+        }
+        QStringList keys;
+        for (const Exercise& e : drawn)
+            keys << e.key;
+        EXPECT_EQ(keys, expected);
+        // The shared draw went on exactly as far.
+        EXPECT_EQ(random.low(), same.low());
+        EXPECT_EQ(random.high(), same.high());
+    }
+}
+
 TEST(MixedSheetSource, ShortSectionsAreFoundForASheetAndForASet) {
     NoMessages messages;
     SheetPreset preset = oneSection(kCarryingSums, 60, true);

@@ -92,6 +92,48 @@ TEST(ExerciseFigure, EveryShapeHoldsItsCellsAndRoomToWrite) {
     }
 }
 
+// A line's blanks: "___" and longer, "...." and longer, nothing shorter;
+// a bare sum gets its spaces and a blank after "=". With the answer each
+// blank holds its part of it.
+TEST(ExerciseFigure, LineBlanksTakeTheirAnswers) {
+    const struct {
+        const char16_t* text;
+        const char16_t* answer;
+        const char16_t* shown;
+    } cases[] = {
+        {u"12+3=", u"15", u"12 + 3 = 15"},
+        {u"45x3=", u"135", u"45 x 3 = 135"},
+        {u"7 __ 5 = ___", u"2", u"7 __ 5 = 2"},
+        {u"5 ...... 3", u">", u"5 > 3"},
+        {u"Bekle... ___", u"x", u"Bekle... x"},
+        {u"___ TL ___ kr", u"3 TL 35 kr", u"3 TL 35 kr"},
+        {u"___ , _____", u"4, 9", u"4 , 9"},
+    };
+    FigureStyle style;
+    style.answer = true;
+    for (const auto& c : cases) {
+        Exercise e;
+        e.number = 1;
+        e.text = QString::fromUtf16(c.text);
+        e.answer = QString::fromUtf16(c.answer);
+        SCOPED_TRACE(e.text.toStdString());
+        const ExerciseFigure figure = exerciseFigure(e, style);
+        const auto cell = std::find_if(figure.cells.begin(), figure.cells.end(),
+                                       [](const Cell& k) { return k.name == u"AnswerText"; });
+        ASSERT_NE(cell, figure.cells.end());
+        EXPECT_EQ(cell->text, QString::fromUtf16(c.shown));
+    }
+    // No blank: the text as it is, the answer under it.
+    Exercise plain;
+    plain.text = QStringLiteral("Yedi yüz on iki");
+    plain.answer = QStringLiteral("712");
+    const ExerciseFigure figure = exerciseFigure(plain, style);
+    const auto text = std::find_if(figure.cells.begin(), figure.cells.end(),
+                                   [](const Cell& k) { return k.name == u"Text"; });
+    ASSERT_NE(text, figure.cells.end());
+    EXPECT_EQ(text->text, plain.text);
+}
+
 QImage painted(const ExerciseFigure& figure, int margin) {
     const double scale = 300 / 254.0;  // 300 dpi
     QImage image(static_cast<int>(figure.width * scale) + 2 * margin,
