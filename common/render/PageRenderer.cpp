@@ -20,6 +20,7 @@
 #include <QTextLayout>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
 #include <list>
 #include <map>
@@ -199,6 +200,7 @@ class TextCache {
         QPointF position;  // from the pen, as in its line
         double advance = 0;
         bool single = false;
+        bool blank = false;  // a space: moves the pen, draws nothing
     };
 
     struct Font {
@@ -259,9 +261,26 @@ class TextCache {
             for (const QGlyphRun& run : line.runs) {
                 line.decorated =
                     line.decorated || run.underline() || run.overline() || run.strikeOut();
-                line.fonts << fontNumber(run.rawFont());
-                line.glyphs << run.glyphIndexes();
-                line.positions << run.positions();
+                const int number = fontNumber(run.rawFont());
+                line.fonts << number;
+                QList<quint32> glyphs = run.glyphIndexes();
+                QList<QPointF> positions = run.positions();
+                // A space leaves no ink: a PDF is spared a glyph it would
+                // write and compress for nothing (a key's lines are a fifth
+                // spaces), and readers still see the gap as a space.
+                if (!run.underline() && !run.overline() && !run.strikeOut()) {
+                    qsizetype kept = 0;
+                    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+                        if (blank(number, glyphs[i])) continue;
+                        glyphs[kept] = glyphs[i];
+                        positions[kept] = positions[i];
+                        ++kept;
+                    }
+                    glyphs.resize(kept);
+                    positions.resize(kept);
+                }
+                line.glyphs << glyphs;
+                line.positions << positions;
             }
         }
         return *font.lines.insert(text, line);
@@ -283,6 +302,7 @@ class TextCache {
                 letter.glyph = run.glyphIndexes().front();
                 letter.position = run.positions().front();
                 letter.single = true;
+                letter.blank = blank(letter.font, letter.glyph);
             }
         }
         if (common) return *(font.commonLetters[c.unicode()] = letter);
@@ -295,13 +315,25 @@ class TextCache {
         for (size_t i = 0; i < rawFonts_.size(); ++i)
             if (rawFonts_[i] == font) return static_cast<int>(i);
         rawFonts_.push_back(font);
+        std::vector<quint32>& spaces = spaces_.emplace_back();
+        for (const quint32 glyph : font.glyphIndexesForString(
+                 QStringLiteral(" \u00A0\u2002\u2003\u2007\u2009\u200A\u202F")))
+            if (glyph != 0 && std::find(spaces.begin(), spaces.end(), glyph) == spaces.end())
+                spaces.push_back(glyph);
         return static_cast<int>(rawFonts_.size() - 1);
     }
     const QRawFont& rawFont(int number) const { return rawFonts_[static_cast<size_t>(number)]; }
 
+    // Whether a face's glyph is one of its spaces, which leave no ink.
+    bool blank(int number, quint32 glyph) const {
+        const std::vector<quint32>& spaces = spaces_[static_cast<size_t>(number)];
+        return glyph != 0 && std::find(spaces.begin(), spaces.end(), glyph) != spaces.end();
+    }
+
   private:
     std::list<Font> fonts_;  // stable addresses
     std::vector<QRawFont> rawFonts_;
+    std::vector<std::vector<quint32>> spaces_;  // by face number
 };
 
 struct Geometry {
@@ -412,6 +444,7 @@ class GlyphBatches {
                 painter_.drawGlyphRun(topLeft, run);
                 continue;
             }
+            if (line.glyphs[i].isEmpty()) continue;
             Batch& batch = batchFor(line.fonts[i]);
             batch.glyphs += line.glyphs[i];
             for (const QPointF& position : line.positions[i])
@@ -471,8 +504,9 @@ void paintByCharacters(TextCache& cache, TextCache::Font& font, QStringView text
     for (const QChar c : text) {
         const TextCache::Letter& letter = cache.letter(font, c, device);
         const double advance = letter.advance;
-        if (letter.single)
-            glyphs.add(letter, QPointF(x, top));
+        if (letter.single) {
+            if (!letter.blank) glyphs.add(letter, QPointF(x, top));
+        }
         else
             glyphs.add(cache.line(font, QString(c), device), QPointF(x, top));
         x += advance;
