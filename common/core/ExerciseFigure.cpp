@@ -634,8 +634,13 @@ ExerciseFigure exerciseFigure(const Exercise& exercise, const FigureStyle& style
 
 void placeFigure(Page& page, const ExerciseFigure& figure, double left, double top,
                  const QString& prefix) {
-    for (Cell cell : figure.cells) {
-        cell.name = prefix + cell.name;
+    placeFigure(page, ExerciseFigure(figure), left, top, prefix);
+}
+
+void placeFigure(Page& page, ExerciseFigure&& figure, double left, double top,
+                 const QString& prefix) {
+    for (Cell& cell : figure.cells) {
+        cell.name.prepend(prefix);
         cell.left += left;
         cell.top += top;
         if (cell.fit.group != 0) cell.fit.group += 1000;

@@ -50,6 +50,9 @@ ExerciseFigure exerciseFigure(const Exercise& exercise, const FigureStyle& style
 // names prefixed so that many figures share a page.
 void placeFigure(Page& page, const ExerciseFigure& figure, double left, double top,
                  const QString& prefix);
+// The same, handing the figure's cells over rather than copying them.
+void placeFigure(Page& page, ExerciseFigure&& figure, double left, double top,
+                 const QString& prefix);
 
 // Whether a cell of a figure holds the answer.
 bool isAnswerCell(const Cell& cell);

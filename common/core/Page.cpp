@@ -16,9 +16,12 @@ double Page::paperHeight() const {
 }
 
 Cell& Page::add(Cell cell) {
-    if (index_.contains(cell.name))
+    // One look-up: a name not yet known gets its slot as it is asked for.
+    const qsizetype before = index_.size();
+    qsizetype& slot = index_[cell.name];
+    if (index_.size() == before)
         throw std::logic_error("duplicate cell " + cell.name.toStdString());
-    index_.insert(cell.name, static_cast<qsizetype>(cells_.size()));
+    slot = static_cast<qsizetype>(cells_.size());
     cells_.push_back(std::move(cell));
     return cells_.back();
 }

@@ -218,7 +218,7 @@ void buildMixedPages(const QString& title, Paper paper, const std::vector<SheetP
     const int count = static_cast<int>(pages.size());
     for (int p = 0; p < count; ++p) {
         Page page = framePage(d, p + 1, count, title);
-        const LaidPage& laid = pages[static_cast<size_t>(p)];
+        LaidPage& laid = pages[static_cast<size_t>(p)];
         for (size_t h = 0; h < laid.headings.size(); ++h) {
             Cell heading = richTextCell({QStringLiteral("Heading%1").arg(laid.headingSections[h]), 0,
                                          laid.headings[h].second, d.bandWidth, headingHeight},
@@ -227,8 +227,8 @@ void buildMixedPages(const QString& title, Paper paper, const std::vector<SheetP
             heading.fit = {10 + static_cast<int>(h), d.bandWidth, {}, 8, 0, 0, true};
             page.add(heading);
         }
-        for (const Placed& placed : laid.figures)
-            placeFigure(page, placed.figure, placed.left, placed.top,
+        for (Placed& placed : laid.figures)
+            placeFigure(page, std::move(placed.figure), placed.left, placed.top,
                         u'E' + QString::number(placed.number) + u'.');
         addTeacherFooter(page, d.footer);
         setTeacherFooterCaptions(page, u"TeacherLabel", u"DateLabel", teacherName, date);
