@@ -21,6 +21,15 @@ class SheetWriter {
     virtual void beforeSheet(int /*k*/, SheetSource& /*source*/) {}
     // Sheet k is prepared.
     virtual void addSheet(int k, SheetSource& source) = 0;
+    // A writer whose addSheet() splits into taking the sheet from the source
+    // and writing what it took says so; the loop then draws and lays out the
+    // next sheets on a second thread while this one is written (painting a
+    // page costs more than drawing it). take() runs on that thread, touching
+    // only the source and what it returns; the step it returns runs on the
+    // loop's thread, in order, and writes the sheet. Such a writer has no
+    // beforeSheet().
+    virtual bool takesApart() const { return false; }
+    virtual std::function<void()> take(int k, SheetSource& source);
     // Every sheet is done: the key, then the output is made whole.
     virtual void finish() = 0;
 };
@@ -34,13 +43,18 @@ class SheetWriters : public SheetWriter {
     void beforeSheet(int k, SheetSource& source) override;
     void addSheet(int k, SheetSource& source) override;
     void finish() override;
+    bool takesApart() const override;
+    std::function<void()> take(int k, SheetSource& source) override;
 
   private:
     std::vector<std::unique_ptr<SheetWriter>> writers_;
 };
 
 // Sheets 1..choice.sheets into the writer, then its finish(). sheetDone is
-// told after each sheet (progress; it may throw to stop the run).
+// told after each sheet (progress; it may throw to stop the run); the first
+// sheet is done before any other is drawn. The sheets and the draw are the
+// same whether or not the writer takes them apart; a run stopped by an error
+// leaves the draw as it was after the last sheet written.
 void runSheetSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,
                  SheetWriter& writer, const std::function<void(int k)>& sheetDone = {});
 

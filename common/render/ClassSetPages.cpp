@@ -229,15 +229,30 @@ PagesWriter::PagesWriter(const ClassSetChoice& choice, std::function<void(const 
     : choice_(choice), pages_(choice, std::move(pageDone)) {}
 
 void PagesWriter::addSheet(int k, SheetSource& source) {
-    std::vector<Page> pages;
-    source.sheetPages([&pages](Page&& page) { pages.push_back(std::move(page)); });
-    const bool drawnKey = choice_.answerKey && source.drawsItsKey();
-    const Page keyPage = drawnKey ? source.sheetKeyPage() : Page();
-    const QStringList codes = choice_.answerCode != AnswerCodePlace::None
-                                  ? answerCodeTexts(source.sheetExercises())
-                                  : QStringList();
-    pages_.addSheet(k, std::move(pages), choice_.answerKey ? source.sheetAnswers() : QStringList(),
-                    source.answerGridColumns(), drawnKey ? &keyPage : nullptr, codes);
+    take(k, source)();
+}
+
+std::function<void()> PagesWriter::take(int k, SheetSource& source) {
+    struct Taken {
+        std::vector<Page> pages;
+        bool drawnKey = false;
+        Page keyPage;
+        QStringList codes;
+        QStringList answers;
+        int answerGridColumns = 0;
+    };
+    auto taken = std::make_shared<Taken>();
+    source.sheetPages([&](Page&& page) { taken->pages.push_back(std::move(page)); });
+    taken->drawnKey = choice_.answerKey && source.drawsItsKey();
+    if (taken->drawnKey) taken->keyPage = source.sheetKeyPage();
+    if (choice_.answerCode != AnswerCodePlace::None)
+        taken->codes = answerCodeTexts(source.sheetExercises());
+    if (choice_.answerKey) taken->answers = source.sheetAnswers();
+    taken->answerGridColumns = source.answerGridColumns();
+    return [this, k, taken] {
+        pages_.addSheet(k, std::move(taken->pages), taken->answers, taken->answerGridColumns,
+                        taken->drawnKey ? &taken->keyPage : nullptr, taken->codes);
+    };
 }
 
 void makeClassSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,

@@ -62,6 +62,8 @@ class PagesWriter : public SheetWriter {
     }
     void addSheet(int k, SheetSource& source) override;
     void finish() override { pages_.finish(); }
+    bool takesApart() const override { return true; }
+    std::function<void()> take(int k, SheetSource& source) override;
 
   private:
     const ClassSetChoice& choice_;

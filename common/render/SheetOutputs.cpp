@@ -20,6 +20,10 @@ class PdfSheetWriter : public SheetWriter {
         : pdf_(path), pages_(choice, [this](const Page& page) { pdf_.addPage(page); }) {}
     SheetNeeds needs() const override { return pages_.needs(); }
     void addSheet(int k, SheetSource& source) override { pages_.addSheet(k, source); }
+    bool takesApart() const override { return true; }
+    std::function<void()> take(int k, SheetSource& source) override {
+        return pages_.take(k, source);
+    }
     void finish() override {
         pages_.finish();
         pdf_.finish();
