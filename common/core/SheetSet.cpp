@@ -67,6 +67,7 @@ class DrawAhead {
     DrawAhead(SheetSource& source, RandomDraw& random, SheetWriter& writer, int first, int last)
         : source_(source), random_(random), writer_(writer), first_(first), last_(last) {
         ready_.reserve(kAhead + 1);  // pushed without allocating
+        spent_.reserve(kAhead + 2);
     }
 
     // False when no thread could be started: nothing was drawn.
@@ -117,6 +118,10 @@ class DrawAhead {
         changed_.notify_all();
         if (taken.k != k) throw std::logic_error("DrawAhead: sheets out of order");
         taken.write();
+        // What the drawing thread made, it frees: memory handed back to
+        // another thread's heap waits on that heap's lock.
+        std::lock_guard lock(mutex_);
+        spent_.push_back(std::move(taken.write));
     }
 
   private:
@@ -135,12 +140,16 @@ class DrawAhead {
     }
 
     void work() {
+        std::vector<std::function<void()>> spent;
+        spent.reserve(kAhead + 2);
         for (int k = first_; k <= last_; ++k) {
             {
                 std::unique_lock lock(mutex_);
                 changed_.wait(lock, [&] { return stop_ || ready_.size() < kAhead; });
                 if (stop_) return;
+                spent.swap(spent_);
             }
+            spent.clear();
             Taken taken;
             taken.k = k;
             taken.before = random_;
@@ -170,6 +179,7 @@ class DrawAhead {
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Taken> ready_;
+    std::vector<std::function<void()>> spent_;  // written, for the drawing thread to free
     bool stop_ = false;
     bool tookFailed_ = false;
 };

@@ -173,7 +173,7 @@ void ClassSetPages::emitSheet(const Page& page) {
     waiting_.reset();
 }
 
-void ClassSetPages::addSheet(int k, std::vector<Page> pages, const QStringList& answers,
+void ClassSetPages::addSheet(int k, std::vector<Page>&& pages, const QStringList& answers,
                              int answerGridColumns, const Page* keyPage,
                              const QStringList& answerCodes) {
     const QString pupil = choice_.pupil(k);

@@ -35,7 +35,8 @@ class ClassSetPages {
     // on every page here. keyPage: the sheet's own key page, for a family
     // that draws its key. answerCodes: the texts of the sheet's answer codes
     // (AnswerCode.h), for the sheet's last page or the key as the choice says.
-    void addSheet(int k, std::vector<Page> pages, const QStringList& answers,
+    // The pages stay the caller's (they get the pupil's name here).
+    void addSheet(int k, std::vector<Page>&& pages, const QStringList& answers,
                   int answerGridColumns = 0, const Page* keyPage = nullptr,
                   const QStringList& answerCodes = {});
     // The last two-up page and the answer key.
