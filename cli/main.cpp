@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,6 +25,7 @@
 #include "common/core/Errors.h"
 #include "common/core/Headroom.h"
 #include "common/core/OutputFile.h"
+#include "common/core/SheetSet.h"
 #include "common/render/PageRenderer.h"
 
 namespace {
@@ -146,9 +148,14 @@ QString shortened(QString message) {
 int main(int argc, char** argv) {
     using namespace zarvik::cli;
     zarvik::tuneHeapForPageOutput();
-    // One heap for every thread: each further one would reserve 64 MB of
-    // address space, which a "ulimit -v" counts.
-    mallopt(M_ARENA_MAX, 1);
+    // Under an address-space limit ("ulimit -v"), one heap for every thread:
+    // each further one would reserve 64 MB of it. Sheets are then drawn on
+    // the painting thread too, as two threads on one heap wait on each other.
+    if (struct rlimit space;
+        ::getrlimit(RLIMIT_AS, &space) == 0 && space.rlim_cur != RLIM_INFINITY) {
+        mallopt(M_ARENA_MAX, 1);
+        zarvik::allowDrawingAhead(false);
+    }
     // A closed standard stream gets a placeholder nothing can be written to,
     // so no file opened later takes its number and receives the output: the
     // read end of an empty pipe, a file no path but the stream's own

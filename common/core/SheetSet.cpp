@@ -3,6 +3,7 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -184,7 +185,13 @@ class DrawAhead {
     bool tookFailed_ = false;
 };
 
+std::atomic<bool> drawingAhead{true};
+
 }  // namespace
+
+void allowDrawingAhead(bool allowed) {
+    drawingAhead = allowed;
+}
 
 void runSheetSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,
                  SheetWriter& writer, const std::function<void(int k)>& sheetDone) {
@@ -198,7 +205,7 @@ void runSheetSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& 
     };
     if (choice.sheets >= 1) oneSheet(1);
     bool done = choice.sheets <= 1;
-    if (!done && writer.takesApart()) {
+    if (!done && drawingAhead && writer.takesApart()) {
         DrawAhead ahead(source, random, writer, 2, choice.sheets);
         if (ahead.start()) {
             for (int k = 2; k <= choice.sheets; ++k) {

@@ -58,4 +58,9 @@ class SheetWriters : public SheetWriter {
 void runSheetSet(SheetSource& source, RandomDraw& random, const ClassSetChoice& choice,
                  SheetWriter& writer, const std::function<void(int k)>& sheetDone = {});
 
+// Whether the loop may draw ahead on a second thread (on by default). A
+// program that keeps to one heap for every thread, as under an address-space
+// limit, turns it off at start: two threads on one heap wait on each other.
+void allowDrawingAhead(bool allowed);
+
 }  // namespace zarvik
