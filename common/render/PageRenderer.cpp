@@ -181,11 +181,13 @@ class TextCache {
     }
 
     struct Line {
-        QList<QGlyphRun> runs;  // baseline at the font's ascent below y = 0
+        // Kept only for a line with a run underlined, overlined or struck
+        // out, which is drawn as it is. Baseline at the font's ascent below y = 0.
+        QList<QGlyphRun> runs;
         double advance = 0;
-        bool decorated = false;  // a run underlined, overlined or struck out
-        // Each run's face by number (fontNumber), glyphs and positions, kept
-        // apart: a run hands out copies of its lists.
+        bool decorated = false;
+        // Each run's face by number (fontNumber), glyphs with ink and their
+        // positions, kept apart: a run hands out copies of its lists.
         QList<int> fonts;
         QList<QList<quint32>> glyphs;
         QList<QList<QPointF>> positions;
@@ -263,25 +265,33 @@ class TextCache {
                     line.decorated || run.underline() || run.overline() || run.strikeOut();
                 const int number = fontNumber(run.rawFont());
                 line.fonts << number;
-                QList<quint32> glyphs = run.glyphIndexes();
-                QList<QPointF> positions = run.positions();
+                const QList<quint32> glyphs = run.glyphIndexes();
+                const QList<QPointF> positions = run.positions();
                 // A space leaves no ink: a PDF is spared a glyph it would
                 // write and compress for nothing (a key's lines are a fifth
                 // spaces), and readers still see the gap as a space.
-                if (!run.underline() && !run.overline() && !run.strikeOut()) {
-                    qsizetype kept = 0;
-                    for (qsizetype i = 0; i < glyphs.size(); ++i) {
-                        if (blank(number, glyphs[i])) continue;
-                        glyphs[kept] = glyphs[i];
-                        positions[kept] = positions[i];
-                        ++kept;
-                    }
-                    glyphs.resize(kept);
-                    positions.resize(kept);
+                const bool plain = !run.underline() && !run.overline() && !run.strikeOut();
+                if (!plain || std::none_of(glyphs.begin(), glyphs.end(), [&](quint32 glyph) {
+                        return blank(number, glyph);
+                    })) {
+                    line.glyphs << glyphs;
+                    line.positions << positions;
+                    continue;
                 }
-                line.glyphs << glyphs;
-                line.positions << positions;
+                QList<quint32> inked;
+                QList<QPointF> at;
+                inked.reserve(glyphs.size());
+                at.reserve(glyphs.size());
+                for (qsizetype i = 0; i < glyphs.size(); ++i) {
+                    if (blank(number, glyphs[i])) continue;
+                    inked << glyphs[i];
+                    at << positions[i];
+                }
+                line.glyphs << inked;
+                line.positions << at;
             }
+            // A plain line is drawn from its lists alone.
+            if (!line.decorated) line.runs.clear();
         }
         return *font.lines.insert(text, line);
     }
@@ -295,14 +305,14 @@ class TextCache {
         const Line& alone = line(font, QString(c), device);
         Letter letter;
         letter.advance = alone.advance;
-        if (alone.runs.size() == 1) {
-            const QGlyphRun& run = alone.runs.front();
-            if (run.glyphIndexes().size() == 1 && !alone.decorated) {
-                letter.font = fontNumber(run.rawFont());
-                letter.glyph = run.glyphIndexes().front();
-                letter.position = run.positions().front();
-                letter.single = true;
-                letter.blank = blank(letter.font, letter.glyph);
+        if (alone.fonts.size() == 1 && !alone.decorated && alone.glyphs.front().size() <= 1) {
+            letter.font = alone.fonts.front();
+            letter.single = true;
+            // No glyph with ink: a space.
+            letter.blank = alone.glyphs.front().isEmpty();
+            if (!letter.blank) {
+                letter.glyph = alone.glyphs.front().front();
+                letter.position = alone.positions.front().front();
             }
         }
         if (common) return *(font.commonLetters[c.unicode()] = letter);
@@ -438,11 +448,13 @@ class GlyphBatches {
     explicit GlyphBatches(QPainter& painter) : painter_(painter) {}
 
     void add(const TextCache::Line& line, QPointF topLeft) {
-        for (qsizetype i = 0; i < line.runs.size(); ++i) {
-            const QGlyphRun& run = line.runs[i];
-            if (line.decorated && (run.underline() || run.overline() || run.strikeOut())) {
-                painter_.drawGlyphRun(topLeft, run);
-                continue;
+        for (qsizetype i = 0; i < line.fonts.size(); ++i) {
+            if (line.decorated) {
+                const QGlyphRun& run = line.runs[i];
+                if (run.underline() || run.overline() || run.strikeOut()) {
+                    painter_.drawGlyphRun(topLeft, run);
+                    continue;
+                }
             }
             if (line.glyphs[i].isEmpty()) continue;
             Batch& batch = batchFor(line.fonts[i]);
